@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QtGlobal>
+
+#include <memory>
+#include <vector>
+
+class Timer;
+
+// Where timers get their ticks from. The game runs on RealClock; tests run on VirtualClock,
+// where a minute of play takes milliseconds and comes out the same every time.
+class Clock {
+public:
+    virtual ~Clock() = default;
+    virtual qint64 nowMs() const = 0;
+
+protected:
+    friend class Timer;
+    // Begins a fresh interval for the timer, counting from now.
+    virtual void start(Timer& timer) = 0;
+    virtual void stop(Timer& timer) = 0;
+    // Called when the timer goes away, so the clock forgets it.
+    virtual void forget(Timer& timer) = 0;
+};
+
+class RealClock final : public Clock {
+public:
+    RealClock();
+    ~RealClock() override;
+    qint64 nowMs() const override;
+
+protected:
+    void start(Timer& timer) override;
+    void stop(Timer& timer) override;
+    void forget(Timer& timer) override;
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+};
+
+class VirtualClock final : public Clock {
+public:
+    qint64 nowMs() const override { return now_; }
+
+    // Moves time forward, firing every due timer in time order (ties in the order they
+    // became due). A tick may itself advance the clock, as a test's message box does.
+    void advance(qint64 ms);
+
+protected:
+    void start(Timer& timer) override;
+    void stop(Timer& timer) override;
+    void forget(Timer& timer) override;
+
+private:
+    struct Entry {
+        Timer* timer;
+        qint64 due;
+        quint64 order;
+    };
+    qint64 now_ = 0;
+    quint64 nextOrder_ = 0;
+    std::vector<Entry> entries_;
+};

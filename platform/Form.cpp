@@ -1,0 +1,121 @@
+#include "Form.h"
+
+#include "Keys.h"
+#include "Resources.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QScreen>
+
+namespace {
+constexpr int releaseGuardMs = 10;
+} // namespace
+
+Form::Form(Services& services, const QString& caption, int clientWidth, int clientHeight)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      services(services), canvas_(new SpriteCanvas(this, services.clock)),
+      releaseGuard_(services.clock, releaseGuardMs) {
+    setWindowTitle(caption);
+    setWindowIcon(resources::programIcon());
+    setFixedSize(clientWidth, clientHeight);
+    setAutoFillBackground(true);
+    QPalette colors = palette();
+    colors.setColor(QPalette::Window, Qt::black);
+    setPalette(colors);
+    setFont(resources::textFont());
+    setFocusPolicy(Qt::StrongFocus);
+    canvas_->setGeometry(0, 0, clientWidth, clientHeight);
+    releaseGuard_.setOnTick([this] { flushRelease(); });
+    qApp->installEventFilter(this);
+}
+
+Form::~Form() {
+    qApp->removeEventFilter(this);
+}
+
+void Form::load() {
+    if (loaded_)
+        return;
+    loaded_ = true;
+    Form_Load();
+}
+
+void Form::unload() {
+    if (unloaded_)
+        return;
+    int cancel = 0;
+    Form_Unload(cancel);
+    if (cancel)
+        return;
+    unloaded_ = true;
+    releaseGuard_.setEnabled(false);
+    hide();
+    deleteLater();
+}
+
+void Form::keyDown(int keyCode, int shift) {
+    if (pendingRelease_ == keyCode && releaseGuard_.enabled()) {
+        // Release and press of one key at once: auto-repeat, the key is still down.
+        releaseGuard_.setEnabled(false);
+        pendingRelease_ = 0;
+    } else {
+        flushRelease();
+    }
+    Form_KeyDown(keyCode, shift);
+}
+
+void Form::keyUp(int keyCode, int shift) {
+    flushRelease();
+    pendingRelease_ = keyCode;
+    pendingShift_ = shift;
+    releaseGuard_.setEnabled(true);
+}
+
+void Form::flushRelease() {
+    if (!releaseGuard_.enabled())
+        return;
+    releaseGuard_.setEnabled(false);
+    const int keyCode = pendingRelease_;
+    pendingRelease_ = 0;
+    Form_KeyUp(keyCode, pendingShift_);
+}
+
+bool Form::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
+        return false;
+    if (!keyPreview_ || unloaded_ || !isEnabled() || !watched->isWidgetType())
+        return false;
+    // A key event travels up from the focused control to its window; take it once, from
+    // the first widget that receives it.
+    QWidget* first = focusWidget() && isAncestorOf(focusWidget()) ? focusWidget() : this;
+    if (watched != first)
+        return false;
+    auto* key = static_cast<QKeyEvent*>(event);
+    const int shift = keys::shiftState(key->modifiers());
+    const int code = keys::virtualKeyCode(*key);
+    if (event->type() == QEvent::KeyPress)
+        keyDown(code, shift);
+    else if (!key->isAutoRepeat())
+        keyUp(code, shift);
+    return false;
+}
+
+void Form::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    if (isEnabled())
+        unload();
+}
+
+void Form::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (centred_)
+        return;
+    centred_ = true;
+    if (QScreen* where = screen()) {
+        QRect frame = rect();
+        frame.moveCenter(where->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "Services.h"
+#include "Sprite.h"
+#include "Timer.h"
+
+#include <QWidget>
+
+// The base of every window: black, fixed size, close button only, centred when first
+// shown. Form_Load runs on first use; unload() runs Form_Unload, hides the window and
+// deletes it once the running handler has returned, so a window may unload itself from
+// inside one of its own timers. A disabled window ignores mouse, keys and its close button.
+class Form : public QWidget {
+public:
+    Form(Services& services, const QString& caption, int clientWidth, int clientHeight);
+    ~Form() override;
+
+    void load();
+    void unload();
+    bool isUnloaded() const { return unloaded_; }
+
+    // Inner size in pixels.
+    float scaleWidth() const { return static_cast<float>(width()); }
+    float scaleHeight() const { return static_cast<float>(height()); }
+
+    // With key preview the window's key handlers run first for every key, then the key
+    // still reaches the focused control. Key codes are virtual-key codes; a held key gives
+    // repeated key-downs and one key-up, as on Windows.
+    void setKeyPreview(bool on) { keyPreview_ = on; }
+    void keyDown(int keyCode, int shift);
+    void keyUp(int keyCode, int shift);
+
+    SpriteCanvas& canvas() { return *canvas_; }
+
+protected:
+    virtual void Form_Load() {}
+    virtual void Form_Unload(int& cancel) { (void)cancel; }
+    virtual void Form_KeyDown(int keyCode, int shift) { (void)keyCode, (void)shift; }
+    virtual void Form_KeyUp(int keyCode, int shift) { (void)keyCode, (void)shift; }
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+    Services& services;
+
+private:
+    void flushRelease();
+
+    SpriteCanvas* canvas_;
+    bool loaded_ = false;
+    bool unloaded_ = false;
+    bool centred_ = false;
+    bool keyPreview_ = false;
+    // A key release is held back briefly: X11 may report auto-repeat as release + press,
+    // and a press of the same key that follows at once means the key never went up.
+    Timer releaseGuard_;
+    int pendingRelease_ = 0;
+    int pendingShift_ = 0;
+};

@@ -1,0 +1,88 @@
+#include "Resources.h"
+
+#include <QFile>
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QHash>
+#include <QPainter>
+#include <QPixmap>
+#include <QSvgRenderer>
+
+namespace resources {
+
+namespace {
+
+QString family = QStringLiteral("Tahoma");
+
+QString picturePath(const QString& name) {
+    return QStringLiteral(":/pictures/%1.svg").arg(name);
+}
+
+} // namespace
+
+void installFonts() {
+    const QStringList candidates = {QStringLiteral("/usr/share/wine/fonts/tahoma.ttf"),
+                                    QStringLiteral("/usr/share/fonts/truetype/wine/tahoma.ttf")};
+    for (const QString& path : candidates) {
+        const int id = QFontDatabase::addApplicationFont(path);
+        if (id >= 0) {
+            const QStringList families = QFontDatabase::applicationFontFamilies(id);
+            if (!families.isEmpty())
+                family = families.first();
+            return;
+        }
+    }
+}
+
+QFont textFont(bool bold) {
+    QFont font(family);
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(11);
+    font.setBold(bold);
+    return font;
+}
+
+QImage picture(const QString& name, QSizeF size, qreal devicePixelRatio) {
+    const QSize pixels = (size * devicePixelRatio).toSize();
+    if (pixels.isEmpty())
+        return {};
+    const QString key =
+        QStringLiteral("%1@%2x%3").arg(name).arg(pixels.width()).arg(pixels.height());
+    static QHash<QString, QImage> cache;
+    if (auto found = cache.constFind(key); found != cache.constEnd())
+        return *found;
+
+    QImage image;
+    const QString path = picturePath(name);
+    QSvgRenderer renderer;
+    if (QFile::exists(path) && renderer.load(path)) {
+        image = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        renderer.render(&painter);
+        painter.end();
+        image.setDevicePixelRatio(devicePixelRatio);
+    }
+    cache.insert(key, image);
+    return image;
+}
+
+QCursor handCursor() {
+    const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+    QImage image = picture(QStringLiteral("cursor_hand"), QSizeF(32, 32), ratio);
+    if (image.isNull())
+        return QCursor(Qt::PointingHandCursor);
+    return QCursor(QPixmap::fromImage(image), 12, 9);
+}
+
+QIcon programIcon() {
+    QIcon icon;
+    for (int size : {16, 24, 32, 48}) {
+        const QImage image = picture(QStringLiteral("icon"), QSizeF(size, size), 1.0);
+        if (!image.isNull())
+            icon.addPixmap(QPixmap::fromImage(image));
+    }
+    return icon;
+}
+
+} // namespace resources

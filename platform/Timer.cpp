@@ -1,0 +1,37 @@
+#include "Timer.h"
+
+#include "Clock.h"
+
+Timer::Timer(Clock& clock, int intervalMs, std::function<void()> onTick)
+    : clock_(clock), interval_(intervalMs), onTick_(std::move(onTick)) {}
+
+Timer::~Timer() {
+    *alive_ = false;
+    clock_.forget(*this);
+}
+
+void Timer::setEnabled(bool enabled) {
+    if (enabled == enabled_)
+        return;
+    enabled_ = enabled;
+    if (enabled)
+        clock_.start(*this);
+    else
+        clock_.stop(*this);
+}
+
+void Timer::setInterval(int ms) {
+    interval_ = ms;
+    if (enabled_)
+        clock_.start(*this);
+}
+
+void Timer::fire() {
+    if (inTick_ || !onTick_)
+        return;
+    inTick_ = true;
+    const std::shared_ptr<bool> alive = alive_;
+    onTick_();
+    if (*alive)
+        inTick_ = false;
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+
+class Clock;
+
+// A form's timer: fires its tick about every interval milliseconds while enabled.
+// Enabling a running timer keeps its schedule; disabling and enabling starts a fresh
+// interval. A tick whose handler is still running (waiting in a message box) is skipped.
+class Timer {
+public:
+    Timer(Clock& clock, int intervalMs, std::function<void()> onTick = {});
+    ~Timer();
+    Timer(const Timer&) = delete;
+    Timer& operator=(const Timer&) = delete;
+
+    bool enabled() const { return enabled_; }
+    void setEnabled(bool enabled);
+    int interval() const { return interval_; }
+    void setInterval(int ms);
+    void setOnTick(std::function<void()> onTick) { onTick_ = std::move(onTick); }
+
+    // Runs one tick now; the clock calls it when the interval has passed.
+    void fire();
+
+    // Per-clock bookkeeping (the real clock keeps its QTimer here).
+    struct ClockData {
+        virtual ~ClockData() = default;
+    };
+    std::unique_ptr<ClockData> clockData;
+
+private:
+    Clock& clock_;
+    int interval_;
+    bool enabled_ = false;
+    bool inTick_ = false;
+    std::function<void()> onTick_;
+    std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
+};
