@@ -1,0 +1,71 @@
+#include "SettingsFile.h"
+
+#include "TextFile.h"
+
+#include <QStringList>
+
+#include <array>
+
+namespace {
+
+std::array<qint16*, 6> fields(Settings& s) {
+    return {&s.imageQuality, &s.keyMoveLeft, &s.keyMoveRight,
+            &s.keyMoveUp,    &s.keyMoveDown, &s.keyFire};
+}
+
+QString describe(const SequentialReader::Value& value, int line) {
+    const QString token = QString::fromLatin1(value.token);
+    switch (value.status) {
+    case SequentialReader::Status::EndOfFile:
+        return QStringLiteral("it ends before value %1").arg(line);
+    case SequentialReader::Status::NotANumber:
+        return QStringLiteral("value %1 (\"%2\") is not a number").arg(line).arg(token);
+    case SequentialReader::Status::OutOfRange:
+        return QStringLiteral("value %1 (%2) is out of range").arg(line).arg(token);
+    case SequentialReader::Status::Ok:
+        break;
+    }
+    return {};
+}
+
+QString problemText(const QString& path, const QString& reason) {
+    return QStringLiteral("The settings file \"%1\" could not be read: %2.\r\n"
+                          "The default quality and keys are used instead.")
+        .arg(path, reason);
+}
+
+} // namespace
+
+SettingsRead readSettings(const QString& path) {
+    SettingsRead result;
+    QByteArray contents;
+    QString error;
+    if (!files::readAll(path, &contents, &error)) {
+        result.problem = problemText(path, error);
+        return result;
+    }
+    SequentialReader reader(contents);
+    QStringList reasons;
+    int line = 1;
+    for (qint16* field : fields(result.settings)) {
+        const SequentialReader::Value value = reader.readInteger();
+        if (value.status == SequentialReader::Status::Ok)
+            *field = value.value;
+        else
+            reasons << describe(value, line);
+        if (value.status == SequentialReader::Status::EndOfFile)
+            break;
+        ++line;
+    }
+    if (!reasons.isEmpty())
+        result.problem = problemText(path, reasons.join(QStringLiteral("; ")));
+    return result;
+}
+
+bool writeSettings(const Settings& settings, QString* error, const QString& path) {
+    Settings copy = settings;
+    SequentialWriter writer;
+    for (qint16* field : fields(copy))
+        writer.writeInteger(*field);
+    return files::replaceAll(path, writer.bytes(), error);
+}
