@@ -1,0 +1,147 @@
+#include "frmGame.h"
+
+#include "Numeric.h"
+#include "Random.h"
+#include "SettingsFile.h"
+#include "System.h"
+
+#include "MessageBox.h"
+
+#include <cmath>
+
+namespace {
+constexpr qint16 True = -1;
+constexpr qint16 False = 0;
+
+const QString lifePresent = QStringLiteral("life_present");
+const QString lifeLost = QStringLiteral("life_lost");
+} // namespace
+
+frmGame::frmGame(Services& services, GameHost& host)
+    : Form(services, QStringLiteral("Vexaroo - Press P to pause"), 471, 353),
+      sqrStatsBackground(canvas(), 1, 1, 470, 37, QColor(128, 128, 128), Qt::black, 2),
+      lblDestroyedText(this, QStringLiteral("Enemies Destroyed:"), 4, 5, 94, 13),
+      lblDestroyed(this, QStringLiteral("0"), 100, 5, 6, 13),
+      lblLevelText(this, QStringLiteral("Level:"), 4, 19, 29, 13),
+      lblLevel(this, QStringLiteral("0"), 36, 19, 6, 13),
+      lblLivesText(this, QStringLiteral("Bananas Remaining:"), 299, 12, 98, 13, false),
+      imgLife1(canvas(), lifePresent, 428, 40, 20, 31, false),
+      imgLife0(canvas(), lifeLost, 448, 40, 20, 31, false), swfGV(canvas(), 124, 142.47f, 34, 68),
+      tmrLevel(services.clock, 10000, [this] { /* levels come with the next step */ }),
+      tmrTarget(services.clock, 30, [this] { tmrTarget_Timer(); }), tmrROF(services.clock, 200),
+      tmrShoot(services.clock, 10), tmrUp(services.clock, 10), tmrDown(services.clock, 10),
+      tmrLeft(services.clock, 10), tmrRight(services.clock, 10), host_(host) {
+    lblLivesText.setAlignment(Qt::AlignRight | Qt::AlignTop);
+    for (int left : {404, 424, 444})
+        imgLife.push_back(std::make_unique<PictureSprite>(canvas(), lifePresent, left, 4, 20, 31));
+    imgBullet.push_back(
+        std::make_unique<PictureSprite>(canvas(), QStringLiteral("bullet"), 12, 68, 4, 2, false));
+    swfTarget.push_back(std::make_unique<AnimationPlayer>(canvas(), 24, 52, 37, 37));
+    setKeyPreview(true);
+}
+
+frmGame::~frmGame() = default;
+
+void frmGame::Form_Load() {
+    services.random.randomize();
+    lives = 3;
+    speedSpread = 1;
+    speedBase = 1;
+    targetCount = 10;
+    bulletCount = 5;
+    moveStep = 5;
+    swfGV.setMovie(sys::programDirectory() + QStringLiteral("/anim/gv"));
+    swfTarget[0]->setMovie(sys::programDirectory() + QStringLiteral("/anim/target"));
+
+    const SettingsRead read = readSettings();
+    if (!read.problem.isEmpty())
+        services.messageBox.show(read.problem);
+    imageQuality = read.settings.imageQuality;
+    swfGV.setQuality(imageQuality);
+    swfTarget[0]->setQuality(imageQuality);
+    keyMoveLeft = read.settings.keyMoveLeft;
+    keyMoveRight = read.settings.keyMoveRight;
+    keyMoveUp = read.settings.keyMoveUp;
+    keyMoveDown = read.settings.keyMoveDown;
+    keyFire = read.settings.keyFire;
+
+    for (qint16 i = 1, last = bulletCount; i <= last; ++i)
+        imgBullet.push_back(imgBullet[0]->copyHidden());
+    for (qint16 i = 0, last = targetCount; i <= last; ++i) {
+        if (i > 0)
+            swfTarget.push_back(swfTarget[0]->copyHidden());
+        PlaceTarget(i);
+        swfTarget[i]->setVisible(true);
+    }
+    tmrLevel.setEnabled(true);
+    tmrTarget.setEnabled(true);
+}
+
+void frmGame::Form_Unload(int& /*cancel*/) {
+    ResetPlayfield(True);
+    host_.showMainMenu();
+    if (highScorePending) {
+        highScorePending = False;
+        // The entry screen comes with the high scores.
+    }
+}
+
+void frmGame::ResetPlayfield(qint16 fullReset) {
+    nextBullet = 0;
+    if (fullReset) {
+        lives = 3;
+        lblDestroyed.setCaption(QStringLiteral("0"));
+        lblLevel.setCaption(QStringLiteral("0"));
+    }
+    ShowLives(lives);
+    for (Timer* timer :
+         {&tmrLeft, &tmrRight, &tmrUp, &tmrDown, &tmrROF, &tmrShoot, &tmrTarget, &tmrLevel})
+        timer->setEnabled(false);
+    for (qint16 i = 0, last = bulletCount; i <= last; ++i) {
+        imgBullet[i]->move(0, 0);
+        imgBullet[i]->setVisible(false);
+    }
+    for (qint16 i = 0, last = targetCount; i <= last; ++i) {
+        PlaceTarget(i);
+        swfTarget[i]->setVisible(true);
+    }
+    swfGV.setLeft(scaleWidth() / 3 - swfGV.width() / 2);
+    swfGV.setTop(scaleHeight() / 2 - swfGV.height() / 2);
+}
+
+void frmGame::ShowLives(qint16 count) {
+    if (count < 0 || count > 3)
+        return;
+    for (int k = 0; k < 3; ++k)
+        imgLife[k]->setPicture(k < count ? imgLife1.picture() : imgLife0.picture());
+}
+
+void frmGame::PlaceTarget(qint16 index) {
+    Random& r = services.random;
+    AnimationPlayer& target = *swfTarget[index];
+    targetMotion[index][0] = numeric::toInteger(std::floor(r.next() * speedSpread) + speedBase);
+    targetMotion[index][1] = numeric::toInteger(4 * r.next() - 2);
+    target.setFrameNum(static_cast<int>(std::floor(2 * r.next())));
+    const float strip = sqrStatsBackground.height();
+    const float firstHeight = swfTarget[0]->height();
+    target.setTop(std::floor(r.next() * (scaleHeight() - firstHeight - strip - 2)) + strip + 1);
+    target.setLeft(std::floor(500 * r.next()) + (scaleWidth() + 1));
+}
+
+void frmGame::tmrTarget_Timer() {
+    for (qint16 i = 0, last = targetCount; i <= last; ++i) {
+        AnimationPlayer& target = *swfTarget[i];
+
+        // Collision with Gorvan is tested here, before the target moves.
+
+        if (target.left() + target.width() <= 0) {
+            PlaceTarget(i);
+            target.setVisible(true);
+        }
+        target.setLeft(target.left() - targetMotion[i][0]);
+        if (target.top() <= sqrStatsBackground.height() ||
+            target.top() + target.height() >= scaleHeight())
+            targetMotion[i][1] = static_cast<qint16>(-targetMotion[i][1]);
+        target.setTop(target.top() + targetMotion[i][1]);
+    }
+}

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "AnimationPlayer.h"
+#include "Form.h"
+#include "GameHost.h"
+#include "Label.h"
+#include "Sprite.h"
+#include "Timer.h"
+
+#include <array>
+#include <memory>
+#include <vector>
+
+// The window in which one game is played, from the menu's Play to its unloading.
+class frmGame final : public Form {
+public:
+    frmGame(Services& services, GameHost& host);
+    ~frmGame() override;
+
+    // Controls, laid out as the window is created.
+    ShapeSprite sqrStatsBackground;
+    Label lblDestroyedText;
+    Label lblDestroyed;
+    Label lblLevelText;
+    Label lblLevel;
+    Label lblLivesText;
+    std::vector<std::unique_ptr<PictureSprite>> imgLife;
+    PictureSprite imgLife1;
+    PictureSprite imgLife0;
+    std::vector<std::unique_ptr<PictureSprite>> imgBullet;
+    AnimationPlayer swfGV;
+    std::vector<std::unique_ptr<AnimationPlayer>> swfTarget;
+    Timer tmrLevel;
+    Timer tmrTarget;
+    Timer tmrROF;
+    Timer tmrShoot;
+    Timer tmrUp;
+    Timer tmrDown;
+    Timer tmrLeft;
+    Timer tmrRight;
+
+    // Game state: 16-bit integers; flags hold -1 for true and 0 for false.
+    qint16 imageQuality = 0;
+    qint16 keyMoveLeft = 0;
+    qint16 keyMoveRight = 0;
+    qint16 keyMoveUp = 0;
+    qint16 keyMoveDown = 0;
+    qint16 keyFire = 0;
+    qint16 moveStep = 0;
+    std::array<std::array<qint16, 2>, 11> targetMotion{}; // per target: speed, drift
+    qint16 nextBullet = 0;
+    qint16 bulletCount = 0;
+    qint16 targetCount = 0;
+    qint16 lives = 0;
+    qint16 speedSpread = 0;
+    qint16 speedBase = 0;
+    qint16 highScorePending = 0;
+
+    void Form_Load() override;
+    void Form_Unload(int& cancel) override;
+    void tmrTarget_Timer();
+
+    void PlaceTarget(qint16 index);
+    void ResetPlayfield(qint16 fullReset);
+    void ShowLives(qint16 count);
+
+private:
+    GameHost& host_;
+};
