@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QImage>
+#include <QProcess>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+// A private X server (Xvfb) for real-window scenarios, with the tools a player's hands
+// and eyes need: start the game, find its window, press keys, take a screenshot, close.
+class XSession {
+public:
+    XSession();
+    ~XSession();
+
+    bool ok() const { return !display_.isEmpty(); }
+    const QString& display() const { return display_; }
+    const QString& problem() const { return problem_; }
+
+    // Runs a command on this display and returns its standard output.
+    QString run(const QString& program, const QStringList& arguments, int timeoutMs = 10000);
+
+    // Starts the game in the given folder. Returns once started; the window may not show yet.
+    bool startGame(const QString& folder);
+    QProcess& game() { return game_; }
+
+    // The first visible window with this title; 0 when none appears in time.
+    unsigned long waitForWindow(const QString& title, int timeoutMs = 10000);
+    // The window's inner area in screen coordinates.
+    QRect geometry(unsigned long window);
+    QImage screenshot(const QString& saveAs = {});
+    // Asks the window to close, as a window manager's close button does.
+    bool requestClose(unsigned long window);
+    // CPU time (user + system) the game has used so far, in milliseconds.
+    qint64 gameCpuMs() const;
+
+private:
+    QProcess xvfb_;
+    QProcess game_;
+    QString display_;
+    QString problem_;
+};
+
+// Folder the scenario's screenshots are kept in, for a person to look at.
+QString screenshotFolder();

@@ -1,0 +1,154 @@
+#include "AnimationPlayer.h"
+#include "Clock.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString targetMovie = QStringLiteral(VEXAROO_SOURCE_DIR "/anim/target");
+const QString gorvanMovie = QStringLiteral(VEXAROO_SOURCE_DIR "/anim/gv");
+
+// Ten frames at ten frames a second, no markers: a square that moves right.
+const char* plainMovie = R"({"v":"5.7.0","fr":10,"ip":0,"op":10,"w":40,"h":40,"layers":[
+ {"ty":4,"ind":1,"ip":0,"op":10,"st":0,"ks":{"o":{"a":0,"k":100},"r":{"a":0,"k":0},
+  "p":{"a":1,"k":[{"t":0,"s":[10,20,0],"e":[30,20,0],"i":{"x":[1],"y":[1]},"o":{"x":[0],"y":[0]}},
+  {"t":9,"s":[30,20,0]}]},"a":{"a":0,"k":[0,0,0]},"s":{"a":0,"k":[100,100,100]}},
+  "shapes":[{"ty":"rc","p":{"a":0,"k":[0,0]},"s":{"a":0,"k":[10,10]},"r":{"a":0,"k":0}},
+  {"ty":"fl","c":{"a":0,"k":[1,0,0,1]},"o":{"a":0,"k":100}}]}]})";
+
+struct Stage {
+    VirtualClock clock;
+    QWidget window;
+    SpriteCanvas canvas{&window, clock};
+};
+
+bool cornersTransparent(const QImage& image) {
+    const int w = image.width() - 1, h = image.height() - 1;
+    for (QPoint p : {QPoint(0, 0), QPoint(w, 0), QPoint(0, h), QPoint(w, h)}) {
+        if (qAlpha(image.pixel(p)) != 0)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+TEST(AnimationPlayer, GameMoviesDrawOnATransparentBackground) {
+    Stage stage;
+    AnimationPlayer target(stage.canvas, 0, 0, 37, 37);
+    target.setMovie(targetMovie);
+    AnimationPlayer gorvan(stage.canvas, 0, 0, 34, 68);
+    gorvan.setMovie(gorvanMovie);
+    ASSERT_TRUE(target.loaded());
+    ASSERT_TRUE(gorvan.loaded());
+    for (int frame : {0, 1}) {
+        target.setFrameNum(frame);
+        const QImage image = target.render(1.0);
+        EXPECT_EQ(image.size(), QSize(37, 37));
+        EXPECT_TRUE(cornersTransparent(image)) << "target frame " << frame;
+    }
+    for (int frame : {0, 1, 2}) {
+        gorvan.setFrameNum(frame);
+        EXPECT_TRUE(cornersTransparent(gorvan.render(1.0))) << "Gorvan frame " << frame;
+    }
+}
+
+TEST(AnimationPlayer, FramesDifferAndMarkerSegmentsLoopWithTime) {
+    Stage stage;
+    AnimationPlayer gorvan(stage.canvas, 0, 0, 34, 68);
+    gorvan.setMovie(gorvanMovie);
+    gorvan.setFrameNum(0);
+    const QImage rest = gorvan.render(2.0);
+    gorvan.setFrameNum(2);
+    const QImage left = gorvan.render(2.0);
+    EXPECT_NE(rest, left);
+
+    AnimationPlayer target(stage.canvas, 0, 0, 37, 37);
+    target.setMovie(targetMovie);
+    target.setFrameNum(1);
+    const int first = target.currentMovieFrame();
+    const QImage before = target.render(1.0);
+    stage.clock.advance(100);
+    EXPECT_NE(target.currentMovieFrame(), first);
+    EXPECT_NE(target.render(1.0), before);
+    // However long it runs, it stays inside its own segment.
+    AnimationPlayer other(stage.canvas, 0, 0, 37, 37);
+    other.setMovie(targetMovie);
+    other.setFrameNum(0);
+    for (int i = 0; i < 50; ++i) {
+        stage.clock.advance(37);
+        EXPECT_LT(other.currentMovieFrame(), first) << "frame0 segment runs into frame1";
+    }
+}
+
+TEST(AnimationPlayer, QualityChangesTheRendering) {
+    Stage stage;
+    AnimationPlayer target(stage.canvas, 0, 0, 37, 37);
+    target.setMovie(targetMovie);
+    target.setQuality(1);
+    const QImage high = target.render(1.0);
+    EXPECT_EQ(high.size(), QSize(37, 37));
+    EXPECT_EQ(target.render(2.0).size(), QSize(74, 74));
+    target.setQuality(0);
+    const QImage low = target.render(1.0);
+    EXPECT_EQ(low.size(), QSize(19, 19));
+    EXPECT_NE(low, high.scaled(19, 19));
+    target.setQuality(-1);
+    EXPECT_EQ(target.render(1.0).size(), QSize(19, 19));
+}
+
+TEST(AnimationPlayer, MissingOrBrokenMovieShowsNothingAndNeverPlays) {
+    QTemporaryDir folder;
+    QFile broken(folder.filePath(QStringLiteral("broken")));
+    broken.open(QIODevice::WriteOnly);
+    broken.write("{ not a movie");
+    broken.close();
+
+    Stage stage;
+    for (const QString& path : {folder.filePath(QStringLiteral("absent")), broken.fileName()}) {
+        AnimationPlayer player(stage.canvas, 0, 0, 50, 50);
+        player.setMovie(path);
+        EXPECT_FALSE(player.loaded());
+        EXPECT_TRUE(player.render(1.0).isNull());
+        player.play();
+        EXPECT_FALSE(player.isPlaying());
+        player.setFrameNum(3);
+        EXPECT_FALSE(player.needsRepaint());
+    }
+}
+
+TEST(AnimationPlayer, PlayRunsTheTimelineOnceAndStillFramesClamp) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("plain"));
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(plainMovie);
+    file.close();
+
+    Stage stage;
+    AnimationPlayer player(stage.canvas, 0, 0, 40, 40, AnimationPlayer::Scale::NoScale);
+    player.setMovie(path);
+    ASSERT_TRUE(player.loaded());
+    EXPECT_FALSE(player.isPlaying());
+    player.setFrameNum(99);
+    EXPECT_EQ(player.currentMovieFrame(), 9);
+    player.setFrameNum(4);
+    EXPECT_EQ(player.currentMovieFrame(), 4);
+
+    player.play();
+    EXPECT_TRUE(player.isPlaying());
+    EXPECT_EQ(player.currentMovieFrame(), 0);
+    stage.clock.advance(550);
+    EXPECT_EQ(player.currentMovieFrame(), 5);
+    EXPECT_TRUE(player.isPlaying());
+    stage.clock.advance(449);
+    EXPECT_TRUE(player.isPlaying());
+    stage.clock.advance(1);
+    EXPECT_FALSE(player.isPlaying());
+    stage.clock.advance(5000);
+    EXPECT_EQ(player.currentMovieFrame(), 9); // it rests on its last frame
+}

@@ -1,0 +1,116 @@
+#include "Form.h"
+#include "Doubles.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QPointer>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class ProbeForm final : public Form {
+public:
+    explicit ProbeForm(Services& services) : Form(services, QStringLiteral("Probe"), 200, 100) {
+        setKeyPreview(true);
+    }
+    void Form_Load() override { ++loads; }
+    void Form_Unload(int&) override { ++unloads; }
+    void Form_KeyDown(int code, int shift) override { events.push_back({'d', code, shift}); }
+    void Form_KeyUp(int code, int shift) override { events.push_back({'u', code, shift}); }
+
+    struct Key {
+        char kind;
+        int code;
+        int shift;
+        bool operator==(const Key&) const = default;
+        friend void PrintTo(const Key& k, std::ostream* os) {
+            *os << k.kind << k.code << '/' << k.shift;
+        }
+    };
+    std::vector<Key> events;
+    int loads = 0;
+    int unloads = 0;
+};
+
+void processDeferredDeletes() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+} // namespace
+
+TEST(Form, ClientSizeAndLoadOnce) {
+    TestWorld world;
+    auto* form = new ProbeForm(world.services);
+    EXPECT_EQ(form->scaleWidth(), 200.0f);
+    EXPECT_EQ(form->scaleHeight(), 100.0f);
+    form->load();
+    form->load();
+    EXPECT_EQ(form->loads, 1);
+    delete form;
+}
+
+TEST(Form, KeyEventsArriveAsVirtualKeyCodesWithARepeatedDownAndOneUp) {
+    TestWorld world;
+    ProbeForm form(world.services);
+    QTest::keyPress(&form, Qt::Key_Right);
+    QTest::keyPress(&form, Qt::Key_Right); // auto-repeat: another key-down
+    QTest::keyRelease(&form, Qt::Key_Right);
+    EXPECT_EQ(form.events.size(), 2u); // the release is held back a moment
+    world.clock.advance(10);
+    QTest::keyPress(&form, Qt::Key_A, Qt::ShiftModifier);
+    const std::vector<ProbeForm::Key> expected = {
+        {'d', 39, 0}, {'d', 39, 0}, {'u', 39, 0}, {'d', 16, 1}, {'d', 65, 1}};
+    EXPECT_EQ(form.events, expected);
+}
+
+TEST(Form, ReleaseFollowedAtOnceByAPressOfTheSameKeyIsAutoRepeat) {
+    TestWorld world;
+    ProbeForm form(world.services);
+    QTest::keyPress(&form, Qt::Key_Space);
+    QTest::keyRelease(&form, Qt::Key_Space);
+    QTest::keyPress(&form, Qt::Key_Space);
+    world.clock.advance(50);
+    const std::vector<ProbeForm::Key> expected = {{'d', 32, 0}, {'d', 32, 0}};
+    EXPECT_EQ(form.events, expected);
+}
+
+TEST(Form, APendingReleaseGoesOutBeforeTheNextOtherKey) {
+    TestWorld world;
+    ProbeForm form(world.services);
+    QTest::keyPress(&form, Qt::Key_Left);
+    QTest::keyRelease(&form, Qt::Key_Left);
+    QTest::keyPress(&form, Qt::Key_Up);
+    const std::vector<ProbeForm::Key> expected = {{'d', 37, 0}, {'u', 37, 0}, {'d', 38, 0}};
+    EXPECT_EQ(form.events, expected);
+}
+
+TEST(Form, DisabledFormIgnoresKeysAndItsCloseButton) {
+    TestWorld world;
+    QPointer<ProbeForm> form = new ProbeForm(world.services);
+    form->setEnabled(false);
+    QTest::keyPress(form, Qt::Key_Left);
+    EXPECT_TRUE(form->events.empty());
+    QCloseEvent close;
+    QCoreApplication::sendEvent(form, &close);
+    EXPECT_EQ(form->unloads, 0);
+    EXPECT_FALSE(form->isUnloaded());
+    delete form;
+}
+
+TEST(Form, CloseButtonUnloadsAndTheWindowGoesAfterTheHandler) {
+    TestWorld world;
+    QPointer<ProbeForm> form = new ProbeForm(world.services);
+    form->show();
+    QCloseEvent close;
+    QCoreApplication::sendEvent(form, &close);
+    ASSERT_TRUE(form);
+    EXPECT_EQ(form->unloads, 1);
+    EXPECT_TRUE(form->isUnloaded());
+    EXPECT_FALSE(form->isVisible());
+    form->unload(); // a second unload does nothing
+    EXPECT_EQ(form->unloads, 1);
+    processDeferredDeletes();
+    EXPECT_FALSE(form);
+}

@@ -1,0 +1,111 @@
+#include "Timer.h"
+#include "Clock.h"
+#include "Doubles.h"
+
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Tick {
+    char timer;
+    qint64 at;
+    bool operator==(const Tick&) const = default;
+};
+
+} // namespace
+
+TEST(Timer, EnablingARunningTimerKeepsItsSchedule) {
+    VirtualClock clock;
+    std::vector<qint64> ticks;
+    Timer timer(clock, 100, [&] { ticks.push_back(clock.nowMs()); });
+    timer.setEnabled(true);
+    clock.advance(60);
+    timer.setEnabled(true); // as a held fire key does with every repeat
+    clock.advance(60);
+    EXPECT_EQ(ticks, (std::vector<qint64>{100}));
+}
+
+TEST(Timer, DisablingAndEnablingStartsAFreshInterval) {
+    VirtualClock clock;
+    std::vector<qint64> ticks;
+    Timer timer(clock, 100, [&] { ticks.push_back(clock.nowMs()); });
+    timer.setEnabled(true);
+    clock.advance(90);
+    timer.setEnabled(false);
+    timer.setEnabled(true);
+    clock.advance(99);
+    EXPECT_TRUE(ticks.empty());
+    clock.advance(1);
+    EXPECT_EQ(ticks, (std::vector<qint64>{190}));
+}
+
+TEST(Timer, DisabledTimerNeverFires) {
+    VirtualClock clock;
+    int ticks = 0;
+    Timer timer(clock, 10, [&] { ++ticks; });
+    clock.advance(100);
+    timer.setEnabled(true);
+    clock.advance(25);
+    timer.setEnabled(false);
+    clock.advance(100);
+    EXPECT_EQ(ticks, 2);
+}
+
+TEST(Timer, HandlerWaitingInAMessageBoxIsNotReenteredWhileOthersFire) {
+    VirtualClock clock;
+    RecordingMessageBox box;
+    int slowTicks = 0, fastTicks = 0;
+    box.whileOpen = [&](const QString&) { clock.advance(100); };
+    Timer slow(clock, 10, [&] {
+        ++slowTicks;
+        box.show(QStringLiteral("wait"));
+    });
+    Timer fast(clock, 10, [&] { ++fastTicks; });
+    slow.setEnabled(true);
+    fast.setEnabled(true);
+    clock.advance(10);
+    EXPECT_EQ(slowTicks, 1);
+    EXPECT_EQ(box.texts.size(), 1u);
+    EXPECT_GE(fastTicks, 10); // the other timer ran all the while the box was open
+    clock.advance(10);
+    EXPECT_EQ(slowTicks, 2); // and the waiting handler ticks again once it has returned
+}
+
+TEST(VirtualClock, FiresDueTimersInTimeOrder) {
+    VirtualClock clock;
+    std::vector<Tick> ticks;
+    Timer slow(clock, 30, [&] { ticks.push_back({'s', clock.nowMs()}); });
+    Timer fast(clock, 10, [&] { ticks.push_back({'f', clock.nowMs()}); });
+    slow.setEnabled(true);
+    fast.setEnabled(true);
+    clock.advance(60);
+    const std::vector<Tick> expected = {{'f', 10}, {'f', 20}, {'s', 30}, {'f', 30},
+                                        {'f', 40}, {'f', 50}, {'s', 60}, {'f', 60}};
+    EXPECT_EQ(ticks, expected);
+    EXPECT_EQ(clock.nowMs(), 60);
+}
+
+TEST(VirtualClock, TimerStoppedByAnotherTickDoesNotFire) {
+    VirtualClock clock;
+    int ticks = 0;
+    Timer victim(clock, 20, [&] { ++ticks; });
+    Timer stopper(clock, 10, [&] { victim.setEnabled(false); });
+    stopper.setEnabled(true);
+    victim.setEnabled(true);
+    clock.advance(100);
+    EXPECT_EQ(ticks, 0);
+}
+
+TEST(RealClock, TimerTicksOnTheEventLoopUntilStopped) {
+    RealClock clock;
+    int ticks = 0;
+    Timer timer(clock, 5, [&] { ++ticks; });
+    timer.setEnabled(true);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ticks >= 3; }, 5000));
+    timer.setEnabled(false);
+    const int stoppedAt = ticks;
+    QTest::qWait(30);
+    EXPECT_EQ(ticks, stoppedAt);
+}

@@ -1,0 +1,105 @@
+#include "SettingsFile.h"
+#include "Doubles.h"
+#include "TextFile.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::vector<qint16> values(const Settings& s) {
+    return {s.imageQuality, s.keyMoveLeft, s.keyMoveRight, s.keyMoveUp, s.keyMoveDown, s.keyFire};
+}
+
+const std::vector<qint16> delivered = {1, 37, 39, 38, 40, 32};
+
+} // namespace
+
+TEST(SettingsFile, ReadsEveryFormOfTheSequentialFormat) {
+    TestWorld world;
+    const QByteArray forms[] = {
+        " 1 \r\n 37 \r\n 39 \r\n 38 \r\n 40 \r\n 32 \r\n", // as the program writes it
+        "0\r\n65\r\n68\r\n87\r\n83\r\n17\r\n",             // no blanks
+        "0,65,68,87,83,17\r\n",                            // one line, commas
+        "  0 , 65,68\n87\r\n\r\n 83 ,17",                  // mixed, no final line end
+    };
+    for (const QByteArray& form : forms) {
+        world.writeFile(QStringLiteral("settings"), form);
+        const SettingsRead read = readSettings();
+        EXPECT_TRUE(read.problem.isEmpty()) << form.constData();
+        if (form == forms[0])
+            EXPECT_EQ(values(read.settings), delivered);
+        else
+            EXPECT_EQ(values(read.settings), (std::vector<qint16>{0, 65, 68, 87, 83, 17}))
+                << form.constData();
+    }
+}
+
+TEST(SettingsFile, PauseAndEscapeCodesAreUsedAsRead) {
+    TestWorld world;
+    world.writeFile(QStringLiteral("settings"), "-1\r\n80\r\n27\r\n80\r\n27\r\n32\r\n");
+    const SettingsRead read = readSettings();
+    EXPECT_TRUE(read.problem.isEmpty());
+    EXPECT_EQ(values(read.settings), (std::vector<qint16>{-1, 80, 27, 80, 27, 32}));
+}
+
+TEST(SettingsFile, UnreadableValuesTakeTheDefaultsAndTheProblemIsNamed) {
+    TestWorld world;
+    struct Case {
+        QByteArray contents;
+        std::vector<qint16> expected;
+        const char* mentions;
+    };
+    const Case cases[] = {
+        {"0\r\n65\r\n", {0, 65, 39, 38, 40, 32}, "ends before value 3"},
+        {"", delivered, "ends before value 1"},
+        {"0\r\nleft\r\n68\r\n87\r\n83\r\n17\r\n", {0, 37, 68, 87, 83, 17}, "\"left\""},
+        {"0\r\n65\r\n99999\r\n87\r\n83\r\n17\r\n", {0, 65, 39, 87, 83, 17}, "out of range"},
+        {"0\r\n65\r\n68\r\n87\r\n83\r\n-32769\r\n", {0, 65, 68, 87, 83, 32}, "out of range"},
+    };
+    for (const Case& c : cases) {
+        world.writeFile(QStringLiteral("settings"), c.contents);
+        const SettingsRead read = readSettings();
+        EXPECT_EQ(values(read.settings), c.expected) << c.contents.constData();
+        EXPECT_TRUE(read.problem.contains(QStringLiteral("\"settings\"")));
+        EXPECT_TRUE(read.problem.contains(QLatin1String(c.mentions))) << read.problem.toStdString();
+        EXPECT_EQ(world.readFile(QStringLiteral("settings")), c.contents) << "file was touched";
+    }
+}
+
+TEST(SettingsFile, MissingFileGivesTheDefaultsAndSaysSo) {
+    TestWorld world;
+    QFile::remove(world.path(QStringLiteral("settings")));
+    const SettingsRead read = readSettings();
+    EXPECT_EQ(values(read.settings), delivered);
+    EXPECT_TRUE(read.problem.contains(QStringLiteral("\"settings\"")));
+    EXPECT_FALSE(QFile::exists(world.path(QStringLiteral("settings"))));
+}
+
+TEST(SettingsFile, WriterUsesSignOrBlankDigitsBlankCrLf) {
+    SequentialWriter writer;
+    writer.writeInteger(37);
+    writer.writeInteger(-1);
+    writer.writeInteger(0);
+    writer.writeInteger(-32768);
+    EXPECT_EQ(writer.bytes(), QByteArray(" 37 \r\n-1 \r\n 0 \r\n-32768 \r\n"));
+}
+
+TEST(SettingsFile, WritingRewritesAOneLineFileAsSixLinesThatReadBack) {
+    TestWorld world;
+    world.writeFile(QStringLiteral("settings"), "0,65,68,87,83,17");
+    const SettingsRead read = readSettings();
+    QString error;
+    ASSERT_TRUE(writeSettings(read.settings, &error));
+    EXPECT_EQ(world.readFile(QStringLiteral("settings")),
+              QByteArray(" 0 \r\n 65 \r\n 68 \r\n 87 \r\n 83 \r\n 17 \r\n"));
+    EXPECT_EQ(values(readSettings().settings), values(read.settings));
+}
+
+TEST(SettingsFile, WriteToAPlaceThatCannotHoldTheFileFailsWithAReason) {
+    TestWorld world;
+    world.writeFile(QStringLiteral("plainfile"), "x");
+    QString error;
+    EXPECT_FALSE(
+        writeSettings(Settings{}, &error, world.path(QStringLiteral("plainfile/settings"))));
+    EXPECT_FALSE(error.isEmpty());
+}

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "Clock.h"
+#include "MessageBox.h"
+#include "Random.h"
+#include "Services.h"
+#include "System.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <functional>
+#include <vector>
+
+// Records every box; `whileOpen` runs while a box is "open", e.g. to let time pass.
+class RecordingMessageBox final : public MessageBox {
+public:
+    void show(const QString& text) override {
+        texts.push_back(text);
+        if (whileOpen)
+            whileOpen(text);
+    }
+    std::vector<QString> texts;
+    std::function<void(const QString&)> whileOpen;
+};
+
+class RecordingLauncher final : public Launcher {
+public:
+    bool launchDetached(const QString& program, const QStringList& arguments,
+                        QString* error) override {
+        launches.push_back({program, arguments});
+        if (!failWith.isEmpty()) {
+            *error = failWith;
+            return false;
+        }
+        return true;
+    }
+    struct Launch {
+        QString program;
+        QStringList arguments;
+    };
+    std::vector<Launch> launches;
+    QString failWith;
+};
+
+// A virtual clock, scripted draws and recording doubles, in a fresh current directory that
+// holds the delivered settings file.
+struct TestWorld {
+    VirtualClock clock;
+    RecordingMessageBox messageBox;
+    ScriptedRandom random;
+    RecordingLauncher launcher;
+    Services services{clock, messageBox, random, launcher};
+    QTemporaryDir folder;
+    QString previousFolder = QDir::currentPath();
+
+    TestWorld() {
+        QDir::setCurrent(folder.path());
+        writeFile(QStringLiteral("settings"), " 1 \r\n 37 \r\n 39 \r\n 38 \r\n 40 \r\n 32 \r\n");
+    }
+    ~TestWorld() { QDir::setCurrent(previousFolder); }
+
+    QString path(const QString& name) const { return folder.filePath(name); }
+
+    void writeFile(const QString& name, const QByteArray& bytes) const {
+        QFile file(path(name));
+        file.open(QIODevice::WriteOnly);
+        file.write(bytes);
+    }
+    QByteArray readFile(const QString& name) const {
+        QFile file(path(name));
+        file.open(QIODevice::ReadOnly);
+        return file.readAll();
+    }
+};
