@@ -12,6 +12,7 @@
 namespace {
 constexpr qint16 True = -1;
 constexpr qint16 False = 0;
+constexpr int keyPause = 80; // P, named in the window's caption
 
 const QString lifePresent = QStringLiteral("life_present");
 const QString lifeLost = QStringLiteral("life_lost");
@@ -27,10 +28,14 @@ frmGame::frmGame(Services& services, GameHost& host)
       lblLivesText(this, QStringLiteral("Bananas Remaining:"), 299, 12, 98, 13, false),
       imgLife1(canvas(), lifePresent, 428, 40, 20, 31, false),
       imgLife0(canvas(), lifeLost, 448, 40, 20, 31, false), swfGV(canvas(), 124, 142.47f, 34, 68),
-      tmrLevel(services.clock, 10000, [this] { /* levels come with the next step */ }),
-      tmrTarget(services.clock, 30, [this] { tmrTarget_Timer(); }), tmrROF(services.clock, 200),
-      tmrShoot(services.clock, 10), tmrUp(services.clock, 10), tmrDown(services.clock, 10),
-      tmrLeft(services.clock, 10), tmrRight(services.clock, 10), host_(host) {
+      tmrLevel(services.clock, 10000, [this] { tmrLevel_Timer(); }),
+      tmrTarget(services.clock, 30, [this] { tmrTarget_Timer(); }),
+      tmrROF(services.clock, 200, [this] { tmrROF_Timer(); }),
+      tmrShoot(services.clock, 10, [this] { tmrShoot_Timer(); }),
+      tmrUp(services.clock, 10, [this] { tmrUp_Timer(); }),
+      tmrDown(services.clock, 10, [this] { tmrDown_Timer(); }),
+      tmrLeft(services.clock, 10, [this] { tmrLeft_Timer(); }),
+      tmrRight(services.clock, 10, [this] { tmrRight_Timer(); }), host_(host) {
     lblLivesText.setAlignment(Qt::AlignRight | Qt::AlignTop);
     for (int left : {404, 424, 444})
         imgLife.push_back(std::make_unique<PictureSprite>(canvas(), lifePresent, left, 4, 20, 31));
@@ -143,5 +148,139 @@ void frmGame::tmrTarget_Timer() {
             target.top() + target.height() >= scaleHeight())
             targetMotion[i][1] = static_cast<qint16>(-targetMotion[i][1]);
         target.setTop(target.top() + targetMotion[i][1]);
+    }
+}
+
+void frmGame::Form_KeyDown(int keyCode, int /*shift*/) {
+    // Independent rows in this order: a code bound to several actions performs them all.
+    if (keyCode == keyPause) {
+        for (Timer* timer : {&tmrLeft, &tmrRight, &tmrUp, &tmrDown, &tmrROF, &tmrTarget, &tmrLevel})
+            timer->setEnabled(false);
+        services.messageBox.show(QStringLiteral("Game Paused"));
+        tmrTarget.setEnabled(true);
+        tmrLevel.setEnabled(true);
+    }
+    if (keyCode == keyMoveRight) {
+        tmrLeft.setEnabled(false);
+        tmrRight.setEnabled(true);
+        swfGV.setFrameNum(1);
+    }
+    if (keyCode == keyMoveLeft) {
+        tmrRight.setEnabled(false);
+        tmrLeft.setEnabled(true);
+        swfGV.setFrameNum(2);
+    }
+    if (keyCode == keyMoveUp) {
+        tmrUp.setEnabled(true);
+        tmrDown.setEnabled(false);
+        swfGV.setFrameNum(1);
+    }
+    if (keyCode == keyMoveDown) {
+        tmrDown.setEnabled(true);
+        tmrUp.setEnabled(false);
+        swfGV.setFrameNum(1);
+    }
+    if (keyCode == keyFire) {
+        // The first bullet leaves at once; auto-repeat finds tmrROF running and adds none.
+        if (!tmrROF.enabled())
+            tmrROF_Timer();
+        tmrROF.setEnabled(true);
+    }
+}
+
+void frmGame::Form_KeyUp(int keyCode, int /*shift*/) {
+    if (keyCode == keyMoveRight) {
+        tmrRight.setEnabled(false);
+        swfGV.setFrameNum(0);
+    }
+    if (keyCode == keyMoveLeft) {
+        tmrLeft.setEnabled(false);
+        swfGV.setFrameNum(0);
+    }
+    if (keyCode == keyMoveUp) {
+        tmrUp.setEnabled(false);
+        swfGV.setFrameNum(0);
+    }
+    if (keyCode == keyMoveDown) {
+        tmrDown.setEnabled(false);
+        swfGV.setFrameNum(0);
+    }
+    if (keyCode == keyFire)
+        tmrROF.setEnabled(false);
+}
+
+void frmGame::tmrLevel_Timer() {
+    lblLevel.setCaption(
+        numeric::decimalText(static_cast<qint64>(numeric::valueOf(lblLevel.caption())) + 1));
+    speedSpread = numeric::toInteger(std::floor(numeric::valueOf(lblLevel.caption()) / 2) + 1);
+    speedBase = numeric::toInteger(std::floor(numeric::valueOf(lblLevel.caption()) / 4) + 1);
+}
+
+// Movement: the edge test comes before the step and nothing is clamped, so the last step
+// may carry Gorvan up to one step past an edge.
+
+void frmGame::tmrUp_Timer() {
+    if (swfGV.top() <= sqrStatsBackground.height())
+        tmrUp.setEnabled(false);
+    else
+        swfGV.setTop(swfGV.top() - moveStep);
+}
+
+void frmGame::tmrDown_Timer() {
+    if (swfGV.top() + swfGV.height() >= scaleHeight())
+        tmrDown.setEnabled(false);
+    else
+        swfGV.setTop(swfGV.top() + moveStep);
+}
+
+void frmGame::tmrLeft_Timer() {
+    if (swfGV.left() <= 0)
+        tmrLeft.setEnabled(false);
+    else
+        swfGV.setLeft(swfGV.left() - moveStep);
+}
+
+void frmGame::tmrRight_Timer() {
+    if (swfGV.left() + swfGV.width() >= scaleWidth())
+        tmrRight.setEnabled(false);
+    else
+        swfGV.setLeft(swfGV.left() + moveStep);
+}
+
+void frmGame::tmrROF_Timer() {
+    // A plain rotation: a bullet still in flight when its turn comes is recalled.
+    PictureSprite& bullet = *imgBullet[nextBullet];
+    bullet.move(swfGV.left() + 36, swfGV.top() + 32);
+    bullet.setVisible(true);
+    if (nextBullet == bulletCount)
+        nextBullet = 0;
+    else
+        ++nextBullet;
+    tmrShoot.setEnabled(true);
+}
+
+void frmGame::tmrShoot_Timer() {
+    for (qint16 b = 0, lastBullet = bulletCount; b <= lastBullet; ++b) {
+        PictureSprite& bullet = *imgBullet[b];
+        for (qint16 t = 0, lastTarget = targetCount; t <= lastTarget; ++t) {
+            AnimationPlayer& target = *swfTarget[t];
+            // Closed boxes: touching edges count as a hit.
+            if (target.left() <= bullet.left() + bullet.width() &&
+                target.left() + target.width() >= bullet.left() &&
+                target.top() <= bullet.top() + bullet.height() &&
+                target.top() + target.height() >= bullet.top() && target.visible() &&
+                bullet.visible()) {
+                bullet.setVisible(false);
+                target.setVisible(false);
+                bullet.setLeft(scaleWidth() + 1);
+                lblDestroyed.setCaption(numeric::decimalText(
+                    static_cast<qint64>(numeric::valueOf(lblDestroyed.caption())) + 1));
+                break;
+            }
+        }
+        if (bullet.left() > scaleWidth())
+            bullet.setVisible(false);
+        else
+            bullet.setLeft(bullet.left() + 10);
     }
 }

@@ -58,7 +58,16 @@ public:
 
     void Form_Load() override;
     void Form_Unload(int& cancel) override;
+    void Form_KeyDown(int keyCode, int shift) override;
+    void Form_KeyUp(int keyCode, int shift) override;
     void tmrTarget_Timer();
+    void tmrLevel_Timer();
+    void tmrUp_Timer();
+    void tmrDown_Timer();
+    void tmrLeft_Timer();
+    void tmrRight_Timer();
+    void tmrROF_Timer();
+    void tmrShoot_Timer();
 
     void PlaceTarget(qint16 index);
     void ResetPlayfield(qint16 fullReset);
