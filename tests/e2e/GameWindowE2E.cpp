@@ -27,6 +27,126 @@ bool banana(QRgb c) {
 bool notBlack(QRgb c) {
     return qRed(c) + qGreen(c) + qBlue(c) > 60;
 }
+// Gorvan's teal suit.
+bool teal(QRgb c) {
+    return qGreen(c) > 140 && qBlue(c) > 110 && qRed(c) < 110;
+}
+bool bulletColour(QRgb c) {
+    return qRed(c) > 230 && qGreen(c) > 190 && qBlue(c) < 200;
+}
+// The targets' red and violet.
+bool hazard(QRgb c) {
+    return (qRed(c) > 180 && qGreen(c) < 100) || (qBlue(c) > 180 && qGreen(c) < 150);
+}
+
+// Mean x of the matching pixels of a region, -1 when there are none.
+double meanX(const QImage& shot, QPoint origin, QRect region,
+             const std::function<bool(QRgb)>& test) {
+    double sum = 0;
+    int n = 0;
+    for (int y = region.top(); y <= region.bottom(); ++y)
+        for (int x = region.left(); x <= region.right(); ++x)
+            if (test(shot.pixel(origin + QPoint(x, y)))) {
+                sum += x;
+                ++n;
+            }
+    return n ? sum / n : -1;
+}
+
+// Bounding boxes of the connected patches of matching pixels (at least 30 pixels each).
+std::vector<QRect> blobs(const QImage& shot, QPoint origin, QRect region,
+                         const std::function<bool(QRgb)>& test) {
+    std::vector<char> seen(region.width() * region.height(), 0);
+    auto index = [&](QPoint p) {
+        return (p.y() - region.top()) * region.width() + p.x() - region.left();
+    };
+    std::vector<QRect> found;
+    for (int y = region.top(); y <= region.bottom(); ++y)
+        for (int x = region.left(); x <= region.right(); ++x) {
+            const QPoint start(x, y);
+            if (seen[index(start)] || !test(shot.pixel(origin + start)))
+                continue;
+            QRect box(start, start);
+            int size = 0;
+            std::vector<QPoint> stack{start};
+            seen[index(start)] = 1;
+            while (!stack.empty()) {
+                const QPoint p = stack.back();
+                stack.pop_back();
+                ++size;
+                box = box.united(QRect(p, p));
+                for (int dy = -2; dy <= 2; ++dy)
+                    for (int dx = -2; dx <= 2; ++dx) {
+                        const QPoint q = p + QPoint(dx, dy);
+                        if (region.contains(q) && !seen[index(q)] && test(shot.pixel(origin + q))) {
+                            seen[index(q)] = 1;
+                            stack.push_back(q);
+                        }
+                    }
+            }
+            if (size >= 30)
+                found.push_back(box);
+        }
+    return found;
+}
+
+// True when every patch of one picture stands within a few pixels of a patch of the other.
+bool samePlaces(const std::vector<QRect>& a, const std::vector<QRect>& b) {
+    auto covered = [](const std::vector<QRect>& from, const std::vector<QRect>& in) {
+        for (const QRect& r : from) {
+            bool near = false;
+            for (const QRect& s : in)
+                near = near || (r.center() - s.center()).manhattanLength() <= 6;
+            if (!near)
+                return false;
+        }
+        return true;
+    };
+    return covered(a, b) && covered(b, a);
+}
+
+std::string describe(const std::vector<QRect>& boxes) {
+    std::string text;
+    for (const QRect& r : boxes)
+        text += "[" + std::to_string(r.x()) + "," + std::to_string(r.y()) + " " +
+                std::to_string(r.width()) + "x" + std::to_string(r.height()) + "]";
+    return text;
+}
+
+const QString gameTitle = QStringLiteral("Vexaroo - Press P to pause");
+
+// The game started from a folder with the delivered settings, its window found.
+struct RunningGame {
+    XSession x;
+    QTemporaryDir folder;
+    unsigned long window = 0;
+    QRect area;
+
+    QString problem;
+
+    bool start() {
+        if (!x.ok()) {
+            problem = x.problem();
+            return false;
+        }
+        QFile::copy(QStringLiteral(VEXAROO_SOURCE_DIR "/data/settings"),
+                    folder.filePath(QStringLiteral("settings")));
+        if (!x.startGame(folder.path())) {
+            problem = QStringLiteral("the game does not start: ") + x.game().errorString();
+            return false;
+        }
+        window = x.waitForWindow(gameTitle);
+        if (window == 0) {
+            problem = QStringLiteral("no game window on ") + x.display();
+            return false;
+        }
+        area = x.geometry(window);
+        return true;
+    }
+    QString xdotool(const QStringList& arguments) {
+        return x.run(QStringLiteral("xdotool"), arguments);
+    }
+};
 
 } // namespace
 
@@ -75,4 +195,68 @@ TEST(GameWindowOnScreen, ShowsTheStripLivesGorvanAndTargetsAndClosesCleanly) {
     ASSERT_TRUE(x.game().waitForFinished(5000)) << "the game did not end when closed";
     EXPECT_EQ(x.game().exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(x.game().exitCode(), 0);
+}
+
+TEST(GameWindowOnScreen, RealKeysMoveGorvanFireBulletsAndPause) {
+    RunningGame game;
+    ASSERT_TRUE(game.start()) << game.problem.toStdString();
+    const QString id = QString::number(game.window);
+    game.xdotool({"mousemove", QString::number(game.area.center().x()),
+                  QString::number(game.area.center().y())});
+    game.xdotool({"windowfocus", "--sync", id});
+    const QPoint origin = game.area.topLeft();
+    const QRect playfield(0, 39, 471, 314);
+
+    const double before = meanX(game.x.screenshot(), origin, playfield, teal);
+    ASSERT_GT(before, 124);
+    ASSERT_LT(before, 158);
+    game.xdotool({"keydown", "Right"});
+    QThread::msleep(500);
+    game.xdotool({"keyup", "Right"});
+    QThread::msleep(100);
+    const double after =
+        meanX(game.x.screenshot(screenshotFolder() + "/moved-right.png"), origin, playfield, teal);
+    EXPECT_GT(after - before, 150) << "Gorvan moved from x " << before << " to " << after;
+
+    game.xdotool({"keydown", "space"});
+    QThread::msleep(300);
+    const QImage firing = game.x.screenshot(screenshotFolder() + "/firing.png");
+    game.xdotool({"keyup", "space"});
+    EXPECT_GT(count(firing, origin, playfield, bulletColour), 4) << "no bullet in flight";
+
+    // Pause once a target is well inside the window, so there is flight to stop.
+    const QRect inside(0, 39, 400, 314);
+    for (int wait = 0; wait < 100; ++wait) {
+        if (count(game.x.screenshot(), origin, inside, hazard) > 300)
+            break;
+        QThread::msleep(100);
+    }
+    game.xdotool({"key", "p"});
+    const unsigned long box = game.x.waitForWindow(QStringLiteral("Vexaroo"), 15000);
+    ASSERT_NE(box, 0u) << "no pause box";
+    QThread::msleep(300); // let the box paint itself
+    game.x.screenshot(screenshotFolder() + "/paused.png");
+    // Targets spin in place but do not fly while the box is open.
+    const auto held1 =
+        blobs(game.x.screenshot(screenshotFolder() + "/held1.png"), origin, inside, hazard);
+    QThread::msleep(600);
+    const auto held2 =
+        blobs(game.x.screenshot(screenshotFolder() + "/held2.png"), origin, inside, hazard);
+    EXPECT_FALSE(held1.empty());
+    EXPECT_TRUE(samePlaces(held1, held2))
+        << "targets moved during the pause: " << describe(held1) << " then " << describe(held2);
+
+    game.xdotool({"windowfocus", "--sync", QString::number(box)});
+    game.xdotool({"key", "Return"});
+    QThread::msleep(300);
+    EXPECT_EQ(game.x.waitForWindow(QStringLiteral("Vexaroo"), 300), 0u) << "the box stayed open";
+    const auto going1 =
+        blobs(game.x.screenshot(screenshotFolder() + "/resumed.png"), origin, inside, hazard);
+    QThread::msleep(600);
+    const auto going2 = blobs(game.x.screenshot(), origin, inside, hazard);
+    EXPECT_FALSE(samePlaces(going1, going2)) << "play did not go on";
+
+    ASSERT_TRUE(game.x.requestClose(game.window));
+    ASSERT_TRUE(game.x.game().waitForFinished(5000));
+    EXPECT_EQ(game.x.game().exitCode(), 0);
 }

@@ -25,6 +25,13 @@ bool wait(const std::function<bool()>& done, int timeoutMs) {
     return true;
 }
 
+bool acceptsClients(const QString& display) {
+    xcb_connection_t* connection = xcb_connect(display.toLocal8Bit().constData(), nullptr);
+    const bool ok = xcb_connection_has_error(connection) == 0;
+    xcb_disconnect(connection);
+    return ok;
+}
+
 } // namespace
 
 XSession::XSession() {
@@ -40,9 +47,9 @@ XSession::XSession() {
             problem_ = QStringLiteral("Xvfb does not start: ") + xvfb_.errorString();
             return;
         }
-        const QString socket = QStringLiteral("/tmp/.X11-unix/X%1").arg(n);
-        if (wait([&] { return QFile::exists(socket) || xvfb_.state() != QProcess::Running; },
-                 10000) &&
+        // The socket appears before the server takes clients; a real connection proves it.
+        if (wait([&] { return acceptsClients(name) || xvfb_.state() != QProcess::Running; },
+                 20000) &&
             xvfb_.state() == QProcess::Running) {
             display_ = name;
             return;

@@ -26,7 +26,7 @@ public:
     QProcess& game() { return game_; }
 
     // The first visible window with this title; 0 when none appears in time.
-    unsigned long waitForWindow(const QString& title, int timeoutMs = 10000);
+    unsigned long waitForWindow(const QString& title, int timeoutMs = 30000);
     // The window's inner area in screen coordinates.
     QRect geometry(unsigned long window);
     QImage screenshot(const QString& saveAs = {});

@@ -1,39 +1,7 @@
-#include "Doubles.h"
-#include "Program.h"
-#include "frmGame.h"
+#include "GameFixture.h"
 
 #include <QCoreApplication>
 #include <QPointer>
-
-#include <gtest/gtest.h>
-
-namespace {
-
-constexpr float justUnderOne = 0.99999994f;
-
-class GameWindow : public ::testing::Test {
-protected:
-    TestWorld world;
-    Program program{world.services};
-
-    frmGame& game() { return program.game(); }
-
-    std::vector<float> targetLefts() {
-        std::vector<float> lefts;
-        for (auto& target : game().swfTarget)
-            lefts.push_back(target->left());
-        return lefts;
-    }
-
-    std::vector<QString> lifePictures() {
-        std::vector<QString> pictures;
-        for (auto& life : game().imgLife)
-            pictures.push_back(life->picture());
-        return pictures;
-    }
-};
-
-} // namespace
 
 TEST_F(GameWindow, AFreshGameHasItsStartValuesAndLayout) {
     world.random.fallback = 0.5f;

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "Doubles.h"
+#include "Program.h"
+#include "frmGame.h"
+
+#include <gtest/gtest.h>
+
+inline constexpr float justUnderOne = 0.99999994f;
+
+// A game on the virtual clock with scripted draws and the delivered settings.
+class GameWindow : public ::testing::Test {
+protected:
+    TestWorld world;
+    Program program{world.services};
+
+    frmGame& game() { return program.game(); }
+
+    void writeSettings(const QByteArray& lines) {
+        world.writeFile(QStringLiteral("settings"), lines);
+    }
+
+    std::vector<float> targetLefts() {
+        std::vector<float> lefts;
+        for (auto& target : game().swfTarget)
+            lefts.push_back(target->left());
+        return lefts;
+    }
+
+    std::vector<QString> lifePictures() {
+        std::vector<QString> pictures;
+        for (auto& life : game().imgLife)
+            pictures.push_back(life->picture());
+        return pictures;
+    }
+
+    // Targets far out on the right (every draw just under 1), so that only the targets a
+    // test places itself take part.
+    frmGame& gameWithTargetsFarAway() {
+        world.random.fallback = justUnderOne;
+        return game();
+    }
+};
