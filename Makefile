@@ -2,7 +2,7 @@
 # make test   set up, build and run every test (unit, integration, real window)
 
 PLAY_DIR := play
-.PHONY: play test build setup sanitize format clean
+.PHONY: play play-dir test build setup sanitize bench format clean
 
 setup:
 	@./scripts/setup.sh
@@ -13,10 +13,12 @@ build: setup
 
 # The game keeps its settings and scores in the folder it starts in; play/ keeps
 # them across rebuilds and is seeded once with the delivered files.
-play: build
+play: build play-dir
+	@cd $(PLAY_DIR) && ../build/vexaroo
+
+play-dir:
 	@mkdir -p $(PLAY_DIR)
 	@for f in data/*; do [ -e $(PLAY_DIR)/$$(basename $$f) ] || cp $$f $(PLAY_DIR)/; done
-	@cd $(PLAY_DIR) && ../build/vexaroo
 
 test: build
 	@ctest --preset default
@@ -26,6 +28,10 @@ sanitize: setup
 	@cmake --preset sanitize >/dev/null
 	@cmake --build --preset sanitize
 	@LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp ctest --preset sanitize
+
+# Timer rates and CPU use of a game in a real window (under a private X server).
+bench: build play-dir
+	@cd $(PLAY_DIR) && xvfb-run -a -s "-screen 0 1024x768x24" ../build/game_rates 20
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
