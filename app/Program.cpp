@@ -1,28 +1,97 @@
 #include "Program.h"
 
 #include "frmGame.h"
+#include "frmHigh.h"
+#include "frmIntro.h"
+#include "frmMain.h"
+#include "frmRecord.h"
+#include "frmSettings.h"
 
 #include <QCoreApplication>
 
 Program::Program(Services& services) : services_(services) {}
 
 Program::~Program() {
+    delete intro_.data();
+    delete menu_.data();
     delete game_.data();
+    delete settings_.data();
+    delete high_.data();
+    delete record_.data();
+}
+
+template <class Window> Window& Program::use(QPointer<Window>& window) {
+    if (!window || window->isUnloaded()) {
+        window = new Window(services_, *this);
+        window->load();
+    }
+    return *window;
 }
 
 void Program::start() {
+    gameOnly_ = true;
     game().show();
 }
 
-frmGame& Program::game() {
-    if (!game_ || game_->isUnloaded()) {
-        game_ = new frmGame(services_, *this);
-        game_->load();
-    }
-    return *game_;
+::frmIntro& Program::intro() {
+    return use(intro_);
 }
 
-void Program::showMainMenu() {
-    // Until the menu exists, leaving the game leaves the program.
-    QCoreApplication::quit();
+::frmMain& Program::menu() {
+    return use(menu_);
+}
+
+::frmGame& Program::game() {
+    return use(game_);
+}
+
+::frmSettings& Program::settings() {
+    return use(settings_);
+}
+
+::frmHigh& Program::high() {
+    return use(high_);
+}
+
+::frmRecord& Program::record() {
+    return use(record_);
+}
+
+Form& Program::frmMain() {
+    if (gameOnly_)
+        end();
+    return menu();
+}
+
+Form& Program::frmGame() {
+    return game();
+}
+
+Form& Program::frmSettings() {
+    return settings();
+}
+
+Form& Program::frmHigh() {
+    return high();
+}
+
+Form& Program::frmRecord() {
+    return record();
+}
+
+void Program::setRecordResult(const QString& destroyed, const QString& level) {
+    record().lblDestroyed.setCaption(destroyed);
+    record().lblLevel.setCaption(level);
+}
+
+void Program::end() {
+    // Ends at once: no window's unload handler runs, every window simply goes.
+    ended_ = true;
+    for (Form* window :
+         std::initializer_list<Form*>{intro_, menu_, game_, settings_, high_, record_}) {
+        if (window)
+            window->hide();
+    }
+    // exit(), not quit(): quit() first asks every window to close, and a window may refuse.
+    QCoreApplication::exit(0);
 }

@@ -1,25 +1,53 @@
 #pragma once
 
-#include "GameHost.h"
+#include "Screens.h"
 #include "Services.h"
 
 #include <QPointer>
 
 class frmGame;
+class frmHigh;
+class frmIntro;
+class frmMain;
+class frmRecord;
+class frmSettings;
 
 // Owns the windows and hands each its services. A window is created and loaded on first
 // use; once unloaded, the next use makes a fresh one.
-class Program final : public GameHost {
+class Program final : public Screens {
 public:
     explicit Program(Services& services);
     ~Program() override;
 
+    // Opens the first window: the intro, which hands over to the menu.
     void start();
-    frmGame& game();
+    bool hasEnded() const { return ended_; }
 
-    void showMainMenu() override;
+    ::frmIntro& intro();
+    ::frmMain& menu();
+    ::frmGame& game();
+    ::frmSettings& settings();
+    ::frmHigh& high();
+    ::frmRecord& record();
+
+    Form& frmMain() override;
+    Form& frmGame() override;
+    Form& frmSettings() override;
+    Form& frmHigh() override;
+    Form& frmRecord() override;
+    void setRecordResult(const QString& destroyed, const QString& level) override;
+    void end() override;
 
 private:
+    template <class Window> Window& use(QPointer<Window>& window);
+
     Services& services_;
-    QPointer<frmGame> game_;
+    QPointer<::frmIntro> intro_;
+    QPointer<::frmMain> menu_;
+    QPointer<::frmGame> game_;
+    QPointer<::frmSettings> settings_;
+    QPointer<::frmHigh> high_;
+    QPointer<::frmRecord> record_;
+    bool ended_ = false;
+    bool gameOnly_ = false; // until the menu is built, the game is the whole program
 };

@@ -18,7 +18,7 @@ const QString lifePresent = QStringLiteral("life_present");
 const QString lifeLost = QStringLiteral("life_lost");
 } // namespace
 
-frmGame::frmGame(Services& services, GameHost& host)
+frmGame::frmGame(Services& services, Screens& screens)
     : Form(services, QStringLiteral("Vexaroo - Press P to pause"), 471, 353),
       sqrStatsBackground(canvas(), 1, 1, 470, 37, QColor(128, 128, 128), Qt::black, 2),
       lblDestroyedText(this, QStringLiteral("Enemies Destroyed:"), 4, 5, 94, 13),
@@ -35,7 +35,7 @@ frmGame::frmGame(Services& services, GameHost& host)
       tmrUp(services.clock, 10, [this] { tmrUp_Timer(); }),
       tmrDown(services.clock, 10, [this] { tmrDown_Timer(); }),
       tmrLeft(services.clock, 10, [this] { tmrLeft_Timer(); }),
-      tmrRight(services.clock, 10, [this] { tmrRight_Timer(); }), host_(host) {
+      tmrRight(services.clock, 10, [this] { tmrRight_Timer(); }), screens_(screens) {
     lblLivesText.setAlignment(Qt::AlignRight | Qt::AlignTop);
     for (int left : {404, 424, 444})
         imgLife.push_back(std::make_unique<PictureSprite>(canvas(), lifePresent, left, 4, 20, 31));
@@ -84,7 +84,7 @@ void frmGame::Form_Load() {
 
 void frmGame::Form_Unload(int& /*cancel*/) {
     ResetPlayfield(True);
-    host_.showMainMenu();
+    screens_.frmMain().show();
     if (highScorePending) {
         highScorePending = False;
         // The entry screen comes with the high scores.

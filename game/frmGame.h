@@ -2,8 +2,8 @@
 
 #include "AnimationPlayer.h"
 #include "Form.h"
-#include "GameHost.h"
 #include "Label.h"
+#include "Screens.h"
 #include "Sprite.h"
 #include "Timer.h"
 
@@ -14,7 +14,7 @@
 // The window in which one game is played, from the menu's Play to its unloading.
 class frmGame final : public Form {
 public:
-    frmGame(Services& services, GameHost& host);
+    frmGame(Services& services, Screens& screens);
     ~frmGame() override;
 
     // Controls, laid out as the window is created.
@@ -74,5 +74,5 @@ public:
     void ShowLives(qint16 count);
 
 private:
-    GameHost& host_;
+    Screens& screens_;
 };

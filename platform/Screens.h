@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+class Form;
+
+// How one window reaches the others. Each accessor creates and loads the window on first
+// use and after it has been unloaded, so a caller always gets a live window.
+class Screens {
+public:
+    virtual ~Screens() = default;
+
+    virtual Form& frmMain() = 0;
+    virtual Form& frmGame() = 0;
+    virtual Form& frmSettings() = 0;
+    virtual Form& frmHigh() = 0;
+    virtual Form& frmRecord() = 0;
+
+    // The entry screen's result captions, written by the game at game over.
+    virtual void setRecordResult(const QString& destroyed, const QString& level) = 0;
+
+    // Closes every window and ends the program.
+    virtual void end() = 0;
+};
