@@ -75,8 +75,8 @@ TEST_F(GameWindow, BoxesThatOnlyTouchCountAsAHit) {
     };
     // Bullet at 100, 100, 4 x 2; target 37 x 37.
     const Case cases[] = {
-        {104, 90, true},       {63, 90, true},        {80, 102, true},      {80, 63, true},
-        {104.5f, 90, false},   {62.5f, 90, false},    {80, 102.5f, false},  {80, 62.5f, false},
+        {104, 90, true},     {63, 90, true},     {80, 102, true},     {80, 63, true},
+        {104.5f, 90, false}, {62.5f, 90, false}, {80, 102.5f, false}, {80, 62.5f, false},
     };
     for (const Case& c : cases) {
         putTarget(g, 0, c.left, c.top);

@@ -70,7 +70,7 @@ TEST_F(GameWindow, PausingStopsPlayUntilTheBoxIsClosedThenTargetsAndLevelsGoOn) 
     EXPECT_TRUE(g.tmrLevel.enabled());
     EXPECT_FALSE(g.tmrRight.enabled()); // Gorvan stands until a key is pressed again
     EXPECT_FALSE(g.tmrROF.enabled());
-    EXPECT_EQ(g.swfGV.frameNum(), 1);   // and the frame stays as it was
+    EXPECT_EQ(g.swfGV.frameNum(), 1); // and the frame stays as it was
 }
 
 TEST_F(GameWindow, BulletsInFlightKeepMovingAndHittingWhileThePauseBoxIsOpen) {

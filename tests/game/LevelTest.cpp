@@ -37,8 +37,8 @@ TEST_F(GameWindow, SpeedRangeForEachLevel) {
     struct Row {
         int level, spread, base;
     };
-    const Row table[] = {{1, 1, 1},  {2, 2, 1},  {3, 2, 1},  {4, 3, 2},  {5, 3, 2},
-                         {6, 4, 2},  {7, 4, 2},  {8, 5, 3},  {9, 5, 3},  {10, 6, 3},
+    const Row table[] = {{1, 1, 1},  {2, 2, 1},  {3, 2, 1},  {4, 3, 2}, {5, 3, 2},
+                         {6, 4, 2},  {7, 4, 2},  {8, 5, 3},  {9, 5, 3}, {10, 6, 3},
                          {11, 6, 3}, {12, 7, 4}, {20, 11, 6}};
     for (const Row& row : table) {
         g.lblLevel.setCaption(QString::number(row.level - 1));
