@@ -3,6 +3,7 @@
 #include "Resources.h"
 
 #include <QFontMetrics>
+#include <QPainter>
 
 Label::Label(QWidget* window, const QString& caption, int left, int top, int width, int height,
              bool autoSize, QColor color, bool bold)
@@ -23,4 +24,20 @@ void Label::setCaption(const QString& caption) {
     setText(caption);
     if (autoSize_)
         resize(std::max(1, fontMetrics().horizontalAdvance(caption)), height());
+}
+
+void Label::setBackdrop(QColor fill, QColor outline) {
+    fill_ = fill;
+    outline_ = outline;
+    setContentsMargins(1, 1, 1, 1);
+    update();
+}
+
+void Label::paintEvent(QPaintEvent* event) {
+    if (fill_.isValid()) {
+        QPainter painter(this);
+        painter.fillRect(rect(), outline_);
+        painter.fillRect(rect().adjusted(1, 1, -1, -1), fill_);
+    }
+    QLabel::paintEvent(event);
 }

@@ -12,6 +12,13 @@ public:
     QString caption() const { return text(); }
     void setCaption(const QString& caption);
 
+    // An opaque label with a one-pixel outline, as the banners and table cells are drawn.
+    void setBackdrop(QColor fill, QColor outline);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     bool autoSize_;
+    QColor fill_, outline_; // no backdrop while invalid
 };

@@ -6,7 +6,8 @@
 
 namespace recordfile {
 
-bool read(const QString& path, int recordLength, Contents* contents, QString* error) {
+bool read(const QString& path, int recordLength, Contents* contents, QString* error,
+          qsizetype maxRecords) {
     QFile file(path);
     if (!file.open(QIODevice::ReadWrite)) {
         // A read-only file can still be read.
@@ -15,7 +16,7 @@ bool read(const QString& path, int recordLength, Contents* contents, QString* er
             return false;
         }
     }
-    const QByteArray bytes = file.readAll();
+    const QByteArray bytes = maxRecords < 0 ? file.readAll() : file.read(maxRecords * recordLength);
     if (file.error() != QFile::NoError) {
         *error = file.errorString();
         return false;
@@ -24,7 +25,7 @@ bool read(const QString& path, int recordLength, Contents* contents, QString* er
     const qsizetype whole = bytes.size() / recordLength;
     for (qsizetype k = 0; k < whole; ++k)
         contents->records.push_back(bytes.mid(k * recordLength, recordLength));
-    contents->trailingBytes = bytes.size() - whole * recordLength;
+    contents->trailingBytes = maxRecords < 0 ? bytes.size() - whole * recordLength : 0;
     return true;
 }
 

@@ -13,8 +13,10 @@ struct Contents {
     qsizetype trailingBytes = 0;     // bytes at the end that make no whole record
 };
 
-// Reads every whole record. A missing file is created empty, as opening a record file does.
-bool read(const QString& path, int recordLength, Contents* contents, QString* error);
+// Reads the whole records from the start, at most maxRecords of them (-1: all) and no byte
+// beyond. A missing file is created empty, as opening a record file does.
+bool read(const QString& path, int recordLength, Contents* contents, QString* error,
+          qsizetype maxRecords = -1);
 
 // Replaces the file with these records in one step.
 bool write(const QString& path, const std::vector<QByteArray>& records, QString* error);
