@@ -1,6 +1,90 @@
 #include "frmHigh.h"
 
+#include "MessageBox.h"
+#include "Numeric.h"
+#include "ScoresFile.h"
+
+namespace {
+const QColor white(255, 255, 255);
+const QColor lightGrey(192, 192, 192);
+const QColor cell(64, 64, 64);
+const QColor outline(128, 128, 128);
+
+// Columns: left and width. Cells are 13 pixels high and overlap their neighbours by one
+// pixel, so neighbours share their outlines.
+constexpr int rankLeft = 4, rankWidth = 33;
+constexpr int nameLeft = 36, nameWidth = 149;
+constexpr int levelLeft = 184, levelWidth = 33;
+constexpr int targetsLeft = 216, targetsWidth = 57;
+constexpr int headingTop = 40, firstRowTop = 52, rowStep = 12, cellHeight = 13;
+
+QString twoDigits(int rank) {
+    return QStringLiteral(" %1").arg(rank, 2, 10, QLatin1Char('0'));
+}
+} // namespace
+
 frmHigh::frmHigh(Services& services, Screens& screens)
-    : Form(services, QStringLiteral("High Scores"), 277, 207), screens_(screens) {}
+    : Form(services, QStringLiteral("High Scores"), 277, 207),
+      lblHighScoresText(this,
+                        QStringLiteral(" Below shows a list of the top 10 high scores in order of "
+                                       "  highest level achieved."),
+                        4, 4, 269, 29, false, white),
+      lblRankText(this, QStringLiteral(" Rank"), rankLeft, headingTop, rankWidth, cellHeight, false,
+                  lightGrey),
+      lblNameText(this, QStringLiteral(" Name"), nameLeft, headingTop, nameWidth, cellHeight, false,
+                  lightGrey),
+      lblLevelText(this, QStringLiteral(" Level"), levelLeft, headingTop, levelWidth, cellHeight,
+                   false, lightGrey),
+      lblTargetsText(this, QStringLiteral(" Targets Hit"), targetsLeft, headingTop, targetsWidth,
+                     cellHeight, false, lightGrey),
+      cmdClose(QStringLiteral("Close"), this), screens_(screens) {
+    lblHighScoresText.setWordWrap(true);
+    lblHighScoresText.setBackdrop(cell, outline);
+    for (Label* heading : {&lblRankText, &lblNameText, &lblLevelText, &lblTargetsText})
+        heading->setBackdrop(cell, outline);
+    for (int k = 0; k < rows; ++k) {
+        const int top = firstRowTop + rowStep * k;
+        lblRank[k] = std::make_unique<Label>(this, twoDigits(k + 1), rankLeft, top, rankWidth,
+                                             cellHeight, false, white);
+        lblName[k] = std::make_unique<Label>(this, QString(), nameLeft, top, nameWidth, cellHeight,
+                                             false, white);
+        lblLevel[k] = std::make_unique<Label>(this, QString(), levelLeft, top, levelWidth,
+                                              cellHeight, false, white);
+        lblTargets[k] = std::make_unique<Label>(this, QString(), targetsLeft, top, targetsWidth,
+                                                cellHeight, false, white);
+        for (Label* label :
+             {lblRank[k].get(), lblName[k].get(), lblLevel[k].get(), lblTargets[k].get()})
+            label->setBackdrop(cell, outline);
+    }
+    cmdClose.setGeometry(112, 180, 53, 21);
+    cmdClose.setAutoDefault(false);
+    QPalette colors = cmdClose.palette();
+    colors.setColor(QPalette::Button, lightGrey);
+    colors.setColor(QPalette::ButtonText, Qt::black);
+    cmdClose.setPalette(colors);
+    connect(&cmdClose, &QPushButton::clicked, this, [this] { cmdClose_Click(); });
+}
 
 frmHigh::~frmHigh() = default;
+
+void frmHigh::Form_Load() {
+    std::vector<ScoreRecord> best;
+    QString error;
+    if (!scores::readBestTen(&best, &error))
+        services.messageBox.show(error);
+    for (int k = 0; k < static_cast<int>(best.size()) && k < rows; ++k) {
+        const ScoreRecord& record = best[k];
+        lblName[k]->setCaption(QStringLiteral(" ") + scores::shownName(record.firstName) +
+                               QStringLiteral(" ") + scores::shownName(record.lastName));
+        lblLevel[k]->setCaption(QStringLiteral(" ") + numeric::decimalText(record.level));
+        lblTargets[k]->setCaption(QStringLiteral(" ") + numeric::decimalText(record.targetsHit));
+    }
+}
+
+void frmHigh::cmdClose_Click() {
+    unload();
+}
+
+void frmHigh::Form_Unload(int& /*cancel*/) {
+    screens_.frmMain().setEnabled(true);
+}

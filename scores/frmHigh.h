@@ -1,13 +1,38 @@
 #pragma once
 
 #include "Form.h"
+#include "Label.h"
 #include "Screens.h"
 
-// The ten best results of the scores file.
+#include <QPushButton>
+
+#include <array>
+#include <memory>
+
+// The ten best results of the scores file, read afresh each time the window opens.
 class frmHigh final : public Form {
 public:
     frmHigh(Services& services, Screens& screens);
     ~frmHigh() override;
+
+    static constexpr int rows = 10;
+
+    Label lblHighScoresText;
+    Label lblRankText;
+    Label lblNameText;
+    Label lblLevelText;
+    Label lblTargetsText;
+    std::array<std::unique_ptr<Label>, rows> lblRank;
+    std::array<std::unique_ptr<Label>, rows> lblName;
+    std::array<std::unique_ptr<Label>, rows> lblLevel;
+    std::array<std::unique_ptr<Label>, rows> lblTargets;
+    QPushButton cmdClose;
+
+    void cmdClose_Click();
+
+protected:
+    void Form_Load() override;
+    void Form_Unload(int& cancel) override;
 
 private:
     Screens& screens_;

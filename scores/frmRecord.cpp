@@ -1,7 +1,96 @@
 #include "frmRecord.h"
 
+#include "MessageBox.h"
+#include "Numeric.h"
+#include "ScoresFile.h"
+
+namespace {
+const QColor white(255, 255, 255);
+const QColor banner(64, 64, 64);
+const QColor outline(128, 128, 128);
+const QColor buttonFace(192, 192, 192);
+
+void styleButton(QPushButton& button, int left, int top, int width, int height) {
+    button.setGeometry(left, top, width, height);
+    button.setAutoDefault(false);
+    QPalette colors = button.palette();
+    colors.setColor(QPalette::Button, buttonFace);
+    colors.setColor(QPalette::ButtonText, Qt::black);
+    button.setPalette(colors);
+}
+} // namespace
+
 frmRecord::frmRecord(Services& services, Screens& screens)
-    : Form(services, QStringLiteral("You have a high score!"), 286, 177), lblLevel(this, QStringLiteral("0"), 88, 96, 6, 13),
-      lblDestroyed(this, QStringLiteral("0"), 108, 112, 6, 13), screens_(screens) {}
+    : Form(services, QStringLiteral("You have a high score!"), 286, 177),
+      lblHighScoreText(this,
+                       QStringLiteral(" You have achieved a high score! Please enter your name  to "
+                                      "be entered into the Vexaroo hall of fame."),
+                       4, 4, 277, 29, false, white),
+      lblFirstName(this, QStringLiteral("First Name:"), 9, 44, 1, 13, true, white),
+      txtFirstName(this, 65, 40, 69, 19),
+      lblLastName(this, QStringLiteral("Last Name:"), 9, 64, 1, 13, true, white),
+      txtLastName(this, 65, 60, 69, 19), linDivider0(canvas(), 8, 88, 272, 1, outline, outline, 0),
+      lblLevelText(this, QStringLiteral("Level Achieved:"), 8, 96, 1, 13, true, white),
+      lblLevel(this, QStringLiteral("0"), 88, 96, 1, 13, true, white),
+      lblDestroyedText(this, QStringLiteral("Enemies Destroyed:"), 8, 112, 1, 13, true, white),
+      lblDestroyed(this, QStringLiteral("0"), 108, 112, 1, 13, true, white),
+      linDivider1(canvas(), 8, 136, 272, 1, outline, outline, 0),
+      cmdSubmit(QStringLiteral("Submit"), this), cmdCancel(QStringLiteral("Cancel"), this),
+      screens_(screens) {
+    lblHighScoreText.setWordWrap(true);
+    lblHighScoreText.setBackdrop(banner, outline);
+    styleButton(cmdSubmit, 79, 148, 61, 21);
+    styleButton(cmdCancel, 147, 148, 61, 21);
+    cmdSubmit.setEnabled(false);
+    setTabOrder(&txtFirstName, &txtLastName);
+    setTabOrder(&txtLastName, &cmdSubmit);
+    setTabOrder(&cmdSubmit, &cmdCancel);
+
+    txtFirstName.onKeyPress = [this](int& keyAscii) { txtName_KeyPress(txtFirstName, keyAscii); };
+    txtLastName.onKeyPress = [this](int& keyAscii) { txtName_KeyPress(txtLastName, keyAscii); };
+    txtFirstName.onChange = [this] { txtName_Change(); };
+    txtLastName.onChange = [this] { txtName_Change(); };
+    connect(&cmdSubmit, &QPushButton::clicked, this, [this] { cmdSubmit_Click(); });
+    connect(&cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
+}
 
 frmRecord::~frmRecord() = default;
+
+void frmRecord::showEvent(QShowEvent* event) {
+    Form::showEvent(event);
+    txtFirstName.setFocus();
+}
+
+// At nine characters only "." or backspace may follow; the length before the key decides,
+// whatever is selected.
+void frmRecord::txtName_KeyPress(TextBox& box, int& keyAscii) {
+    if (box.text().length() == 9 && keyAscii != '.' && keyAscii != 8)
+        keyAscii = 0;
+}
+
+void frmRecord::txtName_Change() {
+    cmdSubmit.setEnabled(!txtFirstName.text().isEmpty() && !txtLastName.text().isEmpty());
+}
+
+void frmRecord::cmdSubmit_Click() {
+    ScoreRecord record;
+    record.firstName = scores::fixedName(txtFirstName.text());
+    record.lastName = scores::fixedName(txtLastName.text());
+    record.targetsHit = numeric::toInteger(numeric::valueOf(lblDestroyed.caption()));
+    record.level = numeric::toInteger(numeric::valueOf(lblLevel.caption()));
+    QString error;
+    if (!scores::save(record, &error)) {
+        // The names stay in their boxes: the player may try again or cancel.
+        services.messageBox.show(error);
+        return;
+    }
+    unload();
+}
+
+void frmRecord::cmdCancel_Click() {
+    unload();
+}
+
+void frmRecord::Form_Unload(int& /*cancel*/) {
+    screens_.frmMain().setEnabled(true);
+}

@@ -3,15 +3,40 @@
 #include "Form.h"
 #include "Label.h"
 #include "Screens.h"
+#include "Sprite.h"
+#include "TextBox.h"
 
-// Asks for the player's names after a game that reached level 3 and stores the result.
+#include <QPushButton>
+
+// Asks for the player's names after a game that reached level 3 and stores the result. The
+// result arrives in the captions of lblLevel and lblDestroyed.
 class frmRecord final : public Form {
 public:
     frmRecord(Services& services, Screens& screens);
     ~frmRecord() override;
 
+    Label lblHighScoreText;
+    Label lblFirstName;
+    TextBox txtFirstName;
+    Label lblLastName;
+    TextBox txtLastName;
+    ShapeSprite linDivider0;
+    Label lblLevelText;
     Label lblLevel;
+    Label lblDestroyedText;
     Label lblDestroyed;
+    ShapeSprite linDivider1;
+    QPushButton cmdSubmit;
+    QPushButton cmdCancel;
+
+    void txtName_KeyPress(TextBox& box, int& keyAscii);
+    void txtName_Change();
+    void cmdSubmit_Click();
+    void cmdCancel_Click();
+
+protected:
+    void Form_Unload(int& cancel) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     Screens& screens_;
