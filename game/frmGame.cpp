@@ -87,7 +87,9 @@ void frmGame::Form_Unload(int& /*cancel*/) {
     screens_.frmMain().show();
     if (highScorePending) {
         highScorePending = False;
-        // The entry screen comes with the high scores.
+        // The entry screen enables the menu again however it is closed.
+        screens_.frmMain().setEnabled(false);
+        screens_.frmRecord().show();
     }
 }
 
@@ -134,11 +136,35 @@ void frmGame::PlaceTarget(qint16 index) {
 }
 
 void frmGame::tmrTarget_Timer() {
+    qint16 gameOver = False;
     for (qint16 i = 0, last = targetCount; i <= last; ++i) {
+        if (TouchesGorvan(*swfTarget[i])) {
+            swfGV.setFrameNum(0);
+            --lives;
+            for (Timer* timer :
+                 {&tmrLeft, &tmrRight, &tmrUp, &tmrDown, &tmrROF, &tmrTarget, &tmrLevel})
+                timer->setEnabled(false);
+            if (lives < 0) {
+                services.messageBox.show(QStringLiteral("GAME OVER"));
+                // Reaching level 3 is the whole test for the hall of fame.
+                if (numeric::valueOf(lblLevel.caption()) >= 3) {
+                    highScorePending = True;
+                    screens_.setRecordResult(lblDestroyed.caption(), lblLevel.caption());
+                }
+                gameOver = True;
+                // The remaining targets are not tested; the last one still takes its step.
+                i = targetCount;
+            } else {
+                services.messageBox.show(QStringLiteral("Death come to Banana!\r\nYou have ") +
+                                         numeric::decimalText(lives) +
+                                         QStringLiteral(" banana(s) remaining."));
+                ResetPlayfield(False);
+                tmrLevel.setEnabled(true);
+                tmrTarget.setEnabled(true);
+            }
+        }
+
         AnimationPlayer& target = *swfTarget[i];
-
-        // Collision with Gorvan is tested here, before the target moves.
-
         if (target.left() + target.width() <= 0) {
             PlaceTarget(i);
             target.setVisible(true);
@@ -149,6 +175,18 @@ void frmGame::tmrTarget_Timer() {
             targetMotion[i][1] = static_cast<qint16>(-targetMotion[i][1]);
         target.setTop(target.top() + targetMotion[i][1]);
     }
+    if (gameOver)
+        unload();
+}
+
+// Gorvan's hit box is his control less 5 pixels left and top and 10 right and bottom; both
+// boxes are closed, so touching edges collide. Sums in single precision, as the controls hold.
+bool frmGame::TouchesGorvan(const AnimationPlayer& target) const {
+    const float gLeft = swfGV.left(), gTop = swfGV.top();
+    const float gWidth = swfGV.width(), gHeight = swfGV.height();
+    return target.visible() && gLeft + 5 <= target.left() + target.width() &&
+           (gLeft - 5) + gWidth - 5 >= target.left() &&
+           gTop + 5 <= target.top() + target.height() && (gTop - 5) + gHeight - 5 >= target.top();
 }
 
 void frmGame::Form_KeyDown(int keyCode, int /*shift*/) {

@@ -74,5 +74,7 @@ public:
     void ShowLives(qint16 count);
 
 private:
+    bool TouchesGorvan(const AnimationPlayer& target) const;
+
     Screens& screens_;
 };

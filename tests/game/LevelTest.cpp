@@ -2,6 +2,7 @@
 
 TEST_F(GameWindow, TheLevelRisesEveryTenSecondsAndWidensNewTargetsSpeeds) {
     frmGame& g = gameWithTargetsFarAway();
+    g.swfGV.setLeft(0); // out of the way of the target placed below
     world.clock.advance(9999);
     EXPECT_EQ(g.lblLevel.caption(), QStringLiteral("0"));
     world.clock.advance(1);
