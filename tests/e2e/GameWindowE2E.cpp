@@ -124,14 +124,19 @@ struct RunningGame {
 
     QString problem;
 
-    bool start() {
+    // With a scenario the harness stands in for the game (see Harness.cpp).
+    bool start(const QString& scenario = {}) {
         if (!x.ok()) {
             problem = x.problem();
             return false;
         }
         QFile::copy(QStringLiteral(VEXAROO_SOURCE_DIR "/data/settings"),
                     folder.filePath(QStringLiteral("settings")));
-        if (!x.startGame(folder.path())) {
+        const bool started =
+            scenario.isEmpty()
+                ? x.startGame(folder.path())
+                : x.startGame(folder.path(), QStringLiteral(VEXAROO_HARNESS), {scenario});
+        if (!started) {
             problem = QStringLiteral("the game does not start: ") + x.game().errorString();
             return false;
         }
@@ -199,7 +204,8 @@ TEST(GameWindowOnScreen, ShowsTheStripLivesGorvanAndTargetsAndClosesCleanly) {
 
 TEST(GameWindowOnScreen, RealKeysMoveGorvanFireBulletsAndPause) {
     RunningGame game;
-    ASSERT_TRUE(game.start()) << game.problem.toStdString();
+    // Targets fly level across the top, so no lost-life box can get in the way.
+    ASSERT_TRUE(game.start(QStringLiteral("calm"))) << game.problem.toStdString();
     const QString id = QString::number(game.window);
     game.xdotool({"mousemove", QString::number(game.area.center().x()),
                   QString::number(game.area.center().y())});
@@ -255,8 +261,49 @@ TEST(GameWindowOnScreen, RealKeysMoveGorvanFireBulletsAndPause) {
     QThread::msleep(600);
     const auto going2 = blobs(game.x.screenshot(), origin, inside, hazard);
     EXPECT_FALSE(samePlaces(going1, going2)) << "play did not go on";
+}
 
-    ASSERT_TRUE(game.x.requestClose(game.window));
-    ASSERT_TRUE(game.x.game().waitForFinished(5000));
-    EXPECT_EQ(game.x.game().exitCode(), 0);
+TEST(GameWindowOnScreen, GameOverAtLevelThreeLeadsToTheEntryScreenAndTheScoresFile) {
+    RunningGame game;
+    // No spare life, level 3, 12 destroyed, and a target about to touch Gorvan.
+    ASSERT_TRUE(game.start(QStringLiteral("last-life"))) << game.problem.toStdString();
+    const unsigned long box = game.x.waitForWindow(QStringLiteral("Vexaroo"), 15000);
+    ASSERT_NE(box, 0u) << "no GAME OVER box";
+    QThread::msleep(300);
+    game.x.screenshot(screenshotFolder() + "/game-over.png");
+    game.xdotool({"windowfocus", "--sync", QString::number(box)});
+    game.xdotool({"key", "Return"});
+
+    const unsigned long entry = game.x.waitForWindow(QStringLiteral("You have a high score!"));
+    ASSERT_NE(entry, 0u) << "no entry screen after the game";
+    const QString id = QString::number(entry);
+    game.xdotool({"windowfocus", "--sync", id});
+    game.xdotool({"type", "--delay", "40", "Ada"});
+    game.xdotool({"key", "Tab"});
+    // The tenth character is refused: "Lovelace-K" arrives as "Lovelace-".
+    game.xdotool({"type", "--delay", "40", "Lovelace-K"});
+    QThread::msleep(300);
+    const QRect area = game.x.geometry(entry);
+    const QImage shot = game.x.screenshot(screenshotFolder() + "/entry-screen.png");
+    // The banner's dark grey and the white name boxes.
+    EXPECT_EQ(shot.pixel(area.topLeft() + QPoint(272, 20)), qRgb(64, 64, 64));
+    EXPECT_EQ(shot.pixel(area.topLeft() + QPoint(130, 45)), qRgb(255, 255, 255));
+
+    // Submit, as a player clicks it.
+    const QPoint submit = area.topLeft() + QPoint(79 + 30, 148 + 10);
+    game.xdotool({"mousemove", QString::number(submit.x()), QString::number(submit.y())});
+    game.xdotool({"click", "1"});
+    for (int wait = 0;
+         wait < 50 && game.x.waitForWindow(QStringLiteral("You have a high score!"), 100) != 0;
+         ++wait)
+        QThread::msleep(100);
+    EXPECT_EQ(game.x.waitForWindow(QStringLiteral("You have a high score!"), 100), 0u)
+        << "the entry screen stayed open";
+
+    QFile scores(game.folder.filePath(QStringLiteral("scores")));
+    ASSERT_TRUE(scores.open(QIODevice::ReadOnly)) << "no scores file";
+    QByteArray expected("Ada       Lovelace- ", 20);
+    expected += QByteArray("\x03\x00\x0c\x00", 4);
+    expected += QByteArray(20, '\0');
+    EXPECT_EQ(scores.readAll().toHex().toStdString(), expected.toHex().toStdString());
 }

@@ -87,14 +87,15 @@ QString XSession::run(const QString& program, const QStringList& arguments, int 
     return QString::fromLocal8Bit(process.readAllStandardOutput());
 }
 
-bool XSession::startGame(const QString& folder) {
+bool XSession::startGame(const QString& folder, const QString& program,
+                         const QStringList& arguments) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("DISPLAY"), display_);
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     game_.setProcessEnvironment(env);
     game_.setWorkingDirectory(folder);
     game_.setProcessChannelMode(QProcess::ForwardedChannels);
-    game_.start(QStringLiteral(VEXAROO_EXECUTABLE), {});
+    game_.start(program, arguments);
     return game_.waitForStarted(5000);
 }
 

@@ -22,7 +22,10 @@ public:
     QString run(const QString& program, const QStringList& arguments, int timeoutMs = 10000);
 
     // Starts the game in the given folder. Returns once started; the window may not show yet.
-    bool startGame(const QString& folder);
+    // The harness with a scenario name may stand in for the game.
+    bool startGame(const QString& folder,
+                   const QString& program = QStringLiteral(VEXAROO_EXECUTABLE),
+                   const QStringList& arguments = {});
     QProcess& game() { return game_; }
 
     // The first visible window with this title; 0 when none appears in time.

@@ -1,0 +1,189 @@
+#include "Doubles.h"
+#include "ScoresFile.h"
+
+#include <QFileInfo>
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+namespace {
+
+ScoreRecord scoreOf(const QString& first, qint16 level, qint16 targets,
+                    const QString& last = QStringLiteral("X")) {
+    ScoreRecord record;
+    record.firstName = scores::fixedName(first);
+    record.lastName = scores::fixedName(last);
+    record.level = level;
+    record.targetsHit = targets;
+    return record;
+}
+
+QByteArray fileOf(const std::vector<ScoreRecord>& records) {
+    QByteArray bytes;
+    for (const ScoreRecord& record : records)
+        bytes += record.toSlot();
+    return bytes;
+}
+
+// First names of the stored records, in file order.
+QStringList storedOrder(const QByteArray& bytes) {
+    QStringList names;
+    for (qsizetype at = 0; at + 44 <= bytes.size(); at += 44)
+        names << scores::shownName(ScoreRecord::fromSlot(bytes.mid(at, 44)).firstName);
+    return names;
+}
+
+class ScoresFile : public ::testing::Test {
+protected:
+    TestWorld world;
+
+    void save(const ScoreRecord& record) {
+        QString error;
+        ASSERT_TRUE(scores::save(record, &error)) << error.toStdString();
+    }
+};
+
+} // namespace
+
+TEST_F(ScoresFile, OneSaveIntoNoFileWritesOneSlotByteForByte) {
+    save(scoreOf(QStringLiteral("Annabelle-Lee"), 4, -2, QStringLiteral("Li")));
+    QByteArray expected("Annabelle-Li        ", 20);
+    expected += QByteArray("\x04\x00\xfe\xff", 4);
+    expected += QByteArray(20, '\0');
+    EXPECT_EQ(world.readFile(QStringLiteral("scores")), expected);
+}
+
+TEST_F(ScoresFile, NamesAreCutOrPaddedToTenSingleByteCharacters) {
+    EXPECT_EQ(QByteArray(scores::fixedName(QStringLiteral("Maximiliana")).data(), 10),
+              QByteArray("Maximilian"));
+    EXPECT_EQ(QByteArray(scores::fixedName(QStringLiteral("Bob")).data(), 10),
+              QByteArray("Bob       "));
+    // Windows-1252: é is one byte, the euro sign is 128, a character outside the set is "?".
+    EXPECT_EQ(QByteArray(scores::fixedName(QString::fromUtf8("Zoé€✓")).data(), 10),
+              QByteArray("Zo\xe9\x80?     "));
+    EXPECT_EQ(scores::shownName(scores::fixedName(QString::fromUtf8("Zoé€"))),
+              QString::fromUtf8("Zoé€"));
+}
+
+TEST_F(ScoresFile, ShownNamesLoseOnlyTrailingSpacesAndKeepZeroBytes) {
+    std::array<char, 10> name;
+    std::copy_n(" A\0B      ", 10, name.begin());
+    EXPECT_EQ(scores::shownName(name), QString::fromLatin1(" A\0B", 4));
+    name.fill(' ');
+    EXPECT_EQ(scores::shownName(name), QString());
+}
+
+TEST_F(ScoresFile, TiesComeOutInTheOrderOfTheDoubleLoop) {
+    world.writeFile(QStringLiteral("scores"),
+                    fileOf({scoreOf(QStringLiteral("A"), 5, 10), scoreOf(QStringLiteral("B"), 3, 7),
+                            scoreOf(QStringLiteral("C"), 3, 7), scoreOf(QStringLiteral("D"), 2, 1)}));
+    save(scoreOf(QStringLiteral("E"), 3, 7));
+    EXPECT_EQ(storedOrder(world.readFile(QStringLiteral("scores"))),
+              QStringList({"A", "E", "C", "B", "D"}));
+
+    world.writeFile(QStringLiteral("scores"), fileOf({scoreOf(QStringLiteral("A"), 3, 7)}));
+    save(scoreOf(QStringLiteral("E"), 3, 7));
+    EXPECT_EQ(storedOrder(world.readFile(QStringLiteral("scores"))), QStringList({"A", "E"}));
+}
+
+TEST_F(ScoresFile, LevelComesFirstThenTargetsAndNegativeCountsSortLow) {
+    std::vector<ScoreRecord> entries = {
+        scoreOf(QStringLiteral("zero"), 0, 0),  scoreOf(QStringLiteral("low"), 0, 1),
+        scoreOf(QStringLiteral("neg"), -1, 50), scoreOf(QStringLiteral("high"), 7, 0),
+        scoreOf(QStringLiteral("mid"), 3, 900),
+    };
+    scores::SortScores(entries, 4);
+    QStringList order;
+    for (const ScoreRecord& e : entries)
+        order << scores::shownName(e.firstName);
+    EXPECT_EQ(order, QStringList({"high", "mid", "low", "zero", "neg"}));
+
+    // A negative highest index sorts nothing.
+    std::vector<ScoreRecord> two = {scoreOf(QStringLiteral("a"), 0, 0),
+                                    scoreOf(QStringLiteral("b"), 9, 0)};
+    scores::SortScores(two, -1);
+    EXPECT_EQ(scores::shownName(two[0].firstName), QStringLiteral("a"));
+}
+
+TEST_F(ScoresFile, TrailingBytesMakeNoRecordAndTheNextSaveCoversThem) {
+    world.writeFile(QStringLiteral("scores"),
+                    fileOf({scoreOf(QStringLiteral("A"), 5, 1)}) + QByteArray("junk", 4));
+    std::vector<ScoreRecord> best;
+    QString error;
+    ASSERT_TRUE(scores::readBestTen(&best, &error));
+    EXPECT_EQ(best.size(), 1u);
+    save(scoreOf(QStringLiteral("B"), 1, 1));
+    const QByteArray bytes = world.readFile(QStringLiteral("scores"));
+    EXPECT_EQ(bytes.size(), 88);
+    EXPECT_EQ(storedOrder(bytes), QStringList({"A", "B"}));
+}
+
+TEST_F(ScoresFile, TheTableReadsTheFirstTenRecordsOnly) {
+    std::vector<ScoreRecord> twelve;
+    for (int k = 0; k < 12; ++k)
+        twelve.push_back(scoreOf(QString::number(k), static_cast<qint16>(20 - k), 0));
+    world.writeFile(QStringLiteral("scores"), fileOf(twelve));
+    std::vector<ScoreRecord> best;
+    QString error;
+    ASSERT_TRUE(scores::readBestTen(&best, &error));
+    ASSERT_EQ(best.size(), 10u);
+    EXPECT_EQ(best.front().level, 20);
+    EXPECT_EQ(best.back().level, 11);
+
+    // No file: nothing read, an empty file made.
+    QFile::remove(world.path(QStringLiteral("scores")));
+    ASSERT_TRUE(scores::readBestTen(&best, &error));
+    EXPECT_TRUE(best.empty());
+    EXPECT_TRUE(QFileInfo::exists(world.path(QStringLiteral("scores"))));
+    EXPECT_EQ(QFileInfo(world.path(QStringLiteral("scores"))).size(), 0);
+}
+
+TEST_F(ScoresFile, AnOverfullFileKeepsTheBest101) {
+    std::vector<ScoreRecord> many;
+    for (int k = 0; k < 150; ++k)
+        many.push_back(scoreOf(QStringLiteral("r%1").arg(k), static_cast<qint16>(k % 50),
+                               static_cast<qint16>(k)));
+    world.writeFile(QStringLiteral("scores"), fileOf(many));
+    save(scoreOf(QStringLiteral("new"), 60, 0));
+    const QByteArray bytes = world.readFile(QStringLiteral("scores"));
+    ASSERT_EQ(bytes.size(), 101 * 44);
+    const QStringList order = storedOrder(bytes);
+    EXPECT_EQ(order.front(), QStringLiteral("new"));
+    // Level 49 with 149 targets is the best of the old ones; levels 0 to 16 are dropped.
+    EXPECT_EQ(order.at(1), QStringLiteral("r149"));
+    qint16 previousLevel = 32767;
+    for (qsizetype at = 0; at < bytes.size(); at += 44) {
+        const ScoreRecord r = ScoreRecord::fromSlot(bytes.mid(at, 44));
+        EXPECT_LE(r.level, previousLevel);
+        EXPECT_GE(r.level, 16);
+        previousLevel = r.level;
+    }
+}
+
+TEST_F(ScoresFile, AFileThatCannotBeOpenedGivesAReasonInsteadOfRecords) {
+    QDir(world.folder.path()).mkdir(QStringLiteral("scores"));
+    QString error;
+    EXPECT_FALSE(scores::save(scoreOf(QStringLiteral("B"), 9, 9), &error));
+    EXPECT_TRUE(error.contains(QStringLiteral("\"scores\""))) << error.toStdString();
+    std::vector<ScoreRecord> best;
+    error.clear();
+    EXPECT_FALSE(scores::readBestTen(&best, &error));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_TRUE(best.empty());
+}
+
+TEST_F(ScoresFile, AFolderThatCannotBeWrittenGivesAReasonAndKeepsTheOldFile) {
+    if (geteuid() == 0)
+        GTEST_SKIP() << "root writes into read-only folders";
+    const QByteArray old = fileOf({scoreOf(QStringLiteral("A"), 5, 1)});
+    world.writeFile(QStringLiteral("scores"), old);
+    QFile::setPermissions(world.folder.path(),
+                          QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    QString error;
+    EXPECT_FALSE(scores::save(scoreOf(QStringLiteral("B"), 9, 9), &error));
+    EXPECT_TRUE(error.contains(QStringLiteral("\"scores\""))) << error.toStdString();
+    QFile::setPermissions(world.folder.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                   QFileDevice::ExeOwner);
+    EXPECT_EQ(world.readFile(QStringLiteral("scores")), old);
+}
