@@ -15,6 +15,7 @@ Label::Label(QWidget* window, const QString& caption, int left, int top, int wid
     setAttribute(Qt::WA_TranslucentBackground);
     setTextFormat(Qt::PlainText);
     setGeometry(left, top, width, height);
+    designLeft_ = left;
     setCaption(caption);
 }
 
@@ -22,8 +23,13 @@ void Label::setCaption(const QString& caption) {
     if (caption == text())
         return;
     setText(caption);
-    if (autoSize_)
-        resize(std::max(1, fontMetrics().horizontalAdvance(caption)), height());
+    if (!autoSize_)
+        return;
+    const int width = std::max(1, fontMetrics().horizontalAdvance(caption));
+    int left = designLeft_;
+    if (keepInside_ && parentWidget() && left + width > parentWidget()->width())
+        left = std::max(0, parentWidget()->width() - width);
+    setGeometry(left, y(), width, height());
 }
 
 void Label::setBackdrop(QColor fill, QColor outline) {

@@ -12,6 +12,10 @@ public:
     QString caption() const { return text(); }
     void setCaption(const QString& caption);
 
+    // An auto-sized label that would pass its parent's right edge moves left just enough to
+    // stay whole; it goes back to its own left edge when the text fits there again.
+    void setKeepInside(bool on) { keepInside_ = on; }
+
     // An opaque label with a one-pixel outline, as the banners and table cells are drawn.
     void setBackdrop(QColor fill, QColor outline);
 
@@ -20,5 +24,7 @@ protected:
 
 private:
     bool autoSize_;
+    bool keepInside_ = false;
+    int designLeft_ = 0;
     QColor fill_, outline_; // no backdrop while invalid
 };

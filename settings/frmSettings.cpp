@@ -1,6 +1,266 @@
 #include "frmSettings.h"
 
-frmSettings::frmSettings(Services& services, Screens& screens)
-    : Form(services, QStringLiteral("Settings"), 190, 300), screens_(screens) {}
+#include "KeyName.h"
+#include "MessageBox.h"
+#include "Resources.h"
+#include "SettingsFile.h"
 
-frmSettings::~frmSettings() = default;
+#include <QApplication>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+constexpr int keyPause = 80; // P pauses the game and can never be bound
+constexpr int keyEscape = 27;
+// A key the platform has no virtual-key code for arrives as 0.
+constexpr int keyWithoutCode = 0;
+
+const QString waiting = QStringLiteral("...");
+
+const QColor white(255, 255, 255);
+const QColor banner(64, 64, 64);
+const QColor outline(128, 128, 128);
+const QColor lightGrey(192, 192, 192);
+
+// An opaque label: its own fill behind the text.
+void paintBackground(Label& label, QColor fill) {
+    label.setAttribute(Qt::WA_TranslucentBackground, false);
+    label.setAttribute(Qt::WA_NoSystemBackground, false);
+    label.setAutoFillBackground(true);
+    QPalette colors = label.palette();
+    colors.setColor(QPalette::Window, fill);
+    label.setPalette(colors);
+}
+
+void styleFrame(QGroupBox& frame, const QString& caption, int left, int top, int width,
+                int height) {
+    frame.setTitle(caption);
+    frame.setGeometry(left, top, width, height);
+    frame.setFont(resources::textFont());
+    // The caption stands on the frame's top line, as a group box of the forms runtime has it.
+    frame.setStyleSheet(
+        QStringLiteral("QGroupBox { border: 1px solid %1; margin-top: 6px; }"
+                       "QGroupBox::title { subcontrol-origin: margin; left: 6px; top: 0px;"
+                       " padding: 0px 1px; color: %2; background-color: black; }")
+            .arg(outline.name(), lightGrey.name()));
+}
+} // namespace
+
+frmSettings::PictureBox::PictureBox(QWidget* parent, const QString& picture, int left, int top,
+                                    int width, int height)
+    : QWidget(parent), picture_(picture) {
+    setGeometry(left, top, width, height);
+    // A clicked box takes the focus, so the key that follows goes to it and not to OK.
+    setFocusPolicy(Qt::ClickFocus);
+}
+
+void frmSettings::PictureBox::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    painter.drawImage(QPointF(0, 0), resources::picture(picture_, size(), devicePixelRatioF()));
+}
+
+void frmSettings::PictureBox::mousePressEvent(QMouseEvent* event) {
+    pressed_ = event->button() == Qt::LeftButton;
+}
+
+void frmSettings::PictureBox::mouseReleaseEvent(QMouseEvent* event) {
+    const bool click = pressed_ && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
+    pressed_ = false;
+    if (click && onClick)
+        onClick();
+}
+
+frmSettings::Rectangle::Rectangle(QWidget* parent, int left, int top, int width, int height,
+                                  QColor color)
+    : QWidget(parent), color_(color) {
+    setGeometry(left, top, width, height);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void frmSettings::Rectangle::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    painter.setPen(color_);
+    painter.drawRect(0, 0, width() - 1, height() - 1);
+}
+
+frmSettings::frmSettings(Services& services, Screens& screens)
+    : Form(services, QStringLiteral("Settings"), 190, 300), fraGraphics(this),
+      lblQualityText(&fraGraphics, QStringLiteral("Image Quality:"), 8, 20, 1, 13, true, white),
+      comQuality(&fraGraphics), fraControls(this),
+      lblMoveLeftText(&fraControls, QStringLiteral("Move Left:"), 8, 20, 1, 13, true, white),
+      lblMoveRightText(&fraControls, QStringLiteral("Move Right:"), 8, 40, 1, 13, true, white),
+      lblMoveUpText(&fraControls, QStringLiteral("Move Up:"), 8, 60, 1, 13, true, white),
+      lblMoveDownText(&fraControls, QStringLiteral("Move Down:"), 8, 80, 1, 13, true, white),
+      lblShootText(&fraControls, QStringLiteral("Fire:"), 8, 100, 1, 13, true, white),
+      cmdOk(QStringLiteral("Ok"), this), screens_(screens) {
+    // Each banner is framed by a rectangle one pixel wider and higher, drawn over it.
+    const QString banners[] = {
+        QStringLiteral(" Set the quality of the flash images to  improve performance."),
+        QStringLiteral(" Customize the controls by clicking on  the control box and then press "
+                       "the     key of your choice."),
+    };
+    const int bannerTops[] = {4, 96};
+    const int bannerHeights[] = {28, 40};
+    for (int i = 0; i < 2; ++i) {
+        lblGraphicsText[i] = std::make_unique<Label>(this, banners[i], 4, bannerTops[i], 180,
+                                                     bannerHeights[i], false, white);
+        lblGraphicsText[i]->setWordWrap(true);
+        lblGraphicsText[i]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        paintBackground(*lblGraphicsText[i], banner);
+        sqrBorder[i] =
+            std::make_unique<Rectangle>(this, 4, bannerTops[i], 181, bannerHeights[i] + 1, outline);
+    }
+
+    styleFrame(fraGraphics, QStringLiteral("Graphics"), 4, 36, 181, 45);
+    comQuality.setGeometry(104, 16, 69, 21);
+    comQuality.addItems({QStringLiteral("Low"), QStringLiteral("High")});
+    comQuality.setCurrentIndex(-1);
+    {
+        QPalette colors = comQuality.palette();
+        for (QPalette::ColorRole role : {QPalette::Button, QPalette::Base})
+            colors.setColor(role, outline);
+        for (QPalette::ColorRole role : {QPalette::ButtonText, QPalette::Text})
+            colors.setColor(role, white);
+        comQuality.setPalette(colors);
+    }
+    connect(&comQuality, &QComboBox::currentIndexChanged, this, [this] { comQuality_Click(); });
+
+    styleFrame(fraControls, QStringLiteral("Controls"), 4, 140, 181, 123);
+
+    const int nameLefts[keyBoxes] = {22, 19, 25, 18, 17};
+    for (int i = 0; i < keyBoxes; ++i) {
+        picAssign[i] =
+            std::make_unique<PictureBox>(this, QStringLiteral("keybox"), 108, 158 + 20 * i, 70, 20);
+        picAssign[i]->setCursor(resources::handCursor());
+        picAssign[i]->onClick = [this, i] { picAssign_Click(i); };
+        lblAssign[i] = std::make_unique<Label>(picAssign[i].get(), QString(), nameLefts[i], 4, 1,
+                                               13, true, white);
+        lblAssign[i]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        // Long names such as "[right arrow]" would be cut off at the box's edge.
+        lblAssign[i]->setKeepInside(true);
+        lblAssign[i]->setCursor(resources::handCursor());
+    }
+
+    cmdOk.setGeometry(65, 272, 61, 20);
+    cmdOk.setAutoDefault(false);
+    {
+        QPalette colors = cmdOk.palette();
+        colors.setColor(QPalette::Button, lightGrey);
+        colors.setColor(QPalette::ButtonText, Qt::black);
+        cmdOk.setPalette(colors);
+    }
+    connect(&cmdOk, &QPushButton::clicked, this, [this] { cmdOk_Click(); });
+
+    setTabOrder(&cmdOk, &comQuality);
+    setKeyPreview(true);
+}
+
+frmSettings::~frmSettings() {
+    // No key or mouse event may reach the handlers while the controls go.
+    qApp->removeEventFilter(this);
+}
+
+void frmSettings::showEvent(QShowEvent* event) {
+    Form::showEvent(event);
+    cmdOk.setFocus();
+}
+
+qint16& frmSettings::keyCodeOf(int box) {
+    switch (box) {
+    case 0:
+        return keyMoveLeft;
+    case 1:
+        return keyMoveRight;
+    case 2:
+        return keyMoveUp;
+    case 3:
+        return keyMoveDown;
+    default:
+        return keyFire;
+    }
+}
+
+void frmSettings::Form_Load() {
+    const SettingsRead read = readSettings();
+    if (!read.problem.isEmpty())
+        services.messageBox.show(read.problem);
+    imageQuality = read.settings.imageQuality;
+    // The list has only Low and High; any other value leaves it without a selection.
+    comQuality.setCurrentIndex(imageQuality == 0 || imageQuality == 1 ? imageQuality : -1);
+    keyMoveLeft = read.settings.keyMoveLeft;
+    keyMoveRight = read.settings.keyMoveRight;
+    keyMoveUp = read.settings.keyMoveUp;
+    keyMoveDown = read.settings.keyMoveDown;
+    keyFire = read.settings.keyFire;
+    for (int i = 0; i < keyBoxes; ++i)
+        lblAssign[i]->setCaption(KeyName(keyCodeOf(i)));
+}
+
+void frmSettings::comQuality_Click() {
+    imageQuality = static_cast<qint16>(comQuality.currentIndex());
+}
+
+void frmSettings::picAssign_Click(int index) {
+    lblAssign_Click(index);
+}
+
+// A box waits while its label shows "..."; clicking one ends any other wait.
+void frmSettings::lblAssign_Click(int index) {
+    for (int j = 0; j < keyBoxes; ++j)
+        lblAssign[j]->setCaption(KeyName(keyCodeOf(j)));
+    lblAssign[index]->setCaption(waiting);
+}
+
+void frmSettings::Form_KeyDown(int keyCode, int /*shift*/) {
+    if (keyCode == keyPause || keyCode == keyEscape || keyCode == keyWithoutCode)
+        return;
+    for (int i = 0; i < keyBoxes; ++i) {
+        if (lblAssign[i]->caption() == waiting) {
+            keyCodeOf(i) = static_cast<qint16>(keyCode);
+            lblAssign[i]->setCaption(KeyName(keyCodeOf(i)));
+        }
+    }
+}
+
+void frmSettings::cmdOk_Click() {
+    Settings settings;
+    settings.imageQuality = imageQuality;
+    settings.keyMoveLeft = keyMoveLeft;
+    settings.keyMoveRight = keyMoveRight;
+    settings.keyMoveUp = keyMoveUp;
+    settings.keyMoveDown = keyMoveDown;
+    settings.keyFire = keyFire;
+    QString error;
+    if (!writeSettings(settings, &error)) {
+        // The choices stay on the screen: the player may try again or close without saving.
+        services.messageBox.show(
+            QStringLiteral("The settings file \"%1\" could not be written: %2.")
+                .arg(settingsFileName, error));
+        return;
+    }
+    unload();
+}
+
+void frmSettings::Form_Unload(int& /*cancel*/) {
+    screens_.frmMain().setEnabled(true);
+}
+
+// A click on a key's name label is the label's own click: a press and release over it.
+bool frmSettings::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease ||
+        type == QEvent::MouseButtonDblClick) {
+        for (int i = 0; i < keyBoxes; ++i) {
+            Label* label = lblAssign[i].get();
+            if (watched != label || !label->isEnabled())
+                continue;
+            auto* mouse = static_cast<QMouseEvent*>(event);
+            if (type == QEvent::MouseButtonRelease && mouse->button() == Qt::LeftButton &&
+                label->rect().contains(mouse->position().toPoint()))
+                lblAssign_Click(i);
+            return true;
+        }
+    }
+    return Form::eventFilter(watched, event);
+}
