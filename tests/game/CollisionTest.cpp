@@ -6,7 +6,8 @@
 
 namespace {
 
-const QString lostFirst = QStringLiteral("Death come to Banana!\r\nYou have 2 banana(s) remaining.");
+const QString lostFirst =
+    QStringLiteral("Death come to Banana!\r\nYou have 2 banana(s) remaining.");
 
 // Gorvan at 100, 100 (34 x 68): his hit box runs from 105 to 124 across and 105 to 158 down.
 frmGame& gorvanAt100(frmGame& g) {
@@ -27,13 +28,13 @@ TEST_F(GameWindow, OnlyTargetsTouchingGorvansInnerBoxHitHim) {
         bool hits;
     };
     const Case cases[] = {
-        {68, 120, true},  // right edge exactly on the box's left edge
-        {67, 120, false}, // one pixel short
-        {124, 120, true}, // left edge on the box's right edge
-        {125, 120, false},  // only Gorvan's outer ten pixels on the right
-        {110, 158, true},   // top edge on the box's bottom edge
-        {110, 159, false},  // only his outer ten pixels at the bottom
-        {110, 68, true},    // bottom edge on the box's top edge
+        {68, 120, true},     // right edge exactly on the box's left edge
+        {67, 120, false},    // one pixel short
+        {124, 120, true},    // left edge on the box's right edge
+        {125, 120, false},   // only Gorvan's outer ten pixels on the right
+        {110, 158, true},    // top edge on the box's bottom edge
+        {110, 159, false},   // only his outer ten pixels at the bottom
+        {110, 68, true},     // bottom edge on the box's top edge
         {110, 67.5f, false}, // only his outer five pixels at the top
     };
     for (const Case& c : cases) {
@@ -68,8 +69,7 @@ TEST_F(GameWindow, AHitCostsALifeTellsThePlayerAndStartsTheTargetsAfresh) {
     ASSERT_EQ(world.messageBox.texts, std::vector<QString>({lostFirst}));
     EXPECT_TRUE(timersStoppedWhileOpen);
     EXPECT_EQ(g.swfGV.frameNum(), 0);
-    EXPECT_EQ(lifePictures(),
-              std::vector<QString>({"life_present", "life_present", "life_lost"}));
+    EXPECT_EQ(lifePictures(), std::vector<QString>({"life_present", "life_present", "life_lost"}));
     // Score and level stay; Gorvan back in the middle of the left third; every target beyond
     // the right edge; movement and fire wait for their keys again.
     EXPECT_EQ(g.lblDestroyed.caption(), QStringLiteral("12"));
@@ -163,9 +163,9 @@ TEST_F(GameWindow, BulletsKeepFlyingAndHittingWhileTheLostLifeBoxIsOpen) {
     frmGame& g = gorvanAt100(gameWithTargetsFarAway());
     g.Form_KeyDown(32, 0); // a bullet leaves at 136, 132
     g.Form_KeyUp(32, 0);
-    world.clock.advance(20); // let the held-back key-up through
-    putTarget(g, 3, 110, 120);  // on Gorvan
-    putTarget(g, 6, 300, 120);  // in the bullet's way
+    world.clock.advance(20);   // let the held-back key-up through
+    putTarget(g, 3, 110, 120); // on Gorvan
+    putTarget(g, 6, 300, 120); // in the bullet's way
     QString destroyedWhileOpen;
     world.messageBox.whileOpen = [&](const QString&) {
         world.clock.advance(300);

@@ -73,7 +73,8 @@ TEST_F(EntryScreen, PastedTextIsNotFilteredButStoredCutToTen) {
     QTest::mouseClick(&r.cmdSubmit, Qt::LeftButton);
     const ScoreRecord stored = onlyStoredRecord();
     EXPECT_EQ(bytesOf(stored.firstName), QByteArray("123456789F"));
-    EXPECT_EQ(bytesOf(stored.lastName), QByteArray("Featherst" "o"));
+    EXPECT_EQ(bytesOf(stored.lastName), QByteArray("Featherst"
+                                                   "o"));
     EXPECT_EQ(stored.level, 5);
     EXPECT_EQ(stored.targetsHit, 77);
     EXPECT_TRUE(r.isUnloaded());

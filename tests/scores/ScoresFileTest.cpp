@@ -1,5 +1,5 @@
-#include "Doubles.h"
 #include "ScoresFile.h"
+#include "Doubles.h"
 
 #include <QFileInfo>
 
@@ -75,9 +75,10 @@ TEST_F(ScoresFile, ShownNamesLoseOnlyTrailingSpacesAndKeepZeroBytes) {
 }
 
 TEST_F(ScoresFile, TiesComeOutInTheOrderOfTheDoubleLoop) {
-    world.writeFile(QStringLiteral("scores"),
-                    fileOf({scoreOf(QStringLiteral("A"), 5, 10), scoreOf(QStringLiteral("B"), 3, 7),
-                            scoreOf(QStringLiteral("C"), 3, 7), scoreOf(QStringLiteral("D"), 2, 1)}));
+    world.writeFile(
+        QStringLiteral("scores"),
+        fileOf({scoreOf(QStringLiteral("A"), 5, 10), scoreOf(QStringLiteral("B"), 3, 7),
+                scoreOf(QStringLiteral("C"), 3, 7), scoreOf(QStringLiteral("D"), 2, 1)}));
     save(scoreOf(QStringLiteral("E"), 3, 7));
     EXPECT_EQ(storedOrder(world.readFile(QStringLiteral("scores"))),
               QStringList({"A", "E", "C", "B", "D"}));
@@ -178,12 +179,11 @@ TEST_F(ScoresFile, AFolderThatCannotBeWrittenGivesAReasonAndKeepsTheOldFile) {
         GTEST_SKIP() << "root writes into read-only folders";
     const QByteArray old = fileOf({scoreOf(QStringLiteral("A"), 5, 1)});
     world.writeFile(QStringLiteral("scores"), old);
-    QFile::setPermissions(world.folder.path(),
-                          QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    QFile::setPermissions(world.folder.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     QString error;
     EXPECT_FALSE(scores::save(scoreOf(QStringLiteral("B"), 9, 9), &error));
     EXPECT_TRUE(error.contains(QStringLiteral("\"scores\""))) << error.toStdString();
-    QFile::setPermissions(world.folder.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                   QFileDevice::ExeOwner);
+    QFile::setPermissions(world.folder.path(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     EXPECT_EQ(world.readFile(QStringLiteral("scores")), old);
 }
