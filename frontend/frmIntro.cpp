@@ -1,6 +1,53 @@
 #include "frmIntro.h"
 
+#include "Controls.h"
+#include "Resources.h"
+#include "System.h"
+
 frmIntro::frmIntro(Services& services, Screens& screens)
-    : Form(services, QStringLiteral(" "), 86, 59), screens_(screens) {}
+    : Form(services, QStringLiteral(" "), 86, 59),
+      tmrIntro(services.clock, 100, [this] { tmrIntro_Timer(); }),
+      swfIntro(canvas(), 0, 0, 85, 57, AnimationPlayer::Scale::NoScale),
+      lblSkipIntro(this, QStringLiteral("Skip Intro"), 4, 4, 46, 13, true, QColor(128, 128, 128)),
+      screens_(screens) {
+    lblSkipIntro.setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblSkipIntro.setCursor(resources::handCursor());
+    new ClickWatcher(&lblSkipIntro, [this] { lblSkipIntro_Click(); });
+    tmrIntro.setEnabled(true);
+}
 
 frmIntro::~frmIntro() = default;
+
+void frmIntro::Form_Load() {
+    // Both windows have the same frame, so taking the menu's size gives the same client
+    // area. Using the menu loads it, hidden.
+    const QSize menu = screens_.frmMain().size();
+    setFixedSize(menu);
+    canvas().setGeometry(rect());
+    swfIntro.move(0, 0, scaleWidth(), scaleHeight());
+    swfIntro.setMovie(sys::programDirectory() + QStringLiteral("/anim/intro"));
+    swfIntro.play();
+}
+
+// The movie stops by itself at its end; the menu then takes the intro's place, and the intro
+// stays loaded, hidden.
+void frmIntro::tmrIntro_Timer() {
+    if (swfIntro.isPlaying())
+        return;
+    tmrIntro.setEnabled(false);
+    screens_.frmMain().show();
+    hide();
+}
+
+void frmIntro::lblSkipIntro_Click() {
+    tmrIntro.setEnabled(false);
+    screens_.frmMain().show();
+    unload();
+}
+
+// Closed by its frame, the intro hands over as "Skip Intro" does; otherwise nothing would
+// ever show the menu. After Skip this changes nothing.
+void frmIntro::Form_Unload(int& /*cancel*/) {
+    tmrIntro.setEnabled(false);
+    screens_.frmMain().show();
+}

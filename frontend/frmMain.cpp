@@ -1,7 +1,187 @@
 #include "frmMain.h"
 
+#include "HelpCommand.h"
+#include "MessageBox.h"
+#include "Resources.h"
+#include "System.h"
+
+#include <QMouseEvent>
+
+namespace {
+const QColor white(255, 255, 255);
+const QColor darkGrey(64, 64, 64);
+const QColor grey(128, 128, 128);
+const QColor orange(255, 128, 0);
+
+// The runs of blanks are part of the text: they break its lines where its author wanted.
+const QString description =
+    QStringLiteral("    Vexaroo is the most intense third           person shooter of its time. "
+                   "In the beginning of  the game, hazardous objects come flying at      Gorvan, "
+                   "slow at first, but gradually            increasing in speed as the levels "
+                   "progress.        Equipped with a gun, Gorvan is able to      shoot at the "
+                   "approaching objects and move      up, down, left and right. This game "
+                   "also            features a high scores screen and adjustable    control and "
+                   "graphics settings.");
+
+const QString information[7] = {
+    QStringLiteral(" Created by: The Vexaroo Team"),
+    QStringLiteral(" Programming: The Vexaroo Team"),
+    QStringLiteral(" Art and Movies: The Vexaroo Team"),
+    QStringLiteral(" Version: 1.0"),
+    QStringLiteral(" Project Name: Vexaroo"),
+    description,
+    QStringLiteral(" Project Description:"),
+};
+
+void fillBehind(Label& label, QColor fill) {
+    label.setAttribute(Qt::WA_TranslucentBackground, false);
+    label.setAttribute(Qt::WA_NoSystemBackground, false);
+    QPalette colors = label.palette();
+    colors.setColor(QPalette::Window, fill);
+    label.setPalette(colors);
+    label.setAutoFillBackground(true);
+}
+
+// A button's two pictures: the normal one and, hidden over it, the lit one.
+std::array<std::unique_ptr<PictureBox>, 2> pictureButton(QWidget* window, const QString& picture,
+                                                         int top) {
+    return {std::make_unique<PictureBox>(window, picture, 20, top, 110, 50),
+            std::make_unique<PictureBox>(window, picture + QStringLiteral("_lit"), 20, top, 110, 50,
+                                         false)};
+}
+} // namespace
+
 frmMain::frmMain(Services& services, Screens& screens)
-    : Form(services, QStringLiteral("Main Menu"), 522, 354), screens_(screens) {}
+    : Form(services, QStringLiteral("Main Menu"), 522, 354),
+      imgTitle(this, QStringLiteral("title"), 11, 4, 500, 100),
+      picPlay(pictureButton(this, QStringLiteral("btn_play"), 108)),
+      picSettings(pictureButton(this, QStringLiteral("btn_settings"), 168)),
+      picHigh(pictureButton(this, QStringLiteral("btn_high"), 228)),
+      picExit(pictureButton(this, QStringLiteral("btn_exit"), 288)),
+      imgGorvan(this, QStringLiteral("gorvan"), 396, 108, 109, 224),
+      imgGradiant(this, QStringLiteral("gradient"), 473, 0, 49, 21),
+      lblHelp(this, QStringLiteral("Help"), 476, 0, 49, 21, false, orange, true),
+      screens_(screens) {
+    setMouseTracking(true);
+
+    const struct {
+        std::array<std::unique_ptr<PictureBox>, 2>& button;
+        void (frmMain::*mouseMove)();
+        void (frmMain::*click)();
+    } buttons[] = {
+        {picPlay, &frmMain::picPlay_MouseMove, &frmMain::picPlay_Click},
+        {picSettings, &frmMain::picSettings_MouseMove, &frmMain::picSettings_Click},
+        {picHigh, &frmMain::picHigh_MouseMove, &frmMain::picHigh_Click},
+        {picExit, &frmMain::picExit_MouseMove, &frmMain::picExit_Click},
+    };
+    for (const auto& [button, mouseMove, click] : buttons) {
+        for (auto& element : button) {
+            element->onMouseMove = [this, mouseMove] { (this->*mouseMove)(); };
+            element->onClick = [this, click] { (this->*click)(); };
+            element->setCursor(resources::handCursor());
+        }
+    }
+    // The normal settings picture keeps the ordinary pointer; its lit picture covers it as
+    // soon as the mouse moves over it.
+    picSettings[0]->unsetCursor();
+
+    // Five one-line boxes 12 pixels apart and 13 high, so neighbours share a border line,
+    // then the description's heading and text in one box below them.
+    const int tops[7] = {120, 132, 144, 156, 168, 192, 180};
+    for (int i = 0; i < 7; ++i) {
+        const bool oneLine = i != 5;
+        lblInformation[i] = std::make_unique<Label>(this, information[i], 152, tops[i], 225,
+                                                    oneLine ? 13 : 133, false, white, oneLine);
+        lblInformation[i]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        lblInformation[i]->setWordWrap(!oneLine);
+        fillBehind(*lblInformation[i], darkGrey);
+    }
+    for (int i = 0; i < 5; ++i)
+        sqrBorder[i] = std::make_unique<Outline>(this, 152, tops[i], 225, 13, grey);
+    sqrBorder[5] = std::make_unique<Outline>(this, 152, 180, 225, 145, grey);
+
+    // Labels and images take the mouse: a move over them is theirs and leaves the lit
+    // button lit.
+    for (auto& label : lblInformation)
+        label->setAttribute(Qt::WA_NoMousePropagation);
+    lblHelp.setAttribute(Qt::WA_NoMousePropagation);
+
+    QFont helpFont = resources::textFont(true);
+    helpFont.setPixelSize(15); // 11.25 points
+    lblHelp.setFont(helpFont);
+    lblHelp.setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    lblHelp.setCursor(resources::handCursor());
+    new ClickWatcher(&lblHelp, [this] { lblHelp_Click(); });
+    // "Help" stands on the gradient, over the corner of the title.
+    imgGradiant.raise();
+    lblHelp.raise();
+}
 
 frmMain::~frmMain() = default;
 
+void frmMain::mouseMoveEvent(QMouseEvent* event) {
+    QWidget::mouseMoveEvent(event);
+    Form_MouseMove();
+}
+
+void frmMain::LightButton(const std::array<std::unique_ptr<PictureBox>, 2>* lit) {
+    for (const auto* button : {&picPlay, &picSettings, &picHigh, &picExit})
+        (*button)[1]->setVisible(button == lit);
+}
+
+void frmMain::Form_MouseMove() {
+    LightButton(nullptr);
+}
+
+void frmMain::picPlay_MouseMove() {
+    LightButton(&picPlay);
+}
+
+void frmMain::picSettings_MouseMove() {
+    LightButton(&picSettings);
+}
+
+void frmMain::picHigh_MouseMove() {
+    LightButton(&picHigh);
+}
+
+void frmMain::picExit_MouseMove() {
+    LightButton(&picExit);
+}
+
+void frmMain::picPlay_Click() {
+    screens_.frmGame().show();
+    hide();
+}
+
+// The screens opened over the menu enable it again when they unload, however they close.
+void frmMain::picSettings_Click() {
+    screens_.frmSettings().show();
+    setEnabled(false);
+}
+
+void frmMain::picHigh_Click() {
+    screens_.frmHigh().show();
+    setEnabled(false);
+}
+
+void frmMain::picExit_Click() {
+    screens_.end();
+}
+
+void frmMain::Form_Unload(int& /*cancel*/) {
+    screens_.end();
+}
+
+// The editor runs on its own: the game neither waits for it nor watches it.
+void frmMain::lblHelp_Click() {
+    const HelpCommand command = helpCommand();
+    QString reason = command.problem;
+    if (reason.isEmpty()) {
+        QString error;
+        if (services.launcher.launchDetached(command.program, command.arguments, &error))
+            return;
+        reason = QStringLiteral("%1 could not be started: %2").arg(command.program, error);
+    }
+    services.messageBox.show(QStringLiteral("The help could not be opened.\r\n") + reason);
+}

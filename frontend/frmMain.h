@@ -1,7 +1,12 @@
 #pragma once
 
+#include "Controls.h"
 #include "Form.h"
+#include "Label.h"
 #include "Screens.h"
+
+#include <array>
+#include <memory>
 
 // The main menu: picture buttons to play, set up, see the high scores and leave.
 class frmMain final : public Form {
@@ -9,6 +14,36 @@ public:
     frmMain(Services& services, Screens& screens);
     ~frmMain() override;
 
+    // Controls, laid out as the window is created. Each button is a pair of pictures in one
+    // place: element 0 normal, element 1 lit, hidden at first and covering element 0.
+    PictureBox imgTitle;
+    std::array<std::unique_ptr<PictureBox>, 2> picPlay;
+    std::array<std::unique_ptr<PictureBox>, 2> picSettings;
+    std::array<std::unique_ptr<PictureBox>, 2> picHigh;
+    std::array<std::unique_ptr<PictureBox>, 2> picExit;
+    std::array<std::unique_ptr<Label>, 7> lblInformation;
+    std::array<std::unique_ptr<Outline>, 6> sqrBorder;
+    PictureBox imgGorvan;
+    PictureBox imgGradiant;
+    Label lblHelp;
+
+    void Form_Unload(int& cancel) override;
+    void Form_MouseMove();
+    void picPlay_MouseMove();
+    void picSettings_MouseMove();
+    void picHigh_MouseMove();
+    void picExit_MouseMove();
+    void picPlay_Click();
+    void picSettings_Click();
+    void picHigh_Click();
+    void picExit_Click();
+    void lblHelp_Click();
+
+protected:
+    void mouseMoveEvent(QMouseEvent* event) override;
+
 private:
+    void LightButton(const std::array<std::unique_ptr<PictureBox>, 2>* lit);
+
     Screens& screens_;
 };

@@ -1,0 +1,78 @@
+#include "Controls.h"
+
+#include "Resources.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+PictureBox::PictureBox(QWidget* window, const QString& picture, int left, int top, int width,
+                       int height, bool visible)
+    : QWidget(window), picture_(picture) {
+    setGeometry(left, top, width, height);
+    setMouseTracking(true);
+    setVisible(visible);
+}
+
+void PictureBox::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    painter.drawImage(QPointF(0, 0), resources::picture(picture_, size(), devicePixelRatioF()));
+}
+
+void PictureBox::mouseMoveEvent(QMouseEvent* event) {
+    event->accept();
+    if (onMouseMove)
+        onMouseMove();
+}
+
+void PictureBox::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton)
+        pressed_ = true;
+}
+
+void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton)
+        return;
+    const bool click = pressed_ && rect().contains(event->position().toPoint());
+    pressed_ = false;
+    if (click && onClick)
+        onClick();
+}
+
+Outline::Outline(QWidget* window, int left, int top, int width, int height, QColor color)
+    : QWidget(window), color_(color) {
+    setGeometry(left, top, width, height);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void Outline::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    painter.setPen(color_);
+    painter.drawRect(0, 0, width() - 1, height() - 1);
+}
+
+ClickWatcher::ClickWatcher(QWidget* control, std::function<void()> onClick)
+    : QObject(control), control_(control), onClick_(std::move(onClick)) {
+    control->installEventFilter(this);
+}
+
+bool ClickWatcher::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (watched != control_ ||
+        (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease))
+        return false;
+    // Filters see mouse events even on a disabled window, which must take no clicks.
+    if (!control_->isEnabled())
+        return true;
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    if (mouse->button() != Qt::LeftButton)
+        return true;
+    if (type == QEvent::MouseButtonPress) {
+        pressed_ = true;
+        return true;
+    }
+    const bool click = pressed_ && control_->rect().contains(mouse->position().toPoint());
+    pressed_ = false;
+    if (click && onClick_)
+        onClick_();
+    return true;
+}

@@ -1,0 +1,98 @@
+#pragma once
+
+#include "Doubles.h"
+#include "Program.h"
+#include "frmGame.h"
+#include "frmMain.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QTest>
+#include <QWindow>
+
+#include <gtest/gtest.h>
+
+// Between the buttons and the information boxes: nothing but the window.
+inline const QPoint bareBackground(140, 250);
+
+// A shown menu on the virtual clock, driven by mouse events through its window, so that the
+// control under the pointer is found as for a real pointer.
+class MenuWindow : public ::testing::Test {
+protected:
+    TestWorld world;
+    Program program{world.services};
+
+    frmMain& shownMenu() {
+        frmMain& menu = program.menu();
+        menu.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&menu));
+        // The pointer comes in over the background. Qt drops a move to where the pointer
+        // already is, and the last test may have left it over a button.
+        moveTo(bareBackground);
+        return menu;
+    }
+
+    void moveTo(QPoint point) { QTest::mouseMove(program.menu().windowHandle(), point); }
+    void clickAt(QPoint point) {
+        QTest::mouseClick(program.menu().windowHandle(), Qt::LeftButton, {}, point);
+    }
+
+    static QPoint centreOf(const QWidget& control) { return control.geometry().center(); }
+    static QPoint centreOf(const std::array<std::unique_ptr<PictureBox>, 2>& button) {
+        return centreOf(*button[0]);
+    }
+
+    // Which buttons show their lit picture: play, settings, high scores, exit.
+    std::vector<bool> lit() {
+        frmMain& menu = program.menu();
+        std::vector<bool> shown;
+        for (const auto* button : {&menu.picPlay, &menu.picSettings, &menu.picHigh, &menu.picExit})
+            shown.push_back(!(*button)[1]->isHidden());
+        return shown;
+    }
+
+    // A window of the given kind that is loaded, found without creating one.
+    template <class Window> static Window* loaded() {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            auto* found = dynamic_cast<Window*>(window);
+            if (found && !found->isUnloaded())
+                return found;
+        }
+        return nullptr;
+    }
+
+    // While the menu is disabled nothing on it reacts: no button, no highlight, no help, no
+    // close box.
+    void expectMenuTakesNothing() {
+        frmMain& menu = program.menu();
+        const std::vector<bool> before = lit();
+        for (const auto* button :
+             {&menu.picPlay, &menu.picExit, &menu.picHigh, &menu.picSettings}) {
+            moveTo(centreOf(*button));
+            clickAt(centreOf(*button));
+        }
+        moveTo(bareBackground);
+        clickAt(centreOf(menu.lblHelp));
+        closeByFrame(menu);
+        EXPECT_EQ(lit(), before);
+        EXPECT_TRUE(menu.isVisible());
+        EXPECT_FALSE(menu.isEnabled());
+        EXPECT_FALSE(program.hasEnded());
+        EXPECT_TRUE(world.launcher.launches.empty());
+    }
+
+    static void closeByFrame(QWidget& window) {
+        QCloseEvent close;
+        QCoreApplication::sendEvent(&window, &close);
+    }
+
+    static void processDeferredDeletes() {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+};
+
+inline const std::vector<bool> noneLit{false, false, false, false};
+inline const std::vector<bool> playLit{true, false, false, false};
+inline const std::vector<bool> settingsLit{false, true, false, false};
+inline const std::vector<bool> highLit{false, false, true, false};
+inline const std::vector<bool> exitLit{false, false, false, true};

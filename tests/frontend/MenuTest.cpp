@@ -1,0 +1,288 @@
+#include "MenuFixture.h"
+
+#include "HelpCommand.h"
+#include "frmHigh.h"
+#include "frmSettings.h"
+
+#include <QFile>
+
+// --- Layout: the parts that the highlight and click rules rely on ---
+
+TEST_F(MenuWindow, LitPicturesCoverTheirButtonsAndStartHidden) {
+    frmMain& menu = shownMenu();
+    EXPECT_EQ(menu.windowTitle(), QStringLiteral("Main Menu"));
+    EXPECT_EQ(menu.size(), QSize(522, 354));
+    EXPECT_EQ(lit(), noneLit);
+    for (const auto* button : {&menu.picPlay, &menu.picSettings, &menu.picHigh, &menu.picExit}) {
+        const auto& [normal, bright] = *button;
+        EXPECT_EQ(bright->geometry(), normal->geometry());
+        EXPECT_NE(bright->picture(), normal->picture());
+        EXPECT_TRUE(normal->isVisible());
+        EXPECT_EQ(menu.childAt(centreOf(*normal)), normal.get()); // nothing lies over it
+    }
+    EXPECT_EQ(menu.childAt(bareBackground), nullptr);
+    // "Help" is on top of the gradient and the title, so it gets the clicks there.
+    EXPECT_EQ(menu.childAt(centreOf(menu.lblHelp)), &menu.lblHelp);
+    EXPECT_TRUE(menu.imgGradiant.geometry().contains(centreOf(menu.lblHelp)));
+}
+
+TEST_F(MenuWindow, InformationBoxesShareTheirBorderLines) {
+    frmMain& menu = shownMenu();
+    for (int i = 1; i < 5; ++i)
+        EXPECT_EQ(menu.sqrBorder[i]->geometry().top(), menu.sqrBorder[i - 1]->geometry().bottom());
+    // The description's box holds its heading and its text, edge to edge.
+    const QRect box = menu.sqrBorder[5]->geometry();
+    EXPECT_EQ(box.top(), menu.sqrBorder[4]->geometry().bottom());
+    EXPECT_EQ(menu.lblInformation[6]->geometry().top(), box.top());
+    EXPECT_EQ(menu.lblInformation[5]->geometry().top(),
+              menu.lblInformation[6]->geometry().bottom());
+    EXPECT_EQ(menu.lblInformation[5]->geometry().bottom(), box.bottom());
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(menu.lblInformation[i]->geometry(), menu.sqrBorder[i]->geometry());
+    EXPECT_TRUE(menu.lblInformation[5]->wordWrap());
+    EXPECT_EQ(menu.lblInformation[4]->caption(), QStringLiteral(" Project Name: Vexaroo"));
+    EXPECT_EQ(menu.lblInformation[6]->caption(), QStringLiteral(" Project Description:"));
+    // Every one-line text fits its box.
+    for (int i : {0, 1, 2, 3, 4, 6}) {
+        const Label& line = *menu.lblInformation[i];
+        EXPECT_LE(line.fontMetrics().horizontalAdvance(line.caption()), line.width()) << i;
+    }
+}
+
+TEST_F(MenuWindow, PointingHandOverButtonsAndHelpExceptTheNormalSettingsPicture) {
+    frmMain& menu = shownMenu();
+    for (const auto* button : {&menu.picPlay, &menu.picSettings, &menu.picHigh, &menu.picExit}) {
+        for (const auto& element : *button) {
+            const bool plain = element == menu.picSettings[0];
+            EXPECT_EQ(element->cursor().shape(), plain ? Qt::ArrowCursor : Qt::BitmapCursor)
+                << element->picture().toStdString();
+        }
+    }
+    EXPECT_EQ(menu.lblHelp.cursor().shape(), Qt::BitmapCursor);
+    EXPECT_EQ(menu.lblInformation[5]->cursor().shape(), Qt::ArrowCursor);
+}
+
+// --- Highlights ---
+
+TEST_F(MenuWindow, FromPlayStraightOntoSettings) {
+    frmMain& menu = shownMenu();
+    moveTo(centreOf(menu.picPlay));
+    EXPECT_EQ(lit(), playLit);
+    moveTo(centreOf(menu.picPlay) + QPoint(5, 3)); // now over the lit picture
+    EXPECT_EQ(lit(), playLit);
+    moveTo(centreOf(menu.picSettings));
+    EXPECT_EQ(lit(), settingsLit);
+    moveTo(centreOf(menu.picExit));
+    EXPECT_EQ(lit(), exitLit);
+    moveTo(centreOf(menu.picHigh));
+    EXPECT_EQ(lit(), highLit);
+}
+
+TEST_F(MenuWindow, LabelsAndImagesKeepTheHighlightUntilTheBackground) {
+    frmMain& menu = shownMenu();
+    moveTo(centreOf(menu.picExit));
+    moveTo(centreOf(*menu.lblInformation[5])); // the description
+    EXPECT_EQ(lit(), exitLit);
+    moveTo(menu.sqrBorder[5]->geometry().bottomLeft()); // a border over a label's edge
+    EXPECT_EQ(lit(), exitLit);
+    for (const QWidget* control :
+         {static_cast<const QWidget*>(menu.lblInformation[0].get()),
+          static_cast<const QWidget*>(&menu.imgGorvan), static_cast<const QWidget*>(&menu.imgTitle),
+          static_cast<const QWidget*>(&menu.lblHelp)}) {
+        moveTo(centreOf(*control));
+        EXPECT_EQ(lit(), exitLit);
+    }
+    moveTo(bareBackground);
+    EXPECT_EQ(lit(), noneLit);
+    // The gap between two buttons is background too.
+    moveTo(centreOf(menu.picPlay));
+    moveTo(QPoint(centreOf(menu.picPlay).x(), 163));
+    EXPECT_EQ(lit(), noneLit);
+}
+
+TEST_F(MenuWindow, ClickingTheLitPictureDoesWhatTheNormalOneDoes) {
+    frmMain& menu = shownMenu();
+    // A click with no move before it lands on the normal picture.
+    QTest::mouseClick(menu.picPlay[0].get(), Qt::LeftButton);
+    ASSERT_NE(loaded<frmGame>(), nullptr);
+    EXPECT_TRUE(loaded<frmGame>()->isVisible());
+    EXPECT_FALSE(menu.isVisible());
+    program.game().unload();
+    ASSERT_TRUE(menu.isVisible());
+
+    // The pointer moves over the button before it clicks: the lit picture takes the click.
+    moveTo(centreOf(menu.picPlay));
+    ASSERT_EQ(menu.childAt(centreOf(menu.picPlay)), menu.picPlay[1].get());
+    processDeferredDeletes();
+    clickAt(centreOf(menu.picPlay));
+    ASSERT_NE(loaded<frmGame>(), nullptr);
+    EXPECT_TRUE(loaded<frmGame>()->isVisible());
+    EXPECT_FALSE(menu.isVisible());
+}
+
+TEST_F(MenuWindow, HighlightsSurviveHidingAndShowing) {
+    frmMain& menu = shownMenu();
+    moveTo(centreOf(menu.picPlay));
+    clickAt(centreOf(menu.picPlay));
+    ASSERT_FALSE(menu.isVisible());
+    program.game().unload(); // the game shows the menu again
+    ASSERT_TRUE(menu.isVisible());
+    EXPECT_EQ(lit(), playLit);
+
+    moveTo(centreOf(menu.picHigh));
+    clickAt(centreOf(menu.picHigh));
+    ASSERT_FALSE(menu.isEnabled());
+    program.high().unload();
+    ASSERT_TRUE(menu.isEnabled());
+    EXPECT_EQ(lit(), highLit);
+    moveTo(bareBackground);
+    EXPECT_EQ(lit(), noneLit);
+}
+
+// --- Screens opened over the menu ---
+
+TEST_F(MenuWindow, SettingsScreenBlocksTheMenuUntilItClosesEitherWay) {
+    frmMain& menu = shownMenu();
+    for (bool byOk : {true, false}) {
+        moveTo(centreOf(menu.picSettings));
+        clickAt(centreOf(menu.picSettings));
+        frmSettings* settings = loaded<frmSettings>();
+        ASSERT_NE(settings, nullptr);
+        EXPECT_TRUE(settings->isVisible());
+        EXPECT_FALSE(menu.isEnabled());
+        expectMenuTakesNothing();
+        EXPECT_EQ(loaded<frmGame>(), nullptr);
+
+        if (byOk)
+            QTest::mouseClick(&settings->cmdOk, Qt::LeftButton);
+        else
+            closeByFrame(*settings);
+        EXPECT_TRUE(settings->isUnloaded());
+        EXPECT_TRUE(menu.isEnabled()) << (byOk ? "OK" : "close box");
+        processDeferredDeletes();
+        moveTo(centreOf(menu.picPlay));
+        EXPECT_EQ(lit(), playLit);
+    }
+    clickAt(centreOf(menu.picPlay)); // usable again
+    EXPECT_FALSE(menu.isVisible());
+    EXPECT_NE(loaded<frmGame>(), nullptr);
+}
+
+TEST_F(MenuWindow, HighScoreTableBlocksTheMenuUntilItClosesEitherWay) {
+    frmMain& menu = shownMenu();
+    for (bool byButton : {true, false}) {
+        moveTo(centreOf(menu.picHigh));
+        clickAt(centreOf(menu.picHigh));
+        frmHigh* high = loaded<frmHigh>();
+        ASSERT_NE(high, nullptr);
+        EXPECT_TRUE(high->isVisible());
+        EXPECT_FALSE(menu.isEnabled());
+        expectMenuTakesNothing();
+
+        if (byButton)
+            QTest::mouseClick(&high->cmdClose, Qt::LeftButton);
+        else
+            closeByFrame(*high);
+        EXPECT_TRUE(high->isUnloaded());
+        EXPECT_TRUE(menu.isEnabled()) << (byButton ? "Close" : "close box");
+        processDeferredDeletes();
+    }
+    moveTo(centreOf(menu.picExit));
+    clickAt(centreOf(menu.picExit)); // usable again
+    EXPECT_TRUE(program.hasEnded());
+}
+
+// --- Ending the program ---
+
+TEST_F(MenuWindow, ExitEndsTheProgram) {
+    frmMain& menu = shownMenu();
+    moveTo(centreOf(menu.picExit));
+    clickAt(centreOf(menu.picExit));
+    EXPECT_TRUE(program.hasEnded());
+    EXPECT_FALSE(menu.isVisible());
+}
+
+TEST_F(MenuWindow, ClosingTheMenuEndsTheProgram) {
+    frmMain& menu = shownMenu();
+    closeByFrame(menu);
+    EXPECT_TRUE(program.hasEnded());
+    EXPECT_FALSE(menu.isVisible());
+}
+
+// --- Help ---
+
+TEST(HelpCommand, WindowsCommandLineIsNotepadFromTheWindowsFolder) {
+    for (const QString& windir : {QStringLiteral("C:\\WINDOWS"), QStringLiteral("D:\\WINNT")}) {
+        const HelpCommand command = windowsHelpCommand(windir);
+        EXPECT_EQ(command.commandLine(),
+                  windir + QStringLiteral("\\system32\\notepad.exe HelpFile.txt"));
+        EXPECT_EQ(command.program, windir + QStringLiteral("\\system32\\notepad.exe"));
+        EXPECT_EQ(command.arguments, QStringList{QStringLiteral("HelpFile.txt")});
+        EXPECT_TRUE(command.problem.isEmpty());
+    }
+    // Without WINDIR there is no editor to start, and the reason says so.
+    const HelpCommand unset = windowsHelpCommand(QString());
+    EXPECT_TRUE(unset.problem.contains(QStringLiteral("WINDIR")));
+}
+
+TEST_F(MenuWindow, EveryHelpClickStartsAnotherEditorOnTheHelpFile) {
+    frmMain& menu = shownMenu();
+    clickAt(centreOf(menu.lblHelp));
+    clickAt(centreOf(menu.lblHelp));
+    ASSERT_EQ(world.launcher.launches.size(), 2u);
+    for (const auto& launch : world.launcher.launches) {
+#ifndef Q_OS_WIN
+        // The editor gets the help file of the current directory, by its full path.
+        ASSERT_EQ(launch.arguments.size(), 1);
+        EXPECT_EQ(QFileInfo(launch.arguments[0]),
+                  QFileInfo(world.path(QStringLiteral("HelpFile.txt"))));
+        EXPECT_TRUE(QFileInfo(launch.arguments[0]).isAbsolute());
+#endif
+        EXPECT_EQ(launch.program, world.launcher.launches[0].program);
+    }
+    EXPECT_TRUE(world.messageBox.texts.empty());
+    EXPECT_TRUE(menu.isVisible());
+    EXPECT_TRUE(menu.isEnabled());
+    // A right click is no click.
+    QTest::mouseClick(menu.windowHandle(), Qt::RightButton, {}, centreOf(menu.lblHelp));
+    EXPECT_EQ(world.launcher.launches.size(), 2u);
+}
+
+TEST_F(MenuWindow, HelpThatCannotStartShowsWhyAndTheMenuGoesOn) {
+    frmMain& menu = shownMenu();
+    world.launcher.failWith = QStringLiteral("No such file or directory");
+    clickAt(centreOf(menu.lblHelp));
+    ASSERT_EQ(world.messageBox.texts.size(), 1u);
+    const QString& text = world.messageBox.texts[0];
+    EXPECT_TRUE(text.contains(QStringLiteral("No such file or directory"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(world.launcher.launches[0].program)) << text.toStdString();
+    EXPECT_FALSE(program.hasEnded());
+    EXPECT_TRUE(menu.isVisible());
+    EXPECT_TRUE(menu.isEnabled());
+
+    world.launcher.failWith.clear();
+    clickAt(centreOf(menu.lblHelp)); // tried afresh, and now it starts
+    EXPECT_EQ(world.launcher.launches.size(), 2u);
+    EXPECT_EQ(world.messageBox.texts.size(), 1u);
+    moveTo(centreOf(menu.picPlay));
+    clickAt(centreOf(menu.picPlay));
+    EXPECT_FALSE(menu.isVisible());
+}
+
+TEST(HelpFile, DeliveredAsPlainTextWithWindowsLineEnds) {
+    QFile file(QStringLiteral(VEXAROO_SOURCE_DIR "/data/HelpFile.txt"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray text = file.readAll();
+    ASSERT_FALSE(text.isEmpty());
+    EXPECT_TRUE(text.endsWith("\r\n"));
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        ASSERT_TRUE((c >= 0x20 && c < 0x7f) || c == '\r' || c == '\n') << "byte " << i;
+        if (c == '\n') {
+            ASSERT_TRUE(i > 0 && text[i - 1] == '\r') << "bare line feed at byte " << i;
+        }
+        if (c == '\r') {
+            ASSERT_TRUE(i + 1 < text.size() && text[i + 1] == '\n') << "bare return at byte " << i;
+        }
+    }
+}
