@@ -29,8 +29,7 @@ template <class Window> Window& Program::use(QPointer<Window>& window) {
 }
 
 void Program::start() {
-    gameOnly_ = true;
-    game().show();
+    intro().show();
 }
 
 ::frmIntro& Program::intro() {
@@ -58,8 +57,6 @@ void Program::start() {
 }
 
 Form& Program::frmMain() {
-    if (gameOnly_)
-        end();
     return menu();
 }
 

@@ -49,5 +49,4 @@ private:
     QPointer<::frmHigh> high_;
     QPointer<::frmRecord> record_;
     bool ended_ = false;
-    bool gameOnly_ = false; // until the menu is built, the game is the whole program
 };

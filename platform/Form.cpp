@@ -108,6 +108,12 @@ void Form::closeEvent(QCloseEvent* event) {
         unload();
 }
 
+void Form::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    // The sprites' canvas always covers the whole inner area.
+    canvas_->setGeometry(rect());
+}
+
 void Form::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (centred_)
