@@ -21,16 +21,17 @@ QString picturePath(const QString& name) {
 } // namespace
 
 void installFonts() {
-    const QStringList candidates = {QStringLiteral("/usr/share/wine/fonts/tahoma.ttf"),
-                                    QStringLiteral("/usr/share/fonts/truetype/wine/tahoma.ttf")};
-    for (const QString& path : candidates) {
-        const int id = QFontDatabase::addApplicationFont(path);
-        if (id >= 0) {
-            const QStringList families = QFontDatabase::applicationFontFamilies(id);
-            if (!families.isEmpty())
-                family = families.first();
-            return;
-        }
+    // Regular and bold: without the bold file bold texts would be smeared regular ones.
+    for (const QString& folder : {QStringLiteral("/usr/share/wine/fonts"),
+                                  QStringLiteral("/usr/share/fonts/truetype/wine")}) {
+        const int id = QFontDatabase::addApplicationFont(folder + QStringLiteral("/tahoma.ttf"));
+        if (id < 0)
+            continue;
+        const QStringList families = QFontDatabase::applicationFontFamilies(id);
+        if (!families.isEmpty())
+            family = families.first();
+        QFontDatabase::addApplicationFont(folder + QStringLiteral("/tahomabd.ttf"));
+        return;
     }
 }
 

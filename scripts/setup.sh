@@ -10,6 +10,7 @@ packages=(
   librlottie-dev
   libgtest-dev
   fonts-wine fonts-dejavu-core
+  xdg-utils
   xvfb xdotool imagemagick x11-xserver-utils x11-utils jwm
 )
 
