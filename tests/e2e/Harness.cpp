@@ -1,6 +1,6 @@
 // The real program with a game set up for one real-window scenario, so that a test does not
 // depend on where random targets happen to fly:
-//   calm       targets fly level across the top, never in Gorvan's way
+//   calm       targets fly level in two lanes near the top, never in Gorvan's way
 //   last-life  no spare life, level 3, 12 destroyed, and a target about to touch Gorvan
 #include "Clock.h"
 #include "MessageBox.h"
@@ -24,7 +24,8 @@ class LevelFlight final : public Random {
 public:
     void randomize() override {}
     float next() override {
-        const std::array<float, 5> draws = {0.0f, 0.5f, 0.7f, 0.1f * (lane_ % 2),
+        // Tops 38 and 80, clear of each other and of Gorvan's rows.
+        const std::array<float, 5> draws = {0.0f, 0.5f, 0.7f, 0.155f * ((lane_ / 5) % 2),
                                             0.2f * (lane_ % 5)};
         const float draw = draws[step_];
         if (++step_ == draws.size()) {
