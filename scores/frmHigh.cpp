@@ -37,7 +37,7 @@ frmHigh::frmHigh(Services& services, Screens& screens)
                    false, lightGrey),
       lblTargetsText(this, QStringLiteral(" Targets Hit"), targetsLeft, headingTop, targetsWidth,
                      cellHeight, false, lightGrey),
-      cmdClose(QStringLiteral("Close"), this), screens_(screens) {
+      cmdClose(this, QStringLiteral("Close"), 112, 180, 53, 21), screens_(screens) {
     lblHighScoresText.setWordWrap(true);
     lblHighScoresText.setBackdrop(cell, outline);
     for (Label* heading : {&lblRankText, &lblNameText, &lblLevelText, &lblTargetsText})
@@ -56,12 +56,6 @@ frmHigh::frmHigh(Services& services, Screens& screens)
              {lblRank[k].get(), lblName[k].get(), lblLevel[k].get(), lblTargets[k].get()})
             label->setBackdrop(cell, outline);
     }
-    cmdClose.setGeometry(112, 180, 53, 21);
-    cmdClose.setAutoDefault(false);
-    QPalette colors = cmdClose.palette();
-    colors.setColor(QPalette::Button, lightGrey);
-    colors.setColor(QPalette::ButtonText, Qt::black);
-    cmdClose.setPalette(colors);
     connect(&cmdClose, &QPushButton::clicked, this, [this] { cmdClose_Click(); });
 }
 

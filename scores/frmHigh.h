@@ -1,10 +1,9 @@
 #pragma once
 
+#include "Controls.h"
 #include "Form.h"
 #include "Label.h"
 #include "Screens.h"
-
-#include <QPushButton>
 
 #include <array>
 #include <memory>
@@ -26,7 +25,7 @@ public:
     std::array<std::unique_ptr<Label>, rows> lblName;
     std::array<std::unique_ptr<Label>, rows> lblLevel;
     std::array<std::unique_ptr<Label>, rows> lblTargets;
-    QPushButton cmdClose;
+    CommandButton cmdClose;
 
     void cmdClose_Click();
 

@@ -8,16 +8,6 @@ namespace {
 const QColor white(255, 255, 255);
 const QColor banner(64, 64, 64);
 const QColor outline(128, 128, 128);
-const QColor buttonFace(192, 192, 192);
-
-void styleButton(QPushButton& button, int left, int top, int width, int height) {
-    button.setGeometry(left, top, width, height);
-    button.setAutoDefault(false);
-    QPalette colors = button.palette();
-    colors.setColor(QPalette::Button, buttonFace);
-    colors.setColor(QPalette::ButtonText, Qt::black);
-    button.setPalette(colors);
-}
 } // namespace
 
 frmRecord::frmRecord(Services& services, Screens& screens)
@@ -35,12 +25,10 @@ frmRecord::frmRecord(Services& services, Screens& screens)
       lblDestroyedText(this, QStringLiteral("Enemies Destroyed:"), 8, 112, 1, 13, true, white),
       lblDestroyed(this, QStringLiteral("0"), 108, 112, 1, 13, true, white),
       linDivider1(canvas(), 8, 136, 272, 1, outline, outline, 0),
-      cmdSubmit(QStringLiteral("Submit"), this), cmdCancel(QStringLiteral("Cancel"), this),
-      screens_(screens) {
+      cmdSubmit(this, QStringLiteral("Submit"), 79, 148, 61, 21),
+      cmdCancel(this, QStringLiteral("Cancel"), 147, 148, 61, 21), screens_(screens) {
     lblHighScoreText.setWordWrap(true);
     lblHighScoreText.setBackdrop(banner, outline);
-    styleButton(cmdSubmit, 79, 148, 61, 21);
-    styleButton(cmdCancel, 147, 148, 61, 21);
     cmdSubmit.setEnabled(false);
     setTabOrder(&txtFirstName, &txtLastName);
     setTabOrder(&txtLastName, &cmdSubmit);

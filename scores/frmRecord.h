@@ -1,12 +1,11 @@
 #pragma once
 
+#include "Controls.h"
 #include "Form.h"
 #include "Label.h"
 #include "Screens.h"
 #include "Sprite.h"
 #include "TextBox.h"
-
-#include <QPushButton>
 
 // Asks for the player's names after a game that reached level 3 and stores the result. The
 // result arrives in the captions of lblLevel and lblDestroyed.
@@ -26,8 +25,8 @@ public:
     Label lblDestroyedText;
     Label lblDestroyed;
     ShapeSprite linDivider1;
-    QPushButton cmdSubmit;
-    QPushButton cmdCancel;
+    CommandButton cmdSubmit;
+    CommandButton cmdCancel;
 
     void txtName_KeyPress(TextBox& box, int& keyAscii);
     void txtName_Change();

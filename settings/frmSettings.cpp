@@ -7,7 +7,6 @@
 
 #include <QApplication>
 #include <QMouseEvent>
-#include <QPainter>
 
 namespace {
 constexpr int keyPause = 80; // P pauses the game and can never be bound
@@ -46,44 +45,6 @@ void styleFrame(QGroupBox& frame, const QString& caption, int left, int top, int
 }
 } // namespace
 
-frmSettings::PictureBox::PictureBox(QWidget* parent, const QString& picture, int left, int top,
-                                    int width, int height)
-    : QWidget(parent), picture_(picture) {
-    setGeometry(left, top, width, height);
-    // A clicked box takes the focus, so the key that follows goes to it and not to OK.
-    setFocusPolicy(Qt::ClickFocus);
-}
-
-void frmSettings::PictureBox::paintEvent(QPaintEvent* /*event*/) {
-    QPainter painter(this);
-    painter.drawImage(QPointF(0, 0), resources::picture(picture_, size(), devicePixelRatioF()));
-}
-
-void frmSettings::PictureBox::mousePressEvent(QMouseEvent* event) {
-    pressed_ = event->button() == Qt::LeftButton;
-}
-
-void frmSettings::PictureBox::mouseReleaseEvent(QMouseEvent* event) {
-    const bool click = pressed_ && event->button() == Qt::LeftButton &&
-                       rect().contains(event->position().toPoint());
-    pressed_ = false;
-    if (click && onClick)
-        onClick();
-}
-
-frmSettings::Rectangle::Rectangle(QWidget* parent, int left, int top, int width, int height,
-                                  QColor color)
-    : QWidget(parent), color_(color) {
-    setGeometry(left, top, width, height);
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-}
-
-void frmSettings::Rectangle::paintEvent(QPaintEvent* /*event*/) {
-    QPainter painter(this);
-    painter.setPen(color_);
-    painter.drawRect(0, 0, width() - 1, height() - 1);
-}
-
 frmSettings::frmSettings(Services& services, Screens& screens)
     : Form(services, QStringLiteral("Settings"), 190, 300), fraGraphics(this),
       lblQualityText(&fraGraphics, QStringLiteral("Image Quality:"), 8, 20, 1, 13, true, white),
@@ -93,7 +54,7 @@ frmSettings::frmSettings(Services& services, Screens& screens)
       lblMoveUpText(&fraControls, QStringLiteral("Move Up:"), 8, 60, 1, 13, true, white),
       lblMoveDownText(&fraControls, QStringLiteral("Move Down:"), 8, 80, 1, 13, true, white),
       lblShootText(&fraControls, QStringLiteral("Fire:"), 8, 100, 1, 13, true, white),
-      cmdOk(QStringLiteral("Ok"), this), screens_(screens) {
+      cmdOk(this, QStringLiteral("Ok"), 65, 272, 61, 20), screens_(screens) {
     // Each banner is framed by a rectangle one pixel wider and higher, drawn over it.
     const QString banners[] = {
         QStringLiteral(" Set the quality of the flash images to  improve performance."),
@@ -109,7 +70,7 @@ frmSettings::frmSettings(Services& services, Screens& screens)
         lblGraphicsText[i]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         paintBackground(*lblGraphicsText[i], banner);
         sqrBorder[i] =
-            std::make_unique<Rectangle>(this, 4, bannerTops[i], 181, bannerHeights[i] + 1, outline);
+            std::make_unique<Outline>(this, 4, bannerTops[i], 181, bannerHeights[i] + 1, outline);
     }
 
     styleFrame(fraGraphics, QStringLiteral("Graphics"), 4, 36, 181, 45);
@@ -132,6 +93,8 @@ frmSettings::frmSettings(Services& services, Screens& screens)
     for (int i = 0; i < keyBoxes; ++i) {
         picAssign[i] =
             std::make_unique<PictureBox>(this, QStringLiteral("keybox"), 108, 158 + 20 * i, 70, 20);
+        // A clicked box takes the focus, so the key that follows goes to it and not to OK.
+        picAssign[i]->setFocusPolicy(Qt::ClickFocus);
         picAssign[i]->setCursor(resources::handCursor());
         picAssign[i]->onClick = [this, i] { picAssign_Click(i); };
         lblAssign[i] = std::make_unique<Label>(picAssign[i].get(), QString(), nameLefts[i], 4, 1,
@@ -142,14 +105,6 @@ frmSettings::frmSettings(Services& services, Screens& screens)
         lblAssign[i]->setCursor(resources::handCursor());
     }
 
-    cmdOk.setGeometry(65, 272, 61, 20);
-    cmdOk.setAutoDefault(false);
-    {
-        QPalette colors = cmdOk.palette();
-        colors.setColor(QPalette::Button, lightGrey);
-        colors.setColor(QPalette::ButtonText, Qt::black);
-        cmdOk.setPalette(colors);
-    }
     connect(&cmdOk, &QPushButton::clicked, this, [this] { cmdOk_Click(); });
 
     setTabOrder(&cmdOk, &comQuality);

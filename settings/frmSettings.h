@@ -1,12 +1,12 @@
 #pragma once
 
+#include "Controls.h"
 #include "Form.h"
 #include "Label.h"
 #include "Screens.h"
 
 #include <QComboBox>
 #include <QGroupBox>
-#include <QPushButton>
 
 #include <array>
 #include <functional>
@@ -18,41 +18,11 @@ public:
     frmSettings(Services& services, Screens& screens);
     ~frmSettings() override;
 
-    // A borderless box showing one still picture; a click is a press and release inside it.
-    // It holds the key's name label.
-    class PictureBox final : public QWidget {
-    public:
-        PictureBox(QWidget* parent, const QString& picture, int left, int top, int width,
-                   int height);
-        std::function<void()> onClick;
-
-    protected:
-        void paintEvent(QPaintEvent* event) override;
-        void mousePressEvent(QMouseEvent* event) override;
-        void mouseReleaseEvent(QMouseEvent* event) override;
-
-    private:
-        QString picture_;
-        bool pressed_ = false;
-    };
-
-    // A grey rectangle outline that takes no mouse events.
-    class Rectangle final : public QWidget {
-    public:
-        Rectangle(QWidget* parent, int left, int top, int width, int height, QColor color);
-
-    protected:
-        void paintEvent(QPaintEvent* event) override;
-
-    private:
-        QColor color_;
-    };
-
     static constexpr int keyBoxes = 5;
 
     // Controls, top to bottom. The key boxes are numbered 0 to 4: left, right, up, down, fire.
     std::array<std::unique_ptr<Label>, 2> lblGraphicsText;
-    std::array<std::unique_ptr<Rectangle>, 2> sqrBorder;
+    std::array<std::unique_ptr<Outline>, 2> sqrBorder;
     QGroupBox fraGraphics;
     Label lblQualityText;
     QComboBox comQuality;
@@ -64,7 +34,7 @@ public:
     Label lblShootText;
     std::array<std::unique_ptr<PictureBox>, keyBoxes> picAssign;
     std::array<std::unique_ptr<Label>, keyBoxes> lblAssign;
-    QPushButton cmdOk;
+    CommandButton cmdOk;
 
     // The values being edited; the file is written only by OK.
     qint16 imageQuality = 0;

@@ -1,14 +1,15 @@
 #pragma once
 
 #include <QColor>
+#include <QPushButton>
 #include <QString>
 #include <QWidget>
 
 #include <functional>
 
-// The menu's still pictures: the picture buttons and the images. Every one takes the mouse
-// moves over it, so they never reach the window's background handler; a picture button
-// also hands them, and its clicks, to the window.
+// A still picture that may be clicked: picture buttons, images, key boxes. It takes the mouse
+// moves over it, so they never reach the window's background handler, and hands them and its
+// clicks (a left press and release inside it) to the window.
 class PictureBox final : public QWidget {
 public:
     PictureBox(QWidget* window, const QString& picture, int left, int top, int width, int height,
@@ -54,4 +55,12 @@ private:
     QWidget* control_;
     std::function<void()> onClick_;
     bool pressed_ = false;
+};
+
+// A push button with the light grey face of the game's screens. Enter does not press it on
+// its own; Space does while it has the focus.
+class CommandButton final : public QPushButton {
+public:
+    CommandButton(QWidget* window, const QString& caption, int left, int top, int width,
+                  int height);
 };

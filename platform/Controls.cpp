@@ -76,3 +76,14 @@ bool ClickWatcher::eventFilter(QObject* watched, QEvent* event) {
         onClick_();
     return true;
 }
+
+CommandButton::CommandButton(QWidget* window, const QString& caption, int left, int top, int width,
+                             int height)
+    : QPushButton(caption, window) {
+    setGeometry(left, top, width, height);
+    setAutoDefault(false);
+    QPalette colors = palette();
+    colors.setColor(QPalette::Button, QColor(192, 192, 192));
+    colors.setColor(QPalette::ButtonText, Qt::black);
+    setPalette(colors);
+}
