@@ -129,7 +129,8 @@ TEST(WholeProgram, APlayerGoesThroughEveryScreen) {
     EXPECT_TRUE(p.gone(QStringLiteral("Settings")));
     QFile settingsFile(dir + "/settings");
     ASSERT_TRUE(settingsFile.open(QIODevice::ReadOnly));
-    EXPECT_EQ(settingsFile.readAll(), QByteArray(" 1 \r\n 37 \r\n 39 \r\n 38 \r\n 40 \r\n 65 \r\n"));
+    EXPECT_EQ(settingsFile.readAll(),
+              QByteArray(" 1 \r\n 37 \r\n 39 \r\n 38 \r\n 40 \r\n 65 \r\n"));
 
     // High scores: two rows filled, the rest empty; Close gives the menu back.
     p.click(o + QPoint(75, 253));

@@ -11,7 +11,8 @@
 namespace pixels {
 
 // Counts the pixels of a region (window coordinates) that pass a test.
-inline int count(const QImage& shot, QPoint origin, QRect region, const std::function<bool(QRgb)>& test) {
+inline int count(const QImage& shot, QPoint origin, QRect region,
+                 const std::function<bool(QRgb)>& test) {
     int n = 0;
     for (int y = region.top(); y <= region.bottom(); ++y)
         for (int x = region.left(); x <= region.right(); ++x)
@@ -39,7 +40,7 @@ inline bool hazard(QRgb c) {
 
 // Mean x of the matching pixels of a region, -1 when there are none.
 inline double meanX(const QImage& shot, QPoint origin, QRect region,
-             const std::function<bool(QRgb)>& test) {
+                    const std::function<bool(QRgb)>& test) {
     double sum = 0;
     int n = 0;
     for (int y = region.top(); y <= region.bottom(); ++y)
@@ -53,7 +54,7 @@ inline double meanX(const QImage& shot, QPoint origin, QRect region,
 
 // Bounding boxes of the connected patches of matching pixels (at least 30 pixels each).
 inline std::vector<QRect> blobs(const QImage& shot, QPoint origin, QRect region,
-                         const std::function<bool(QRgb)>& test) {
+                                const std::function<bool(QRgb)>& test) {
     std::vector<char> seen(region.width() * region.height(), 0);
     auto index = [&](QPoint p) {
         return (p.y() - region.top()) * region.width() + p.x() - region.left();
