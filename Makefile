@@ -31,7 +31,7 @@ sanitize: setup
 
 # Timer rates and CPU use of a game in a real window (under a private X server).
 bench: build play-dir
-	@cd $(PLAY_DIR) && xvfb-run -a -s "-screen 0 1024x768x24" ../build/game_rates 20
+	@cd $(PLAY_DIR) && xvfb-run -a -s "-screen 0 1024x768x24 -noreset" ../build/game_rates 20
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

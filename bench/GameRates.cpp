@@ -18,14 +18,20 @@
 #include <sys/resource.h>
 
 #include <cstdio>
+#include <functional>
 
 namespace {
 
-// Boxes would stop the run; count them instead.
+// Boxes would stop the run; count them instead, and run onShown (which keeps the game going).
 class CountingMessageBox final : public MessageBox {
 public:
-    void show(const QString&) override { ++shown; }
+    void show(const QString&) override {
+        ++shown;
+        if (onShown)
+            onShown();
+    }
     int shown = 0;
+    std::function<void()> onShown;
 };
 
 double cpuSeconds() {
@@ -49,8 +55,17 @@ int main(int argc, char* argv[]) {
     ProcessLauncher launcher;
     Services services{clock, messageBox, random, launcher};
     Program program(services);
-    program.start();
     frmGame& game = program.game();
+    game.show();
+    // A lost life would end the run in the end and stop Gorvan and the gun each time: keep
+    // three lives, and press the keys again once the playfield has been reset.
+    messageBox.onShown = [&] {
+        game.lives = 3;
+        QTimer::singleShot(0, [&] {
+            game.keyDown(game.keyFire, 0);
+            game.keyDown(game.keyMoveRight, 0);
+        });
+    };
 
     long shootTicks = 0, targetTicks = 0, moveTicks = 0, levelTicks = 0;
     game.tmrShoot.setOnTick([&] {

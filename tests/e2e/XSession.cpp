@@ -42,7 +42,10 @@ XSession::XSession() {
         const QString name = QStringLiteral(":%1").arg(n);
         xvfb_.start(QStringLiteral("Xvfb"), {name, QStringLiteral("-screen"), QStringLiteral("0"),
                                              QStringLiteral("1024x768x24"),
-                                             QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+                                             QStringLiteral("-nolisten"), QStringLiteral("tcp"),
+                                             // Without it the server resets whenever its last
+                                             // client leaves, and refuses clients meanwhile.
+                                             QStringLiteral("-noreset")});
         if (!xvfb_.waitForStarted(5000)) {
             problem_ = QStringLiteral("Xvfb does not start: ") + xvfb_.errorString();
             return;
