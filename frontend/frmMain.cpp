@@ -33,15 +33,6 @@ const QString information[7] = {
     QStringLiteral(" Project Description:"),
 };
 
-void fillBehind(Label& label, QColor fill) {
-    label.setAttribute(Qt::WA_TranslucentBackground, false);
-    label.setAttribute(Qt::WA_NoSystemBackground, false);
-    QPalette colors = label.palette();
-    colors.setColor(QPalette::Window, fill);
-    label.setPalette(colors);
-    label.setAutoFillBackground(true);
-}
-
 // A button's two pictures: the normal one and, hidden over it, the lit one.
 std::array<std::unique_ptr<PictureBox>, 2> pictureButton(QWidget* window, const QString& picture,
                                                          int top) {
@@ -94,7 +85,7 @@ frmMain::frmMain(Services& services, Screens& screens)
                                                     oneLine ? 13 : 133, false, white, oneLine);
         lblInformation[i]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         lblInformation[i]->setWordWrap(!oneLine);
-        fillBehind(*lblInformation[i], darkGrey);
+        lblInformation[i]->setBackdrop(darkGrey);
     }
     for (int i = 0; i < 5; ++i)
         sqrBorder[i] = std::make_unique<Outline>(this, 152, tops[i], 225, 13, grey);

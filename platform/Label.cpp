@@ -35,15 +35,20 @@ void Label::setCaption(const QString& caption) {
 void Label::setBackdrop(QColor fill, QColor outline) {
     fill_ = fill;
     outline_ = outline;
-    setContentsMargins(1, 1, 1, 1);
+    if (outline.isValid())
+        setContentsMargins(1, 1, 1, 1);
     update();
 }
 
 void Label::paintEvent(QPaintEvent* event) {
     if (fill_.isValid()) {
         QPainter painter(this);
-        painter.fillRect(rect(), outline_);
-        painter.fillRect(rect().adjusted(1, 1, -1, -1), fill_);
+        if (outline_.isValid()) {
+            painter.fillRect(rect(), outline_);
+            painter.fillRect(rect().adjusted(1, 1, -1, -1), fill_);
+        } else {
+            painter.fillRect(rect(), fill_);
+        }
     }
     QLabel::paintEvent(event);
 }

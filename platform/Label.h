@@ -16,8 +16,8 @@ public:
     // stay whole; it goes back to its own left edge when the text fits there again.
     void setKeepInside(bool on) { keepInside_ = on; }
 
-    // An opaque label with a one-pixel outline, as the banners and table cells are drawn.
-    void setBackdrop(QColor fill, QColor outline);
+    // An opaque label, with a one-pixel outline when one is given: banners and table cells.
+    void setBackdrop(QColor fill, QColor outline = QColor());
 
 protected:
     void paintEvent(QPaintEvent* event) override;

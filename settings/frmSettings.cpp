@@ -21,16 +21,6 @@ const QColor banner(64, 64, 64);
 const QColor outline(128, 128, 128);
 const QColor lightGrey(192, 192, 192);
 
-// An opaque label: its own fill behind the text.
-void paintBackground(Label& label, QColor fill) {
-    label.setAttribute(Qt::WA_TranslucentBackground, false);
-    label.setAttribute(Qt::WA_NoSystemBackground, false);
-    label.setAutoFillBackground(true);
-    QPalette colors = label.palette();
-    colors.setColor(QPalette::Window, fill);
-    label.setPalette(colors);
-}
-
 void styleFrame(QGroupBox& frame, const QString& caption, int left, int top, int width,
                 int height) {
     frame.setTitle(caption);
@@ -68,7 +58,7 @@ frmSettings::frmSettings(Services& services, Screens& screens)
                                                      bannerHeights[i], false, white);
         lblGraphicsText[i]->setWordWrap(true);
         lblGraphicsText[i]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        paintBackground(*lblGraphicsText[i], banner);
+        lblGraphicsText[i]->setBackdrop(banner);
         sqrBorder[i] =
             std::make_unique<Outline>(this, 4, bannerTops[i], 181, bannerHeights[i] + 1, outline);
     }
