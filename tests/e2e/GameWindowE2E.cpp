@@ -116,6 +116,12 @@ TEST(GameWindowOnScreen, ShowsTheStripLivesGorvanAndTargetsAndClosesCleanly) {
     const int right = count(shot, origin, QRect(162, 40, 309, 313), notBlack);
     EXPECT_GT(left + right, 200) << "no target in the playfield after 8 seconds";
 
+    // No target can reach Gorvan in the first 9.7 s; on a slow machine one may just have done
+    // so: close its box first.
+    if (const unsigned long box = x.waitForWindow(QStringLiteral("Vexaroo"), 100)) {
+        x.run("xdotool", {"windowfocus", "--sync", QString::number(box)});
+        x.run("xdotool", {"key", "Return"});
+    }
     // Closing the game returns to the menu; closing the menu ends the program.
     ASSERT_TRUE(x.requestClose(window));
     ASSERT_NE(x.waitForWindow(QStringLiteral("Main Menu")), 0u) << "no menu after the game";
