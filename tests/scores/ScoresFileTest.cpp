@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
+
 #include <unistd.h>
 
 namespace {
@@ -186,4 +188,24 @@ TEST_F(ScoresFile, AFolderThatCannotBeWrittenGivesAReasonAndKeepsTheOldFile) {
     QFile::setPermissions(world.folder.path(),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     EXPECT_EQ(world.readFile(QStringLiteral("scores")), old);
+}
+
+TEST_F(ScoresFile, TwoSavesAtTheSameTimeBothKeepTheirRecords) {
+    // Two copies of the game submitting at once: each save reads, merges and writes the
+    // whole file, so without the lock one would overwrite the other's record.
+    constexpr int each = 25;
+    auto saveMany = [](const QString& who) {
+        for (int k = 0; k < each; ++k) {
+            QString error;
+            if (!scores::save(scoreOf(who, static_cast<qint16>(k), 0), &error))
+                ADD_FAILURE() << error.toStdString();
+        }
+    };
+    std::thread first(saveMany, QStringLiteral("first"));
+    std::thread second(saveMany, QStringLiteral("second"));
+    first.join();
+    second.join();
+    const QStringList stored = storedOrder(world.readFile(QStringLiteral("scores")));
+    EXPECT_EQ(stored.count(QStringLiteral("first")), each);
+    EXPECT_EQ(stored.count(QStringLiteral("second")), each);
 }
