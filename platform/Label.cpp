@@ -28,7 +28,7 @@ void Label::setCaption(const QString& caption) {
     const int width = std::max(1, fontMetrics().horizontalAdvance(caption));
     int left = designLeft_;
     if (keepInside_ && parentWidget() && left + width > parentWidget()->width())
-        left = std::max(0, parentWidget()->width() - width);
+        left = std::max(0, (parentWidget()->width() - width) / 2);
     setGeometry(left, y(), width, height());
 }
 

@@ -12,8 +12,8 @@ public:
     QString caption() const { return text(); }
     void setCaption(const QString& caption);
 
-    // An auto-sized label that would pass its parent's right edge moves left just enough to
-    // stay whole; it goes back to its own left edge when the text fits there again.
+    // An auto-sized label that would pass its parent's right edge is centred in the parent
+    // instead, so it stays whole; it goes back to its own left edge when the text fits there.
     void setKeepInside(bool on) { keepInside_ = on; }
 
     // An opaque label, with a one-pixel outline when one is given: banners and table cells.
