@@ -6,7 +6,6 @@
 #include "SettingsFile.h"
 
 #include <QApplication>
-#include <QMouseEvent>
 
 namespace {
 constexpr int keyPause = 80; // P pauses the game and can never be bound
@@ -93,6 +92,7 @@ frmSettings::frmSettings(Services& services, Screens& screens)
         // Long names such as "[right arrow]" would be cut off at the box's edge.
         lblAssign[i]->setKeepInside(true);
         lblAssign[i]->setCursor(resources::handCursor());
+        new ClickWatcher(lblAssign[i].get(), [this, i] { lblAssign_Click(i); });
     }
 
     connect(&cmdOk, &QPushButton::clicked, this, [this] { cmdOk_Click(); });
@@ -102,7 +102,7 @@ frmSettings::frmSettings(Services& services, Screens& screens)
 }
 
 frmSettings::~frmSettings() {
-    // No key or mouse event may reach the handlers while the controls go.
+    // No key may reach the handlers while the controls go.
     qApp->removeEventFilter(this);
 }
 
@@ -189,23 +189,4 @@ void frmSettings::cmdOk_Click() {
 
 void frmSettings::Form_Unload(int& /*cancel*/) {
     screens_.frmMain().setEnabled(true);
-}
-
-// A click on a key's name label is the label's own click: a press and release over it.
-bool frmSettings::eventFilter(QObject* watched, QEvent* event) {
-    const QEvent::Type type = event->type();
-    if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease ||
-        type == QEvent::MouseButtonDblClick) {
-        for (int i = 0; i < keyBoxes; ++i) {
-            Label* label = lblAssign[i].get();
-            if (watched != label || !label->isEnabled())
-                continue;
-            auto* mouse = static_cast<QMouseEvent*>(event);
-            if (type == QEvent::MouseButtonRelease && mouse->button() == Qt::LeftButton &&
-                label->rect().contains(mouse->position().toPoint()))
-                lblAssign_Click(i);
-            return true;
-        }
-    }
-    return Form::eventFilter(watched, event);
 }

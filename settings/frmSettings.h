@@ -53,7 +53,6 @@ public:
     void cmdOk_Click();
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
