@@ -2,15 +2,13 @@
 
 #include "HelpCommand.h"
 #include "MessageBox.h"
+#include "Palette.h"
 #include "Resources.h"
 #include "System.h"
 
 #include <QMouseEvent>
 
 namespace {
-const QColor white(255, 255, 255);
-const QColor darkGrey(64, 64, 64);
-const QColor grey(128, 128, 128);
 const QColor orange(255, 128, 0);
 
 // The runs of blanks are part of the text: they break its lines where its author wanted.
@@ -81,15 +79,16 @@ frmMain::frmMain(Services& services, Screens& screens)
     const int tops[7] = {120, 132, 144, 156, 168, 192, 180};
     for (int i = 0; i < 7; ++i) {
         const bool oneLine = i != 5;
-        lblInformation[i] = std::make_unique<Label>(this, information[i], 152, tops[i], 225,
-                                                    oneLine ? 13 : 133, false, white, oneLine);
+        lblInformation[i] =
+            std::make_unique<Label>(this, information[i], 152, tops[i], 225, oneLine ? 13 : 133,
+                                    false, palette::white, oneLine);
         lblInformation[i]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         lblInformation[i]->setWordWrap(!oneLine);
-        lblInformation[i]->setBackdrop(darkGrey);
+        lblInformation[i]->setBackdrop(palette::darkGrey);
     }
     for (int i = 0; i < 5; ++i)
-        sqrBorder[i] = std::make_unique<Outline>(this, 152, tops[i], 225, 13, grey);
-    sqrBorder[5] = std::make_unique<Outline>(this, 152, 180, 225, 145, grey);
+        sqrBorder[i] = std::make_unique<Outline>(this, 152, tops[i], 225, 13, palette::grey);
+    sqrBorder[5] = std::make_unique<Outline>(this, 152, 180, 225, 145, palette::grey);
 
     // Labels and images take the mouse: a move over them is theirs and leaves the lit
     // button lit.

@@ -1,5 +1,6 @@
 #include "Controls.h"
 
+#include "Palette.h"
 #include "Resources.h"
 
 #include <QMouseEvent>
@@ -83,7 +84,7 @@ CommandButton::CommandButton(QWidget* window, const QString& caption, int left, 
     setGeometry(left, top, width, height);
     setAutoDefault(false);
     QPalette colors = palette();
-    colors.setColor(QPalette::Button, QColor(192, 192, 192));
+    colors.setColor(QPalette::Button, palette::lightGrey);
     colors.setColor(QPalette::ButtonText, Qt::black);
     setPalette(colors);
 }

@@ -2,13 +2,10 @@
 
 #include "MessageBox.h"
 #include "Numeric.h"
+#include "Palette.h"
 #include "ScoresFile.h"
 
 namespace {
-const QColor white(255, 255, 255);
-const QColor lightGrey(192, 192, 192);
-const QColor cell(64, 64, 64);
-const QColor outline(128, 128, 128);
 
 // Columns: left and width. Cells are 13 pixels high and overlap their neighbours by one
 // pixel, so neighbours share their outlines.
@@ -28,33 +25,33 @@ frmHigh::frmHigh(Services& services, Screens& screens)
       lblHighScoresText(this,
                         QStringLiteral(" Below shows a list of the top 10 high scores in order of "
                                        "  highest level achieved."),
-                        4, 4, 269, 29, false, white),
+                        4, 4, 269, 29, false, palette::white),
       lblRankText(this, QStringLiteral(" Rank"), rankLeft, headingTop, rankWidth, cellHeight, false,
-                  lightGrey),
+                  palette::lightGrey),
       lblNameText(this, QStringLiteral(" Name"), nameLeft, headingTop, nameWidth, cellHeight, false,
-                  lightGrey),
+                  palette::lightGrey),
       lblLevelText(this, QStringLiteral(" Level"), levelLeft, headingTop, levelWidth, cellHeight,
-                   false, lightGrey),
+                   false, palette::lightGrey),
       lblTargetsText(this, QStringLiteral(" Targets Hit"), targetsLeft, headingTop, targetsWidth,
-                     cellHeight, false, lightGrey),
+                     cellHeight, false, palette::lightGrey),
       cmdClose(this, QStringLiteral("Close"), 112, 180, 53, 21), screens_(screens) {
     lblHighScoresText.setWordWrap(true);
-    lblHighScoresText.setBackdrop(cell, outline);
+    lblHighScoresText.setBackdrop(palette::darkGrey, palette::grey);
     for (Label* heading : {&lblRankText, &lblNameText, &lblLevelText, &lblTargetsText})
-        heading->setBackdrop(cell, outline);
+        heading->setBackdrop(palette::darkGrey, palette::grey);
     for (int k = 0; k < rows; ++k) {
         const int top = firstRowTop + rowStep * k;
         lblRank[k] = std::make_unique<Label>(this, twoDigits(k + 1), rankLeft, top, rankWidth,
-                                             cellHeight, false, white);
+                                             cellHeight, false, palette::white);
         lblName[k] = std::make_unique<Label>(this, QString(), nameLeft, top, nameWidth, cellHeight,
-                                             false, white);
+                                             false, palette::white);
         lblLevel[k] = std::make_unique<Label>(this, QString(), levelLeft, top, levelWidth,
-                                              cellHeight, false, white);
+                                              cellHeight, false, palette::white);
         lblTargets[k] = std::make_unique<Label>(this, QString(), targetsLeft, top, targetsWidth,
-                                                cellHeight, false, white);
+                                                cellHeight, false, palette::white);
         for (Label* label :
              {lblRank[k].get(), lblName[k].get(), lblLevel[k].get(), lblTargets[k].get()})
-            label->setBackdrop(cell, outline);
+            label->setBackdrop(palette::darkGrey, palette::grey);
     }
     connect(&cmdClose, &QPushButton::clicked, this, [this] { cmdClose_Click(); });
 }

@@ -2,6 +2,7 @@
 
 #include "KeyName.h"
 #include "MessageBox.h"
+#include "Palette.h"
 #include "Resources.h"
 #include "SettingsFile.h"
 
@@ -15,11 +16,6 @@ constexpr int keyWithoutCode = 0;
 
 const QString waiting = QStringLiteral("...");
 
-const QColor white(255, 255, 255);
-const QColor banner(64, 64, 64);
-const QColor outline(128, 128, 128);
-const QColor lightGrey(192, 192, 192);
-
 void styleFrame(QGroupBox& frame, const QString& caption, int left, int top, int width,
                 int height) {
     frame.setTitle(caption);
@@ -30,19 +26,23 @@ void styleFrame(QGroupBox& frame, const QString& caption, int left, int top, int
         QStringLiteral("QGroupBox { border: 1px solid %1; margin-top: 6px; }"
                        "QGroupBox::title { subcontrol-origin: margin; left: 6px; top: 0px;"
                        " padding: 0px 1px; color: %2; background-color: black; }")
-            .arg(outline.name(), lightGrey.name()));
+            .arg(palette::grey.name(), palette::lightGrey.name()));
 }
 } // namespace
 
 frmSettings::frmSettings(Services& services, Screens& screens)
     : Form(services, QStringLiteral("Settings"), 190, 300), fraGraphics(this),
-      lblQualityText(&fraGraphics, QStringLiteral("Image Quality:"), 8, 20, 1, 13, true, white),
+      lblQualityText(&fraGraphics, QStringLiteral("Image Quality:"), 8, 20, 1, 13, true,
+                     palette::white),
       comQuality(&fraGraphics), fraControls(this),
-      lblMoveLeftText(&fraControls, QStringLiteral("Move Left:"), 8, 20, 1, 13, true, white),
-      lblMoveRightText(&fraControls, QStringLiteral("Move Right:"), 8, 40, 1, 13, true, white),
-      lblMoveUpText(&fraControls, QStringLiteral("Move Up:"), 8, 60, 1, 13, true, white),
-      lblMoveDownText(&fraControls, QStringLiteral("Move Down:"), 8, 80, 1, 13, true, white),
-      lblShootText(&fraControls, QStringLiteral("Fire:"), 8, 100, 1, 13, true, white),
+      lblMoveLeftText(&fraControls, QStringLiteral("Move Left:"), 8, 20, 1, 13, true,
+                      palette::white),
+      lblMoveRightText(&fraControls, QStringLiteral("Move Right:"), 8, 40, 1, 13, true,
+                       palette::white),
+      lblMoveUpText(&fraControls, QStringLiteral("Move Up:"), 8, 60, 1, 13, true, palette::white),
+      lblMoveDownText(&fraControls, QStringLiteral("Move Down:"), 8, 80, 1, 13, true,
+                      palette::white),
+      lblShootText(&fraControls, QStringLiteral("Fire:"), 8, 100, 1, 13, true, palette::white),
       cmdOk(this, QStringLiteral("Ok"), 65, 272, 61, 20), screens_(screens) {
     // Each banner is framed by a rectangle one pixel wider and higher, drawn over it.
     const QString banners[] = {
@@ -54,12 +54,12 @@ frmSettings::frmSettings(Services& services, Screens& screens)
     const int bannerHeights[] = {28, 40};
     for (int i = 0; i < 2; ++i) {
         lblGraphicsText[i] = std::make_unique<Label>(this, banners[i], 4, bannerTops[i], 180,
-                                                     bannerHeights[i], false, white);
+                                                     bannerHeights[i], false, palette::white);
         lblGraphicsText[i]->setWordWrap(true);
         lblGraphicsText[i]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        lblGraphicsText[i]->setBackdrop(banner);
-        sqrBorder[i] =
-            std::make_unique<Outline>(this, 4, bannerTops[i], 181, bannerHeights[i] + 1, outline);
+        lblGraphicsText[i]->setBackdrop(palette::darkGrey);
+        sqrBorder[i] = std::make_unique<Outline>(this, 4, bannerTops[i], 181, bannerHeights[i] + 1,
+                                                 palette::grey);
     }
 
     styleFrame(fraGraphics, QStringLiteral("Graphics"), 4, 36, 181, 45);
@@ -69,9 +69,9 @@ frmSettings::frmSettings(Services& services, Screens& screens)
     {
         QPalette colors = comQuality.palette();
         for (QPalette::ColorRole role : {QPalette::Button, QPalette::Base})
-            colors.setColor(role, outline);
+            colors.setColor(role, palette::grey);
         for (QPalette::ColorRole role : {QPalette::ButtonText, QPalette::Text})
-            colors.setColor(role, white);
+            colors.setColor(role, palette::white);
         comQuality.setPalette(colors);
     }
     connect(&comQuality, &QComboBox::currentIndexChanged, this, [this] { comQuality_Click(); });
@@ -87,7 +87,7 @@ frmSettings::frmSettings(Services& services, Screens& screens)
         picAssign[i]->setCursor(resources::handCursor());
         picAssign[i]->onClick = [this, i] { picAssign_Click(i); };
         lblAssign[i] = std::make_unique<Label>(picAssign[i].get(), QString(), nameLefts[i], 4, 1,
-                                               13, true, white);
+                                               13, true, palette::white);
         lblAssign[i]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         // Long names such as "[right arrow]" would be cut off at the box's edge.
         lblAssign[i]->setKeepInside(true);
