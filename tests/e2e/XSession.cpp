@@ -118,6 +118,19 @@ unsigned long XSession::waitForWindow(const QString& title, int timeoutMs) {
     return found;
 }
 
+QString XSession::visibleTitles() {
+    QStringList titles;
+    const QString ids =
+        run(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                        QStringLiteral("--name"), QStringLiteral(".")});
+    for (const QString& id : ids.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+        titles
+            << QLatin1Char('"') +
+                   run(QStringLiteral("xdotool"), {QStringLiteral("getwindowname"), id}).trimmed() +
+                   QLatin1Char('"');
+    return titles.join(QStringLiteral(", "));
+}
+
 QRect XSession::geometry(unsigned long window) {
     const QString shell =
         run(QStringLiteral("xdotool"), {QStringLiteral("getwindowgeometry"),
@@ -166,11 +179,15 @@ bool XSession::requestClose(unsigned long window) {
     message.type = atom("WM_PROTOCOLS");
     message.data.data32[0] = atom("WM_DELETE_WINDOW");
     message.data.data32[1] = XCB_CURRENT_TIME;
-    xcb_send_event(connection, 0, message.window, XCB_EVENT_MASK_NO_EVENT,
-                   reinterpret_cast<const char*>(&message));
-    xcb_flush(connection);
+    // Checked, so the server has handled the request before we hang up: a busy server may
+    // drop what a client sent just before it disconnected.
+    xcb_generic_error_t* error = xcb_request_check(
+        connection, xcb_send_event_checked(connection, 0, message.window, XCB_EVENT_MASK_NO_EVENT,
+                                           reinterpret_cast<const char*>(&message)));
+    const bool sent = error == nullptr;
+    free(error);
     xcb_disconnect(connection);
-    return true;
+    return sent;
 }
 
 qint64 XSession::gameCpuMs() const {

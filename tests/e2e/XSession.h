@@ -30,6 +30,8 @@ public:
 
     // The first visible window with this title; 0 when none appears in time.
     unsigned long waitForWindow(const QString& title, int timeoutMs = 30000);
+    // Titles of every visible window, for a failure message.
+    QString visibleTitles();
     // The window's inner area in screen coordinates.
     QRect geometry(unsigned long window);
     QImage screenshot(const QString& saveAs = {});
