@@ -2,6 +2,7 @@
 // depend on where random targets happen to fly:
 //   calm       targets fly level in two lanes near the top, never in Gorvan's way
 //   last-life  no spare life, level 3, 12 destroyed, and a target about to touch Gorvan
+//   lost-life  a full game's start with a target about to touch Gorvan
 #include "Clock.h"
 #include "MessageBox.h"
 #include "Program.h"
@@ -49,8 +50,9 @@ int main(int argc, char* argv[]) {
     resources::installFonts();
     enableDetectableAutoRepeat();
     const QString scenario = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
-    if (scenario != QLatin1String("calm") && scenario != QLatin1String("last-life")) {
-        std::fprintf(stderr, "usage: vexaroo_harness calm|last-life\n");
+    if (scenario != QLatin1String("calm") && scenario != QLatin1String("last-life") &&
+        scenario != QLatin1String("lost-life")) {
+        std::fprintf(stderr, "usage: vexaroo_harness calm|last-life|lost-life\n");
         return 2;
     }
 
@@ -69,6 +71,8 @@ int main(int argc, char* argv[]) {
         game.ShowLives(0);
         game.lblLevel.setCaption(QStringLiteral("3"));
         game.lblDestroyed.setCaption(QStringLiteral("12"));
+    }
+    if (scenario != QLatin1String("calm")) {
         game.swfTarget[0]->move(game.swfGV.left() + 60, game.swfGV.top() + 10);
         game.targetMotion[0][1] = 0;
     }
