@@ -55,12 +55,17 @@ struct RunningGame {
     }
 };
 
+// Answers a message box as a player does: Return in the box.
+void answerBox(XSession& x, unsigned long box) {
+    x.run("xdotool", {"windowfocus", "--sync", QString::number(box)});
+    x.run("xdotool", {"key", "Return"});
+}
+
 // Closes the game by its close box, answering any message box that holds it; returns the menu.
 unsigned long closeGame(XSession& x, unsigned long window) {
     for (int attempt = 0; attempt < 10; ++attempt) {
         if (const unsigned long box = x.waitForWindow(QStringLiteral("Vexaroo"), 100)) {
-            x.run("xdotool", {"windowfocus", "--sync", QString::number(box)});
-            x.run("xdotool", {"key", "Return"});
+            answerBox(x, box);
             QThread::msleep(200);
             continue;
         }
@@ -193,8 +198,7 @@ TEST(GameWindowOnScreen, RealKeysMoveGorvanFireBulletsAndPause) {
     EXPECT_TRUE(samePlaces(held1, held2))
         << "targets moved during the pause: " << describe(held1) << " then " << describe(held2);
 
-    game.xdotool({"windowfocus", "--sync", QString::number(box)});
-    game.xdotool({"key", "Return"});
+    answerBox(game.x, box);
     QThread::msleep(300);
     EXPECT_EQ(game.x.waitForWindow(QStringLiteral("Vexaroo"), 300), 0u) << "the box stayed open";
     const auto going1 =
@@ -212,8 +216,7 @@ TEST(GameWindowOnScreen, GameOverAtLevelThreeLeadsToTheEntryScreenAndTheScoresFi
     ASSERT_NE(box, 0u) << "no GAME OVER box";
     QThread::msleep(300);
     game.x.screenshot(screenshotFolder() + "/game-over.png");
-    game.xdotool({"windowfocus", "--sync", QString::number(box)});
-    game.xdotool({"key", "Return"});
+    answerBox(game.x, box);
 
     const unsigned long entry = game.x.waitForWindow(QStringLiteral("You have a high score!"));
     ASSERT_NE(entry, 0u) << "no entry screen after the game";
@@ -262,8 +265,7 @@ TEST(GameWindowOnScreen, TheCloseBoxWaitsWhileALostLifeMessageIsOpen) {
         << "the game closed under its box; on screen: " << game.x.visibleTitles().toStdString();
     ASSERT_NE(game.x.waitForWindow(QStringLiteral("Vexaroo"), 100), 0u) << "the box went away";
 
-    game.xdotool({"windowfocus", "--sync", QString::number(box)});
-    game.xdotool({"key", "Return"});
+    answerBox(game.x, box);
     QThread::msleep(300);
     ASSERT_NE(game.x.waitForWindow(gameTitle, 100), 0u) << "the game did not go on";
     EXPECT_EQ(game.x.waitForWindow(QStringLiteral("Vexaroo"), 100), 0u) << "the box stayed open";
