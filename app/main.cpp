@@ -1,4 +1,5 @@
 #include "Clock.h"
+#include "Display.h"
 #include "MessageBox.h"
 #include "Program.h"
 #include "Random.h"
@@ -8,7 +9,14 @@
 
 #include <QApplication>
 
+#include <cstdio>
+
 int main(int argc, char* argv[]) {
+    // Without a display QApplication aborts with the toolkit's own words; say it plainly.
+    if (QString problem; !display::reachable(&problem)) {
+        std::fprintf(stderr, "%s\n", qPrintable(problem));
+        return 1;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vexaroo"));
     QApplication::setQuitOnLastWindowClosed(false);
