@@ -2,7 +2,8 @@
 # make test   set up, build and run every test (unit, integration, real window)
 
 PLAY_DIR := play
-.PHONY: play play-dir test build setup sanitize bench format clean
+PREFIX ?= /usr/local
+.PHONY: play play-dir test build setup sanitize bench format clean game dist install deb
 
 setup:
 	@./scripts/setup.sh
@@ -13,8 +14,13 @@ build: setup
 
 # The game keeps its settings and scores in the folder it starts in; play/ keeps
 # them across rebuilds and is seeded once with the delivered files.
-play: build play-dir
+play: game play-dir
 	@cd $(PLAY_DIR) && ../build/vexaroo
+
+# Only the game and what it needs: the first window comes before the test suites are built.
+game: setup
+	@cmake --preset default >/dev/null
+	@cmake --build --preset default --target vexaroo
 
 play-dir:
 	@mkdir -p $(PLAY_DIR)
@@ -32,6 +38,19 @@ sanitize: setup
 # Timer rates and CPU use of a game in a real window (under a private X server).
 bench: build play-dir
 	@cd $(PLAY_DIR) && xvfb-run -a -s "-screen 0 1024x768x24 -noreset" ../build/game_rates 20
+
+# What the install rules take (game, launcher, icons, pages), without the test suites.
+dist: setup
+	@cmake --preset default >/dev/null
+	@cmake --build --preset default --target dist
+
+# Installs under PREFIX (and DESTDIR, when set).
+install: dist
+	@cmake --install build --prefix $(PREFIX)
+
+# build/vexaroo_<version>_amd64.deb
+deb: dist
+	@cd build && cpack -G DEB
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
