@@ -42,8 +42,9 @@ cleanup() {
 }
 trap cleanup EXIT
 for _ in $(seq 50); do xdpyinfo -display ":$n" >/dev/null 2>&1 && break; sleep 0.1; done
+mkdir -m 700 "$home/run"
 (cd /tmp && exec env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_DATA_HOME DISPLAY=":$n" \
-  HOME="$home" PATH="$PATH:/usr/games" vexaroo) &
+  HOME="$home" XDG_RUNTIME_DIR="$home/run" PATH="$PATH:/usr/games" vexaroo) &
 game=$!
 intro=""
 for _ in $(seq 150); do
