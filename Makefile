@@ -3,7 +3,7 @@
 
 PLAY_DIR := play
 PREFIX ?= /usr/local
-.PHONY: play play-dir test build setup sanitize bench format clean game dist install deb
+.PHONY: play play-dir test build setup sanitize bench format clean game installable install deb
 
 setup:
 	@./scripts/setup.sh
@@ -40,16 +40,16 @@ bench: build play-dir
 	@cd $(PLAY_DIR) && xvfb-run -a -s "-screen 0 1024x768x24 -noreset" ../build/game_rates 20
 
 # What the install rules take (game, launcher, icons, pages), without the test suites.
-dist: setup
+installable: setup
 	@cmake --preset default >/dev/null
-	@cmake --build --preset default --target dist
+	@cmake --build --preset default --target installable
 
 # Installs under PREFIX (and DESTDIR, when set).
-install: dist
+install: installable
 	@cmake --install build --prefix $(PREFIX)
 
 # build/vexaroo_<version>_amd64.deb
-deb: dist
+deb: installable
 	@cd build && cpack -G DEB
 
 format:
