@@ -106,16 +106,18 @@ TEST(InstalledGame, AStartThatCannotGoOnSaysWhy) {
     XSession x;
     ASSERT_TRUE(x.ok()) << x.problem().toStdString();
     struct Case {
-        const char* display; // nullptr: unset; "": this session's
-        const char* spoil;   // shell, given the player's folder
-        QString said;        // %1: the player's folder
+        QString env;       // NAME=value pairs; $X is this session's display
+        const char* spoil; // shell, given the player's folder
+        QString said;      // %1: the player's folder
     };
     const Case cases[] = {
-        {":9999", "",
-         "Vexaroo needs a graphical desktop, but the X display \":9999\" cannot be opened."},
-        {nullptr, "", "Vexaroo needs a graphical desktop, but DISPLAY is not set."},
-        {nullptr, "touch \"$1\"", "Vexaroo cannot create the folder %1: "},
-        {"", "mkdir -m 555 \"$1\"", "Vexaroo cannot write to the folder %1: Permission denied"},
+        {"DISPLAY=:9999 WAYLAND_DISPLAY=wayland-9", "",
+         "Vexaroo needs a graphical desktop, but the X display \":9999\" cannot be opened and the "
+         "Wayland display \"wayland-9\" cannot be opened."},
+        {"", "", "Vexaroo needs a graphical desktop, but DISPLAY is not set."},
+        {"", "touch \"$1\"", "Vexaroo cannot create the folder %1: "},
+        {"DISPLAY=$X", "mkdir -m 555 \"$1\"",
+         "Vexaroo cannot write to the folder %1: Permission denied"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.said.toStdString());
@@ -125,8 +127,8 @@ TEST(InstalledGame, AStartThatCannotGoOnSaysWhy) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
             env.remove(name);
-        if (c.display)
-            env.insert("DISPLAY", *c.display ? QString(c.display) : x.display());
+        for (const QString& pair : c.env.split(' ', Qt::SkipEmptyParts))
+            env.insert(pair.section('=', 0, 0), pair.section('=', 1).replace("$X", x.display()));
         env.insert("XDG_DATA_HOME", dataHome.path());
         env.insert("XDG_RUNTIME_DIR", dataHome.path()); // as a session has; else Qt warns
         QProcess process;
@@ -136,7 +138,7 @@ TEST(InstalledGame, AStartThatCannotGoOnSaysWhy) {
             process.start("setpriv", {"--bounding-set=-dac_override", launcher});
         else
             process.start(launcher);
-        if (c.display && !*c.display) {
+        if (c.env.contains("$X")) {
             const unsigned long message = x.waitForWindow("Vexaroo");
             ASSERT_NE(message, 0u)
                 << "no desktop message; shown: " << x.visibleTitles().toStdString();
