@@ -25,7 +25,7 @@ namespace {
 // Boxes would stop the run; count them instead, and run onShown (which keeps the game going).
 class CountingMessageBox final : public MessageBox {
 public:
-    void show(const QString&) override {
+    void showModal(QWidget&, const QString&) override {
         ++shown;
         if (onShown)
             onShown();

@@ -173,5 +173,5 @@ void frmMain::lblHelp_Click() {
             return;
         reason = QStringLiteral("%1 could not be started: %2").arg(command.program, error);
     }
-    services.messageBox.show(QStringLiteral("The help could not be opened.\r\n") + reason);
+    MsgBox(QStringLiteral("The help could not be opened.\r\n") + reason);
 }

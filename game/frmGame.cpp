@@ -60,7 +60,7 @@ void frmGame::Form_Load() {
 
     const SettingsRead read = readSettings();
     if (!read.problem.isEmpty())
-        services.messageBox.show(read.problem);
+        MsgBox(read.problem);
     imageQuality = read.settings.imageQuality;
     swfGV.setQuality(imageQuality);
     swfTarget[0]->setQuality(imageQuality);
@@ -145,7 +145,7 @@ void frmGame::tmrTarget_Timer() {
                  {&tmrLeft, &tmrRight, &tmrUp, &tmrDown, &tmrROF, &tmrTarget, &tmrLevel})
                 timer->setEnabled(false);
             if (lives < 0) {
-                services.messageBox.show(QStringLiteral("GAME OVER"));
+                MsgBox(QStringLiteral("GAME OVER"));
                 // Reaching level 3 is the whole test for the hall of fame.
                 if (numeric::valueOf(lblLevel.caption()) >= 3) {
                     highScorePending = True;
@@ -155,7 +155,7 @@ void frmGame::tmrTarget_Timer() {
                 // The remaining targets are not tested; the last one still takes its step.
                 i = targetCount;
             } else {
-                services.messageBox.show(QStringLiteral("Death come to Banana!\r\nYou have ") +
+                MsgBox(QStringLiteral("Death come to Banana!\r\nYou have ") +
                                          numeric::decimalText(lives) +
                                          QStringLiteral(" banana(s) remaining."));
                 ResetPlayfield(False);
@@ -194,7 +194,7 @@ void frmGame::Form_KeyDown(int keyCode, int /*shift*/) {
     if (keyCode == keyPause) {
         for (Timer* timer : {&tmrLeft, &tmrRight, &tmrUp, &tmrDown, &tmrROF, &tmrTarget, &tmrLevel})
             timer->setEnabled(false);
-        services.messageBox.show(QStringLiteral("Game Paused"));
+        MsgBox(QStringLiteral("Game Paused"));
         tmrTarget.setEnabled(true);
         tmrLevel.setEnabled(true);
     }

@@ -1,12 +1,15 @@
 #include "Form.h"
 
 #include "Keys.h"
+#include "MessageBox.h"
+#include "Placement.h"
 #include "Resources.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QScreen>
+#include <QWindow>
 
 namespace {
 constexpr int releaseGuardMs = 10;
@@ -55,6 +58,10 @@ void Form::unload() {
     deleteLater();
 }
 
+void Form::MsgBox(const QString& text) {
+    services.messageBox.show(*this, text);
+}
+
 void Form::keyDown(int keyCode, int shift) {
     if (pendingRelease_ == keyCode && releaseGuard_.enabled()) {
         // Release and press of one key at once: auto-repeat, the key is still down.
@@ -83,6 +90,8 @@ void Form::flushRelease() {
 }
 
 bool Form::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == windowHandle())
+        nativeWindowEvent(event);
     if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
         return false;
     if (!keyPreview_ || unloaded_ || !isEnabled() || !watched->isWidgetType())
@@ -102,9 +111,21 @@ bool Form::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
+void Form::nativeWindowEvent(QEvent* event) {
+    if (event->type() == QEvent::Expose && !frameCentred_) {
+        // The first window the manager frames was centred without its frame; the frame is
+        // known once the window is on the screen, so centre it again, whole.
+        frameCentred_ = true;
+        if (!windowHandle()->frameMargins().isNull() && screen())
+            placement::centre(*this, screen()->availableGeometry());
+    }
+}
+
 void Form::closeEvent(QCloseEvent* event) {
     event->ignore();
-    if (isEnabled())
+    // A close asked for while a box is open, from the frame, the keyboard, a taskbar or
+    // another program, would take a window from under the box and could leave none shown.
+    if (isEnabled() && !services.messageBox.isOpen())
         unload();
 }
 
@@ -119,9 +140,6 @@ void Form::showEvent(QShowEvent* event) {
     if (centred_)
         return;
     centred_ = true;
-    if (QScreen* where = screen()) {
-        QRect frame = rect();
-        frame.moveCenter(where->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    if (QScreen* where = screen())
+        placement::centre(*this, where->availableGeometry());
 }

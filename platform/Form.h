@@ -7,9 +7,10 @@
 #include <QWidget>
 
 // The base of every window: black, fixed size, close button only, centred when first
-// shown. Form_Load runs on first use; unload() runs Form_Unload, hides the window and
-// deletes it once the running handler has returned, so a window may unload itself from
-// inside one of its own timers. A disabled window ignores mouse, keys and its close button.
+// shown, frame included. Form_Load runs on first use; unload() runs Form_Unload, hides the
+// window and deletes it once the running handler has returned, so a window may unload itself
+// from inside one of its own timers. A disabled window ignores mouse, keys and its close
+// button; no window closes while one of the program's message boxes is open.
 class Form : public QWidget {
 public:
     Form(Services& services, const QString& caption, int clientWidth, int clientHeight);
@@ -38,6 +39,9 @@ protected:
     virtual void Form_KeyDown(int keyCode, int shift) { (void)keyCode, (void)shift; }
     virtual void Form_KeyUp(int keyCode, int shift) { (void)keyCode, (void)shift; }
 
+    // A message box owned by this window.
+    void MsgBox(const QString& text);
+
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -47,11 +51,13 @@ protected:
 
 private:
     void flushRelease();
+    void nativeWindowEvent(QEvent* event);
 
     SpriteCanvas* canvas_;
     bool loaded_ = false;
     bool unloaded_ = false;
     bool centred_ = false;
+    bool frameCentred_ = false;
     bool keyPreview_ = false;
     // A key release is held back briefly: X11 may report auto-repeat as release + press,
     // and a press of the same key that follows at once means the key never went up.

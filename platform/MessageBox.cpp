@@ -1,12 +1,71 @@
 #include "MessageBox.h"
 
-#include <QApplication>
-#include <QMessageBox>
+#include "Placement.h"
 
-void QtMessageBox::show(const QString& text) {
+#include <QApplication>
+#include <QGridLayout>
+#include <QMessageBox>
+#include <QWindow>
+
+namespace {
+
+const QString title = QStringLiteral("Vexaroo");
+
+// The window the box stands over: its owner once that is on the screen. A window still
+// loading is not yet, so its box goes over the window the player sees.
+QWidget* shownOwner(QWidget& owner) {
+    if (owner.window()->isVisible())
+        return owner.window();
+    if (QWidget* active = QApplication::activeWindow())
+        return active;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        const Qt::WindowType type = window->windowType();
+        if (window->isVisible() && (type == Qt::Window || type == Qt::Dialog))
+            return window;
+    }
+    return nullptr;
+}
+
+class OwnedBox final : public QMessageBox {
+public:
+    OwnedBox(QWidget* over, const QString& text)
+        : QMessageBox(QMessageBox::NoIcon, title, text, QMessageBox::Ok), over_(over) {
+        // Window managers title their frames in a larger bold font, between an icon and two
+        // or three buttons: without that room the title is cut. The box sizes itself to its
+        // layout whenever that changes, so the room is a part of the layout.
+        QFont titleFont = font();
+        titleFont.setBold(true);
+        titleFont.setPixelSize(16);
+        const int titleBar = QFontMetrics(titleFont).horizontalAdvance(title) + 160;
+        if (auto* grid = qobject_cast<QGridLayout*>(layout()))
+            grid->addItem(new QSpacerItem(titleBar, 0), grid->rowCount(), 0, 1,
+                          grid->columnCount());
+    }
+
+protected:
+    void showEvent(QShowEvent* event) override {
+        QMessageBox::showEvent(event); // sizes the box to its text
+        if (over_) {
+            windowHandle()->setTransientParent(over_->windowHandle());
+            placement::centre(*this, over_->frameGeometry());
+        }
+    }
+
+private:
+    QWidget* over_;
+};
+
+} // namespace
+
+void MessageBox::show(QWidget& owner, const QString& text) {
+    ++open_;
+    showModal(owner, text);
+    --open_;
+}
+
+void QtMessageBox::showModal(QWidget& owner, const QString& text) {
     QString shown = text;
     shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Vexaroo"), shown, QMessageBox::Ok,
-                    QApplication::activeWindow());
+    OwnedBox box(shownOwner(owner), shown);
     box.exec();
 }

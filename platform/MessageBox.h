@@ -4,15 +4,27 @@
 
 class QWidget;
 
-// A modal box with one OK button and the program's title. Returns when it is closed;
-// timers that are still enabled go on firing meanwhile.
+// A modal box with one OK button and the program's title, owned by the window that shows it:
+// kept above that window and centred over it. Returns when it is closed; timers that are
+// still enabled go on firing meanwhile.
 class MessageBox {
 public:
     virtual ~MessageBox() = default;
-    virtual void show(const QString& text) = 0;
+
+    void show(QWidget& owner, const QString& text);
+
+    // While one of the program's boxes is open no window of the program may close, however
+    // it is asked to, as a modal box holds its owner on Windows.
+    bool isOpen() const { return open_ > 0; }
+
+protected:
+    virtual void showModal(QWidget& owner, const QString& text) = 0;
+
+private:
+    int open_ = 0;
 };
 
 class QtMessageBox final : public MessageBox {
-public:
-    void show(const QString& text) override;
+protected:
+    void showModal(QWidget& owner, const QString& text) override;
 };

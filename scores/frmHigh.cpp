@@ -1,6 +1,5 @@
 #include "frmHigh.h"
 
-#include "MessageBox.h"
 #include "Numeric.h"
 #include "Palette.h"
 #include "ScoresFile.h"
@@ -62,7 +61,7 @@ void frmHigh::Form_Load() {
     std::vector<ScoreRecord> best;
     QString error;
     if (!scores::readBestTen(&best, &error))
-        services.messageBox.show(error);
+        MsgBox(error);
     for (int k = 0; k < static_cast<int>(best.size()) && k < rows; ++k) {
         const ScoreRecord& record = best[k];
         lblName[k]->setCaption(QStringLiteral(" ") + scores::shownName(record.firstName) +

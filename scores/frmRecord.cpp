@@ -1,6 +1,5 @@
 #include "frmRecord.h"
 
-#include "MessageBox.h"
 #include "Numeric.h"
 #include "Palette.h"
 #include "ScoresFile.h"
@@ -66,7 +65,7 @@ void frmRecord::cmdSubmit_Click() {
     QString error;
     if (!scores::save(record, &error)) {
         // The names stay in their boxes: the player may try again or cancel.
-        services.messageBox.show(error);
+        MsgBox(error);
         return;
     }
     unload();

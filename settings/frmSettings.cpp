@@ -1,7 +1,6 @@
 #include "frmSettings.h"
 
 #include "KeyName.h"
-#include "MessageBox.h"
 #include "Palette.h"
 #include "Resources.h"
 #include "SettingsFile.h"
@@ -129,7 +128,7 @@ qint16& frmSettings::keyCodeOf(int box) {
 void frmSettings::Form_Load() {
     const SettingsRead read = readSettings();
     if (!read.problem.isEmpty())
-        services.messageBox.show(read.problem);
+        MsgBox(read.problem);
     imageQuality = read.settings.imageQuality;
     // The list has only Low and High; any other value leaves it without a selection.
     comQuality.setCurrentIndex(imageQuality == 0 || imageQuality == 1 ? imageQuality : -1);
@@ -179,7 +178,7 @@ void frmSettings::cmdOk_Click() {
     QString error;
     if (!writeSettings(settings, &error)) {
         // The choices stay on the screen: the player may try again or close without saving.
-        services.messageBox.show(
+        MsgBox(
             QStringLiteral("The settings file \"%1\" could not be written: %2.")
                 .arg(settingsFileName, error));
         return;

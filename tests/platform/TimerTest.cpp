@@ -56,11 +56,12 @@ TEST(Timer, DisabledTimerNeverFires) {
 TEST(Timer, HandlerWaitingInAMessageBoxIsNotReenteredWhileOthersFire) {
     VirtualClock clock;
     RecordingMessageBox box;
+    QWidget owner;
     int slowTicks = 0, fastTicks = 0;
     box.whileOpen = [&](const QString&) { clock.advance(100); };
     Timer slow(clock, 10, [&] {
         ++slowTicks;
-        box.show(QStringLiteral("wait"));
+        box.show(owner, QStringLiteral("wait"));
     });
     Timer fast(clock, 10, [&] { ++fastTicks; });
     slow.setEnabled(true);

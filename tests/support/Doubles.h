@@ -16,13 +16,15 @@
 // Records every box; `whileOpen` runs while a box is "open", e.g. to let time pass.
 class RecordingMessageBox final : public MessageBox {
 public:
-    void show(const QString& text) override {
+    std::vector<QString> texts;
+    std::function<void(const QString&)> whileOpen;
+
+protected:
+    void showModal(QWidget& /*owner*/, const QString& text) override {
         texts.push_back(text);
         if (whileOpen)
             whileOpen(text);
     }
-    std::vector<QString> texts;
-    std::function<void(const QString&)> whileOpen;
 };
 
 class RecordingLauncher final : public Launcher {

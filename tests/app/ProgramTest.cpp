@@ -1,0 +1,82 @@
+#include "Program.h"
+#include "Doubles.h"
+#include "frmGame.h"
+#include "frmMain.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::vector<Form*> shownWindows() {
+    std::vector<Form*> shown;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        auto* form = dynamic_cast<Form*>(window);
+        if (form && form->isVisible() && !form->isUnloaded())
+            shown.push_back(form);
+    }
+    return shown;
+}
+
+void closeByFrame(QWidget& window) {
+    QCloseEvent close;
+    QCoreApplication::sendEvent(&window, &close);
+}
+
+} // namespace
+
+// Whatever the player closes, and whenever: either a window stays on the screen or the program
+// ends. While a message box is open no window closes at all.
+TEST(Program, NeverRunsWithoutAVisibleWindow) {
+    const struct {
+        const char* state;
+        void (frmMain::*click)(); // on the menu; none for the intro
+        bool highScore;
+    } cases[] = {
+        {"intro", nullptr, false},
+        {"settings over the menu", &frmMain::picSettings_Click, false},
+        {"high scores over the menu", &frmMain::picHigh_Click, false},
+        {"a game", &frmMain::picPlay_Click, false},
+        {"the entry screen after a game", &frmMain::picPlay_Click, true},
+    };
+    for (const auto& c : cases) {
+        TestWorld world;
+        Program program(world.services);
+        if (c.click) {
+            program.menu().show();
+            (program.menu().*c.click)();
+        } else {
+            program.start();
+        }
+        if (c.highScore) {
+            program.game().highScorePending = -1;
+            program.game().unload();
+        }
+        const std::vector<Form*> before = shownWindows();
+        ASSERT_FALSE(before.empty()) << c.state;
+
+        world.messageBox.whileOpen = [&](const QString&) {
+            for (Form* window : before)
+                closeByFrame(*window);
+        };
+        world.messageBox.show(*before.front(), QStringLiteral("a box"));
+        world.messageBox.whileOpen = nullptr;
+        EXPECT_EQ(shownWindows(), before) << c.state << ": a window closed under a box";
+        EXPECT_FALSE(program.hasEnded()) << c.state;
+
+        // Close the windows one by one, as far as each lets itself be closed.
+        for (int step = 0; !program.hasEnded(); ++step) {
+            const std::vector<Form*> shown = shownWindows();
+            ASSERT_FALSE(shown.empty()) << c.state << ": nothing shown after " << step << " closes";
+            ASSERT_LT(step, 10) << c.state << ": the windows refuse every close";
+            for (Form* window : shown) {
+                closeByFrame(*window);
+                if (window->isUnloaded() || program.hasEnded())
+                    break;
+            }
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}
