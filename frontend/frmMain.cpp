@@ -146,12 +146,12 @@ void frmMain::picPlay_Click() {
 
 // The screens opened over the menu enable it again when they unload, however they close.
 void frmMain::picSettings_Click() {
-    screens_.frmSettings().show();
+    screens_.frmSettings().show(*this);
     setEnabled(false);
 }
 
 void frmMain::picHigh_Click() {
-    screens_.frmHigh().show();
+    screens_.frmHigh().show(*this);
     setEnabled(false);
 }
 

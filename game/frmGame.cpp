@@ -89,7 +89,7 @@ void frmGame::Form_Unload(int& /*cancel*/) {
         highScorePending = False;
         // The entry screen enables the menu again however it is closed.
         screens_.frmMain().setEnabled(false);
-        screens_.frmRecord().show();
+        screens_.frmRecord().show(screens_.frmMain());
     }
 }
 

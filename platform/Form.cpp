@@ -58,6 +58,17 @@ void Form::unload() {
     deleteLater();
 }
 
+void Form::show(QWidget& owner) {
+    // X11 names an owner (WM_TRANSIENT_FOR) for dialog windows only, so an owned window is
+    // one; both need their native windows for the window manager to know who owns whom.
+    if (windowType() != Qt::Dialog)
+        setWindowFlag(Qt::Dialog);
+    owner.window()->winId();
+    winId();
+    windowHandle()->setTransientParent(owner.window()->windowHandle());
+    show();
+}
+
 void Form::MsgBox(const QString& text) {
     services.messageBox.show(*this, text);
 }
@@ -111,6 +122,7 @@ bool Form::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
+// The native window sees its events whatever the window's state, a disabled window's clicks too.
 void Form::nativeWindowEvent(QEvent* event) {
     if (event->type() == QEvent::Expose && !frameCentred_) {
         // The first window the manager frames was centred without its frame; the frame is
@@ -118,6 +130,27 @@ void Form::nativeWindowEvent(QEvent* event) {
         frameCentred_ = true;
         if (!windowHandle()->frameMargins().isNull() && screen())
             placement::centre(*this, screen()->availableGeometry());
+    }
+    // The click is over once the window manager has activated this window; only then may
+    // another window take the activation.
+    if (event->type() == QEvent::MouseButtonRelease && !isEnabled())
+        activateOwnedWindow();
+}
+
+void Form::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !isEnabled())
+        activateOwnedWindow();
+}
+
+// A disabled window waits for a window it owns: activating it means that one, as on Windows.
+void Form::activateOwnedWindow() {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->isVisible() && window->windowHandle() &&
+            window->windowHandle()->transientParent() == windowHandle()) {
+            window->activateWindow();
+            return;
+        }
     }
 }
 
@@ -127,6 +160,24 @@ void Form::closeEvent(QCloseEvent* event) {
     // another program, would take a window from under the box and could leave none shown.
     if (isEnabled() && !services.messageBox.isOpen())
         unload();
+}
+
+void Form::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    // The program keeps the keys when its active window goes, as on Windows: the owner takes
+    // them, or else another window of the program that takes input.
+    if (QGuiApplication::applicationState() != Qt::ApplicationActive)
+        return;
+    QWindow* next = windowHandle()->transientParent();
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (next && next->isVisible())
+            break;
+        if (window != this && window->isVisible() && window->isEnabled() &&
+            dynamic_cast<Form*>(window))
+            next = window->windowHandle();
+    }
+    if (next && next->isVisible())
+        next->requestActivate();
 }
 
 void Form::resizeEvent(QResizeEvent* event) {

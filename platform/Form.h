@@ -20,6 +20,11 @@ public:
     void unload();
     bool isUnloaded() const { return unloaded_; }
 
+    using QWidget::show;
+    // Shows the window owned by another (transient for it): the window manager keeps it above
+    // its owner, and a click on the owner never covers it.
+    void show(QWidget& owner);
+
     // Inner size in pixels.
     float scaleWidth() const { return static_cast<float>(width()); }
     float scaleHeight() const { return static_cast<float>(height()); }
@@ -44,7 +49,9 @@ protected:
 
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
     Services& services;
@@ -52,6 +59,7 @@ protected:
 private:
     void flushRelease();
     void nativeWindowEvent(QEvent* event);
+    void activateOwnedWindow();
 
     SpriteCanvas* canvas_;
     bool loaded_ = false;
