@@ -1,11 +1,12 @@
 #include "frmGame.h"
 
+#include "MessageBox.h"
 #include "Numeric.h"
 #include "Random.h"
 #include "SettingsFile.h"
 #include "System.h"
 
-#include "MessageBox.h"
+#include <QGuiApplication>
 
 #include <cmath>
 
@@ -43,6 +44,11 @@ frmGame::frmGame(Services& services, Screens& screens)
         std::make_unique<PictureSprite>(canvas(), QStringLiteral("bullet"), 12, 68, 4, 2, false));
     swfTarget.push_back(std::make_unique<AnimationPlayer>(canvas(), 24, 52, 37, 37));
     setKeyPreview(true);
+    connect(qApp, &QGuiApplication::applicationStateChanged, this,
+            [this](Qt::ApplicationState state) {
+                if (state != Qt::ApplicationActive)
+                    Application_Deactivate();
+            });
 }
 
 frmGame::~frmGame() = default;
@@ -156,8 +162,7 @@ void frmGame::tmrTarget_Timer() {
                 i = targetCount;
             } else {
                 MsgBox(QStringLiteral("Death come to Banana!\r\nYou have ") +
-                                         numeric::decimalText(lives) +
-                                         QStringLiteral(" banana(s) remaining."));
+                       numeric::decimalText(lives) + QStringLiteral(" banana(s) remaining."));
                 ResetPlayfield(False);
                 tmrLevel.setEnabled(true);
                 tmrTarget.setEnabled(true);
@@ -191,13 +196,8 @@ bool frmGame::TouchesGorvan(const AnimationPlayer& target) const {
 
 void frmGame::Form_KeyDown(int keyCode, int /*shift*/) {
     // Independent rows in this order: a code bound to several actions performs them all.
-    if (keyCode == keyPause) {
-        for (Timer* timer : {&tmrLeft, &tmrRight, &tmrUp, &tmrDown, &tmrROF, &tmrTarget, &tmrLevel})
-            timer->setEnabled(false);
-        MsgBox(QStringLiteral("Game Paused"));
-        tmrTarget.setEnabled(true);
-        tmrLevel.setEnabled(true);
-    }
+    if (keyCode == keyPause)
+        PauseGame();
     if (keyCode == keyMoveRight) {
         tmrLeft.setEnabled(false);
         tmrRight.setEnabled(true);
@@ -224,6 +224,23 @@ void frmGame::Form_KeyDown(int keyCode, int /*shift*/) {
             tmrROF_Timer();
         tmrROF.setEnabled(true);
     }
+}
+
+// The pause lasts as long as its box: afterwards targets and levels go on, and Gorvan stands
+// until a key is pressed again.
+void frmGame::PauseGame() {
+    for (Timer* timer : {&tmrLeft, &tmrRight, &tmrUp, &tmrDown, &tmrROF, &tmrTarget, &tmrLevel})
+        timer->setEnabled(false);
+    MsgBox(QStringLiteral("Game Paused"));
+    tmrTarget.setEnabled(true);
+    tmrLevel.setEnabled(true);
+}
+
+// The player went to another program: the game waits for him as with P, unless one of our
+// boxes already holds it. No key held then can keep Gorvan moving, since the pause stops him.
+void frmGame::Application_Deactivate() {
+    if (isVisible() && !services.messageBox.isOpen())
+        PauseGame();
 }
 
 void frmGame::Form_KeyUp(int keyCode, int /*shift*/) {

@@ -68,10 +68,12 @@ public:
     void tmrRight_Timer();
     void tmrROF_Timer();
     void tmrShoot_Timer();
+    void Application_Deactivate();
 
     void PlaceTarget(qint16 index);
     void ResetPlayfield(qint16 fullReset);
     void ShowLives(qint16 count);
+    void PauseGame();
 
 private:
     bool TouchesGorvan(const AnimationPlayer& target) const;

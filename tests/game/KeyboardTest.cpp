@@ -1,5 +1,6 @@
 #include "GameFixture.h"
 
+#include <QGuiApplication>
 #include <QTest>
 
 namespace {
@@ -146,4 +147,29 @@ TEST_F(GameWindow, KeysBoundToNothingDoNothing) {
     for (Timer* t : {&g.tmrLeft, &g.tmrRight, &g.tmrUp, &g.tmrDown, &g.tmrROF, &g.tmrShoot})
         EXPECT_FALSE(t->enabled());
     EXPECT_TRUE(world.messageBox.texts.empty());
+}
+
+TEST_F(GameWindow, LeavingTheProgramPausesAsPUnlessABoxIsAlreadyOpen) {
+    frmGame& g = gameWithTargetsFarAway();
+    g.show();
+    g.Form_KeyDown(Right, 0); // held as the player leaves, and never released here
+    const std::vector<float> lefts = targetLefts();
+    bool held = false;
+    world.messageBox.whileOpen = [&](const QString&) {
+        world.clock.advance(1000);
+        held = targetLefts() == lefts;
+        // Leaving again while the box is open adds no box.
+        emit qApp->applicationStateChanged(Qt::ApplicationInactive);
+    };
+    emit qApp->applicationStateChanged(Qt::ApplicationInactive);
+    ASSERT_EQ(world.messageBox.texts, std::vector<QString>{QStringLiteral("Game Paused")});
+    EXPECT_TRUE(held);
+    EXPECT_TRUE(g.tmrTarget.enabled());
+    const float left = g.swfGV.left();
+    world.clock.advance(500);
+    EXPECT_EQ(g.swfGV.left(), left) << "the key held when the player left still moves Gorvan";
+
+    g.unload(); // no game runs once the window is gone
+    emit qApp->applicationStateChanged(Qt::ApplicationInactive);
+    EXPECT_EQ(world.messageBox.texts.size(), 1u);
 }
