@@ -1,6 +1,7 @@
 #include "frmMain.h"
 
 #include "HelpCommand.h"
+#include "Keys.h"
 #include "MessageBox.h"
 #include "Palette.h"
 #include "Resources.h"
@@ -50,21 +51,12 @@ frmMain::frmMain(Services& services, Screens& screens)
       imgGorvan(this, QStringLiteral("gorvan"), 396, 108, 109, 224),
       imgGradiant(this, QStringLiteral("gradient"), 473, 0, 49, 21),
       lblHelp(this, QStringLiteral("Help"), 476, 0, 49, 21, false, orange, true),
-      screens_(screens) {
+      sqrFocus(this, 17, 105, 116, 56, palette::grey, Qt::DotLine), screens_(screens) {
     setMouseTracking(true);
+    setKeyPreview(true);
 
-    const struct {
-        std::array<std::unique_ptr<PictureBox>, 2>& button;
-        void (frmMain::*mouseMove)();
-        void (frmMain::*click)();
-    } buttons[] = {
-        {picPlay, &frmMain::picPlay_MouseMove, &frmMain::picPlay_Click},
-        {picSettings, &frmMain::picSettings_MouseMove, &frmMain::picSettings_Click},
-        {picHigh, &frmMain::picHigh_MouseMove, &frmMain::picHigh_Click},
-        {picExit, &frmMain::picExit_MouseMove, &frmMain::picExit_Click},
-    };
-    for (const auto& [button, mouseMove, click] : buttons) {
-        for (auto& element : button) {
+    for (const auto& [pictures, mouseMove, click] : menuButtons) {
+        for (auto& element : this->*pictures) {
             element->onMouseMove = [this, mouseMove] { (this->*mouseMove)(); };
             element->onClick = [this, click] { (this->*click)(); };
             element->setCursor(resources::handCursor());
@@ -109,14 +101,43 @@ frmMain::frmMain(Services& services, Screens& screens)
 
 frmMain::~frmMain() = default;
 
+const std::array<frmMain::MenuButton, 4> frmMain::menuButtons = {{
+    {&frmMain::picPlay, &frmMain::picPlay_MouseMove, &frmMain::picPlay_Click},
+    {&frmMain::picSettings, &frmMain::picSettings_MouseMove, &frmMain::picSettings_Click},
+    {&frmMain::picHigh, &frmMain::picHigh_MouseMove, &frmMain::picHigh_Click},
+    {&frmMain::picExit, &frmMain::picExit_MouseMove, &frmMain::picExit_Click},
+}};
+
 void frmMain::mouseMoveEvent(QMouseEvent* event) {
     QWidget::mouseMoveEvent(event);
     Form_MouseMove();
 }
 
-void frmMain::LightButton(const std::array<std::unique_ptr<PictureBox>, 2>* lit) {
-    for (const auto* button : {&picPlay, &picSettings, &picHigh, &picExit})
+// A lit button is also the one the keyboard works on; the background puts the light out but
+// leaves the keyboard where it was.
+void frmMain::LightButton(const PictureButton* lit) {
+    for (int i = 0; i < static_cast<int>(menuButtons.size()); ++i) {
+        const PictureButton* button = &(this->*menuButtons[i].pictures);
         (*button)[1]->setVisible(button == lit);
+        if (button == lit)
+            focusedButton_ = i;
+    }
+    sqrFocus.move(sqrFocus.x(), (this->*menuButtons[focusedButton_].pictures)[0]->y() - 3);
+}
+
+// Up and Down, Tab and Shift+Tab light the buttons in turn as the mouse does; Return or Space
+// presses the one the keyboard is on. Esc does nothing: closing the menu ends the program.
+void frmMain::Form_KeyDown(int keyCode, int shift) {
+    const int count = static_cast<int>(menuButtons.size());
+    const bool back = keyCode == keys::Up || (keyCode == keys::Tab && (shift & keys::ShiftMask));
+    if (back || keyCode == keys::Down || keyCode == keys::Tab) {
+        const int next = (focusedButton_ + (back ? count - 1 : 1)) % count;
+        (this->*menuButtons[next].mouseMove)();
+    }
+    if (keyCode == keys::Return || keyCode == keys::Space)
+        (this->*menuButtons[focusedButton_].click)();
+    if (keyCode == keys::F1)
+        lblHelp_Click();
 }
 
 void frmMain::Form_MouseMove() {

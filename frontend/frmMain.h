@@ -26,8 +26,11 @@ public:
     PictureBox imgGorvan;
     PictureBox imgGradiant;
     Label lblHelp;
+    // Around the button the keyboard works on.
+    Outline sqrFocus;
 
     void Form_Unload(int& cancel) override;
+    void Form_KeyDown(int keyCode, int shift) override;
     void Form_MouseMove();
     void picPlay_MouseMove();
     void picSettings_MouseMove();
@@ -43,7 +46,17 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
-    void LightButton(const std::array<std::unique_ptr<PictureBox>, 2>* lit);
+    using PictureButton = std::array<std::unique_ptr<PictureBox>, 2>;
+    struct MenuButton {
+        PictureButton frmMain::*pictures;
+        void (frmMain::*mouseMove)();
+        void (frmMain::*click)();
+    };
+    // Top to bottom, the order the keys go through them.
+    static const std::array<MenuButton, 4> menuButtons;
+
+    void LightButton(const PictureButton* lit);
 
     Screens& screens_;
+    int focusedButton_ = 0;
 };

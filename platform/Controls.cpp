@@ -39,15 +39,16 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
         onClick();
 }
 
-Outline::Outline(QWidget* window, int left, int top, int width, int height, QColor color)
-    : QWidget(window), color_(color) {
+Outline::Outline(QWidget* window, int left, int top, int width, int height, QColor color,
+                 Qt::PenStyle style)
+    : QWidget(window), color_(color), style_(style) {
     setGeometry(left, top, width, height);
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
 void Outline::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
-    painter.setPen(color_);
+    painter.setPen(QPen(color_, 1, style_));
     painter.drawRect(0, 0, width() - 1, height() - 1);
 }
 
@@ -86,5 +87,17 @@ CommandButton::CommandButton(QWidget* window, const QString& caption, int left, 
     QPalette colors = palette();
     colors.setColor(QPalette::Button, palette::lightGrey);
     colors.setColor(QPalette::ButtonText, Qt::black);
+    // A disabled button says so by its greyed caption, as on every desktop.
+    colors.setColor(QPalette::Disabled, QPalette::ButtonText, palette::grey);
     setPalette(colors);
+}
+
+void CommandButton::paintEvent(QPaintEvent* event) {
+    QPushButton::paintEvent(event);
+    // The style marks the focus only once Tab has moved it; the player should always see it.
+    if (!hasFocus())
+        return;
+    QPainter painter(this);
+    painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+    painter.drawRect(rect().adjusted(3, 3, -4, -4));
 }

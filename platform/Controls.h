@@ -34,13 +34,15 @@ private:
 // A rectangle outline. It takes no mouse events: they go to whatever lies below.
 class Outline final : public QWidget {
 public:
-    Outline(QWidget* window, int left, int top, int width, int height, QColor color);
+    Outline(QWidget* window, int left, int top, int width, int height, QColor color,
+            Qt::PenStyle style = Qt::SolidLine);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     QColor color_;
+    Qt::PenStyle style_;
 };
 
 // Gives a label a Click: a left press and release over it while it is enabled.
@@ -58,9 +60,12 @@ private:
 };
 
 // A push button with the light grey face of the game's screens. Enter does not press it on
-// its own; Space does while it has the focus.
+// its own; Space does while it has the focus, which a dotted rectangle shows.
 class CommandButton final : public QPushButton {
 public:
     CommandButton(QWidget* window, const QString& caption, int left, int top, int width,
                   int height);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 };

@@ -71,5 +71,6 @@ int virtualKeyCode(const QKeyEvent& event);
 
 // The Shift/Ctrl/Alt state as the key handlers receive it: 1 Shift, 2 Ctrl, 4 Alt.
 int shiftState(Qt::KeyboardModifiers modifiers);
+constexpr int ShiftMask = 1;
 
 } // namespace keys

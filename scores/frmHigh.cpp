@@ -1,5 +1,6 @@
 #include "frmHigh.h"
 
+#include "Keys.h"
 #include "Numeric.h"
 #include "Palette.h"
 #include "ScoresFile.h"
@@ -53,6 +54,7 @@ frmHigh::frmHigh(Services& services, Screens& screens)
             label->setBackdrop(palette::darkGrey, palette::grey);
     }
     connect(&cmdClose, &QPushButton::clicked, this, [this] { cmdClose_Click(); });
+    setKeyPreview(true);
 }
 
 frmHigh::~frmHigh() = default;
@@ -69,6 +71,11 @@ void frmHigh::Form_Load() {
         lblLevel[k]->setCaption(QStringLiteral(" ") + numeric::decimalText(record.level));
         lblTargets[k]->setCaption(QStringLiteral(" ") + numeric::decimalText(record.targetsHit));
     }
+}
+
+void frmHigh::Form_KeyDown(int keyCode, int /*shift*/) {
+    if (keyCode == keys::Return || keyCode == keys::Escape)
+        cmdClose_Click();
 }
 
 void frmHigh::cmdClose_Click() {

@@ -32,6 +32,7 @@ public:
 protected:
     void Form_Load() override;
     void Form_Unload(int& cancel) override;
+    void Form_KeyDown(int keyCode, int shift) override;
 
 private:
     Screens& screens_;

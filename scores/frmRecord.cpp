@@ -1,5 +1,6 @@
 #include "frmRecord.h"
 
+#include "Keys.h"
 #include "Numeric.h"
 #include "Palette.h"
 #include "ScoresFile.h"
@@ -36,6 +37,7 @@ frmRecord::frmRecord(Services& services, Screens& screens)
     txtLastName.onChange = [this] { txtName_Change(); };
     connect(&cmdSubmit, &QPushButton::clicked, this, [this] { cmdSubmit_Click(); });
     connect(&cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
+    setKeyPreview(true);
 }
 
 frmRecord::~frmRecord() = default;
@@ -54,6 +56,12 @@ void frmRecord::txtName_KeyPress(TextBox& box, int& keyAscii) {
 
 void frmRecord::txtName_Change() {
     cmdSubmit.setEnabled(!txtFirstName.text().isEmpty() && !txtLastName.text().isEmpty());
+}
+
+// Return submits once both names are there; Esc is ignored, so a slip never loses the result.
+void frmRecord::Form_KeyDown(int keyCode, int /*shift*/) {
+    if (keyCode == keys::Return && cmdSubmit.isEnabled())
+        cmdSubmit_Click();
 }
 
 void frmRecord::cmdSubmit_Click() {

@@ -35,6 +35,7 @@ public:
 
 protected:
     void Form_Unload(int& cancel) override;
+    void Form_KeyDown(int keyCode, int shift) override;
     void showEvent(QShowEvent* event) override;
 
 private:

@@ -1,6 +1,7 @@
 #include "frmSettings.h"
 
 #include "KeyName.h"
+#include "Keys.h"
 #include "Palette.h"
 #include "Resources.h"
 #include "SettingsFile.h"
@@ -156,7 +157,24 @@ void frmSettings::lblAssign_Click(int index) {
     lblAssign[index]->setCaption(waiting);
 }
 
+bool frmSettings::KeyBoxWaits() const {
+    for (const auto& label : lblAssign) {
+        if (label->caption() == waiting)
+            return true;
+    }
+    return false;
+}
+
+// While no box waits for a key, Return is OK and Esc leaves without saving; a waiting box takes
+// Return like any other key and still refuses Esc.
 void frmSettings::Form_KeyDown(int keyCode, int /*shift*/) {
+    if (!KeyBoxWaits()) {
+        if (keyCode == keys::Return)
+            cmdOk_Click();
+        else if (keyCode == keys::Escape)
+            unload();
+        return;
+    }
     if (keyCode == keyPause || keyCode == keyEscape || keyCode == keyWithoutCode)
         return;
     for (int i = 0; i < keyBoxes; ++i) {
@@ -178,9 +196,8 @@ void frmSettings::cmdOk_Click() {
     QString error;
     if (!writeSettings(settings, &error)) {
         // The choices stay on the screen: the player may try again or close without saving.
-        MsgBox(
-            QStringLiteral("The settings file \"%1\" could not be written: %2.")
-                .arg(settingsFileName, error));
+        MsgBox(QStringLiteral("The settings file \"%1\" could not be written: %2.")
+                   .arg(settingsFileName, error));
         return;
     }
     unload();

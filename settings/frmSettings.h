@@ -57,6 +57,7 @@ protected:
 
 private:
     qint16& keyCodeOf(int box);
+    bool KeyBoxWaits() const;
 
     Screens& screens_;
 };

@@ -139,6 +139,58 @@ TEST_F(MenuWindow, HighlightsSurviveHidingAndShowing) {
     EXPECT_EQ(lit(), noneLit);
 }
 
+// --- Keyboard ---
+
+TEST_F(MenuWindow, KeysLightTheButtonsInTurnFromWhereTheMouseLeftTheLight) {
+    using Button = std::array<std::unique_ptr<PictureBox>, 2> frmMain::*;
+    const struct {
+        Button from;
+        std::vector<std::pair<Qt::Key, Qt::KeyboardModifiers>> keys;
+        std::vector<bool> lit;
+    } cases[] = {
+        {&frmMain::picPlay, {{Qt::Key_Down, {}}}, settingsLit},
+        {&frmMain::picPlay, {{Qt::Key_Down, {}}, {Qt::Key_Down, {}}}, highLit},
+        {&frmMain::picPlay, {{Qt::Key_Up, {}}}, exitLit},
+        {&frmMain::picPlay, {{Qt::Key_Tab, {}}}, settingsLit},
+        {&frmMain::picPlay, {{Qt::Key_Backtab, Qt::ShiftModifier}}, exitLit},
+        {&frmMain::picExit, {{Qt::Key_Down, {}}}, playLit},
+        {&frmMain::picHigh, {{Qt::Key_Up, {}}, {Qt::Key_Escape, {}}}, settingsLit},
+    };
+    frmMain& menu = shownMenu();
+    for (const auto& c : cases) {
+        // The mouse lights a button and leaves it for the background: the keys go on from there.
+        moveTo(centreOf(menu.*c.from));
+        moveTo(bareBackground);
+        for (const auto& [key, modifiers] : c.keys)
+            QTest::keyClick(&menu, key, modifiers);
+        EXPECT_EQ(lit(), c.lit);
+        const std::array<Button, 4> buttons = {&frmMain::picPlay, &frmMain::picSettings,
+                                               &frmMain::picHigh, &frmMain::picExit};
+        const auto litButton = std::find(c.lit.begin(), c.lit.end(), true) - c.lit.begin();
+        EXPECT_TRUE(menu.sqrFocus.geometry().contains((menu.*buttons[litButton])[0]->geometry()))
+            << "the focus is not shown around the lit button";
+    }
+    EXPECT_FALSE(program.hasEnded()); // Esc does nothing
+}
+
+TEST_F(MenuWindow, ReturnAndSpacePressTheLitButtonAndF1OpensHelp) {
+    frmMain& menu = shownMenu();
+    QTest::keyClick(&menu, Qt::Key_F1);
+    EXPECT_EQ(world.launcher.launches.size(), 1u);
+    for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Return})
+        QTest::keyClick(&menu, key);
+    ASSERT_NE(loaded<frmHigh>(), nullptr);
+    EXPECT_TRUE(loaded<frmHigh>()->isVisible());
+    EXPECT_FALSE(menu.isEnabled());
+    QTest::keyClick(&menu, Qt::Key_Up); // a disabled menu takes no keys
+    program.high().unload();
+    EXPECT_EQ(lit(), highLit);
+    for (Qt::Key key : {Qt::Key_Up, Qt::Key_Up, Qt::Key_Space})
+        QTest::keyClick(&menu, key);
+    EXPECT_NE(loaded<frmGame>(), nullptr);
+    EXPECT_FALSE(menu.isVisible());
+}
+
 // --- Screens opened over the menu ---
 
 TEST_F(MenuWindow, SettingsScreenBlocksTheMenuUntilItClosesEitherWay) {

@@ -156,3 +156,18 @@ TEST_F(EntryScreen, CountsBeyondSixteenBitsAreStoredAsTheLargestCount) {
     QTest::mouseClick(&r.cmdSubmit, Qt::LeftButton);
     EXPECT_EQ(onlyStoredRecord().targetsHit, 32767);
 }
+
+TEST_F(EntryScreen, ReturnSubmitsOnceBothNamesAreThereAndEscIsIgnored) {
+    frmRecord& r = screen();
+    r.show();
+    type(r.txtFirstName, QStringLiteral("Al"));
+    QTest::keyClick(&r.txtFirstName, Qt::Key_Return); // Submit is still disabled
+    EXPECT_FALSE(r.isUnloaded());
+    r.txtLastName.setFocus();
+    type(r.txtLastName, QStringLiteral("Smith"));
+    QTest::keyClick(&r.txtLastName, Qt::Key_Escape);
+    EXPECT_FALSE(r.isUnloaded());
+    QTest::keyClick(&r.txtLastName, Qt::Key_Return);
+    EXPECT_TRUE(r.isUnloaded());
+    EXPECT_EQ(bytesOf(onlyStoredRecord().lastName), QByteArray("Smith     "));
+}

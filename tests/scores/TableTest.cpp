@@ -82,6 +82,18 @@ TEST_F(Table, ClosingGivesTheMenuBackAndTheNextOpeningReadsAfresh) {
     EXPECT_TRUE(program.menu().isEnabled());
 }
 
+TEST_F(Table, ReturnAndEscCloseTheTable) {
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
+        program.menu().setEnabled(false);
+        frmHigh& h = program.high();
+        h.show();
+        QTest::keyClick(h.focusWidget() ? h.focusWidget() : &h, key);
+        EXPECT_TRUE(h.isUnloaded()) << key;
+        EXPECT_TRUE(program.menu().isEnabled());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}
+
 TEST_F(Table, AnUnreadableFileIsReportedAndTheTableStaysEmpty) {
     QDir(world.folder.path()).mkdir(QStringLiteral("scores"));
     EXPECT_EQ(row(0), QStringList({" 01", "", "", ""}));

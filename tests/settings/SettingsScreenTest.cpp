@@ -1,4 +1,5 @@
 #include "Doubles.h"
+#include "KeyName.h"
 #include "Program.h"
 #include "frmSettings.h"
 
@@ -314,4 +315,31 @@ TEST_F(SettingsScreen, AFileThatCannotBeWrittenIsReportedAndTheScreenStays) {
     s.close();
     EXPECT_TRUE(s.isUnloaded());
     EXPECT_TRUE(menu().isEnabled());
+}
+
+TEST_F(SettingsScreen, ReturnIsOkAndEscLeavesWithoutSavingUnlessABoxWaits) {
+    const struct {
+        Qt::Key key;
+        QByteArray written;
+    } cases[] = {
+        {Qt::Key_Escape, delivered},
+        {Qt::Key_Return, " 1 \r\n 37 \r\n 39 \r\n 38 \r\n 40 \r\n 65 \r\n"},
+    };
+    for (const auto& c : cases) {
+        frmSettings& s = openFromMenu();
+        clickBox(s, 4);
+        press(s, Qt::Key_A);
+        press(s, c.key);
+        EXPECT_TRUE(s.isUnloaded()) << c.key;
+        EXPECT_EQ(file(), c.written);
+        EXPECT_TRUE(menu().isEnabled());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    // A waiting box takes Return as its key (Esc it refuses, as above).
+    frmSettings& s = open();
+    clickBox(s, 0);
+    press(s, Qt::Key_Return);
+    EXPECT_FALSE(s.isUnloaded());
+    EXPECT_EQ(s.keyMoveLeft, 13);
+    EXPECT_EQ(names(s)[0], KeyName(13));
 }
