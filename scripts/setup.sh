@@ -13,6 +13,7 @@ packages=(
   xdg-utils
   xvfb xdotool imagemagick x11-xserver-utils x11-utils jwm
   librsvg2-bin desktop-file-utils appstream lintian
+  xfwm4 dbus dbus-x11
 )
 
 missing=()

@@ -6,15 +6,14 @@
 #include <QRegularExpression>
 #include <QThread>
 
+#include <algorithm>
 #include <functional>
 
 #include <xcb/xcb.h>
 
 #include <unistd.h>
 
-namespace {
-
-bool wait(const std::function<bool()>& done, int timeoutMs) {
+bool waitUntil(const std::function<bool()>& done, int timeoutMs) {
     QElapsedTimer timer;
     timer.start();
     while (!done()) {
@@ -25,12 +24,74 @@ bool wait(const std::function<bool()>& done, int timeoutMs) {
     return true;
 }
 
+namespace {
+
 bool acceptsClients(const QString& display) {
     xcb_connection_t* connection = xcb_connect(display.toLocal8Bit().constData(), nullptr);
     const bool ok = xcb_connection_has_error(connection) == 0;
     xcb_disconnect(connection);
     return ok;
 }
+
+// A connection of our own to the display, for what xdotool cannot do.
+class Connection {
+public:
+    explicit Connection(const QString& display)
+        : c_(xcb_connect(display.toLocal8Bit().constData(), nullptr)) {}
+    ~Connection() { xcb_disconnect(c_); }
+    bool ok() const { return xcb_connection_has_error(c_) == 0; }
+
+    xcb_atom_t atom(const char* name) {
+        xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
+            c_, xcb_intern_atom(c_, 0, static_cast<uint16_t>(strlen(name)), name), nullptr);
+        const xcb_atom_t value = reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+        free(reply);
+        return value;
+    }
+    xcb_window_t root() { return xcb_setup_roots_iterator(xcb_get_setup(c_)).data->root; }
+
+    // The first 32-bit value of a window's property; 0 when it has none.
+    uint32_t property(xcb_window_t window, xcb_atom_t name, xcb_atom_t type) {
+        xcb_get_property_reply_t* reply =
+            xcb_get_property_reply(c_, xcb_get_property(c_, 0, window, name, type, 0, 1), nullptr);
+        uint32_t value = 0;
+        if (reply && xcb_get_property_value_length(reply) >= 4)
+            value = *static_cast<uint32_t*>(xcb_get_property_value(reply));
+        free(reply);
+        return value;
+    }
+
+    QRect placeOnScreen(xcb_window_t window) {
+        xcb_get_geometry_reply_t* size =
+            xcb_get_geometry_reply(c_, xcb_get_geometry(c_, window), nullptr);
+        xcb_translate_coordinates_reply_t* place = xcb_translate_coordinates_reply(
+            c_, xcb_translate_coordinates(c_, window, root(), 0, 0), nullptr);
+        const QRect rect =
+            size && place ? QRect(place->dst_x, place->dst_y, size->width, size->height) : QRect();
+        free(size);
+        free(place);
+        return rect;
+    }
+
+    // Sends a client message and waits until the server has handled it: a busy server may
+    // drop what a client sent just before it disconnected.
+    bool send(xcb_window_t to, uint32_t mask, xcb_window_t about, xcb_atom_t type,
+              std::initializer_list<uint32_t> data) {
+        xcb_client_message_event_t message{};
+        message.response_type = XCB_CLIENT_MESSAGE;
+        message.format = 32;
+        message.window = about;
+        message.type = type;
+        std::copy(data.begin(), data.end(), message.data.data32);
+        xcb_generic_error_t* error = xcb_request_check(
+            c_, xcb_send_event_checked(c_, 0, to, mask, reinterpret_cast<const char*>(&message)));
+        free(error);
+        return error == nullptr;
+    }
+
+private:
+    xcb_connection_t* c_;
+};
 
 } // namespace
 
@@ -51,8 +112,8 @@ XSession::XSession() {
             return;
         }
         // The socket appears before the server takes clients; a real connection proves it.
-        if (wait([&] { return acceptsClients(name) || xvfb_.state() != QProcess::Running; },
-                 20000) &&
+        if (waitUntil([&] { return acceptsClients(name) || xvfb_.state() != QProcess::Running; },
+                      20000) &&
             xvfb_.state() == QProcess::Running) {
             display_ = name;
             return;
@@ -75,6 +136,43 @@ XSession::~XSession() {
             xvfb_.waitForFinished();
         }
     }
+    // The manager leaves with its server; a D-Bus session then ends with it.
+    if (windowManager_.state() != QProcess::NotRunning && !windowManager_.waitForFinished(5000)) {
+        windowManager_.kill();
+        windowManager_.waitForFinished();
+    }
+}
+
+bool XSession::startWindowManager(const QString& name) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("DISPLAY"), display_);
+    env.insert(QStringLiteral("NO_AT_BRIDGE"), QStringLiteral("1")); // no accessibility bus
+    windowManager_.setProcessEnvironment(env);
+    // Their complaints about a desktop that is not there are no news.
+    windowManager_.setStandardOutputFile(QProcess::nullDevice());
+    windowManager_.setStandardErrorFile(QProcess::nullDevice());
+    if (name == QLatin1String("xfwm4"))
+        windowManager_.start(QStringLiteral("dbus-run-session"),
+                             {QStringLiteral("xfwm4"), QStringLiteral("--compositor=off")});
+    else
+        windowManager_.start(name, {});
+    if (!windowManager_.waitForStarted(5000)) {
+        problem_ = name + QStringLiteral(" does not start: ") + windowManager_.errorString();
+        return false;
+    }
+    // A manager names its check window on the root once it has taken the screen.
+    Connection x(display_);
+    const bool managing = waitUntil(
+        [&] {
+            return windowManager_.state() != QProcess::Running ||
+                   x.property(x.root(), x.atom("_NET_SUPPORTING_WM_CHECK"), XCB_ATOM_WINDOW);
+        },
+        20000);
+    if (!managing || windowManager_.state() != QProcess::Running) {
+        problem_ = name + QStringLiteral(" does not manage the screen");
+        return false;
+    }
+    return true;
 }
 
 QString XSession::run(const QString& program, const QStringList& arguments, int timeoutMs) {
@@ -104,7 +202,7 @@ bool XSession::startGame(const QString& folder, const QString& program,
 
 unsigned long XSession::waitForWindow(const QString& title, int timeoutMs) {
     unsigned long found = 0;
-    wait(
+    waitUntil(
         [&] {
             const QString ids =
                 run(QStringLiteral("xdotool"),
@@ -132,23 +230,9 @@ QString XSession::visibleTitles() {
 }
 
 QRect XSession::geometry(unsigned long window) {
-    const QString shell =
-        run(QStringLiteral("xdotool"), {QStringLiteral("getwindowgeometry"),
-                                        QStringLiteral("--shell"), QString::number(window)});
-    QRect rect;
-    for (const QString& line : shell.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
-        const QString key = line.section(QLatin1Char('='), 0, 0);
-        const int value = line.section(QLatin1Char('='), 1).toInt();
-        if (key == QLatin1String("X"))
-            rect.moveLeft(value);
-        else if (key == QLatin1String("Y"))
-            rect.moveTop(value);
-        else if (key == QLatin1String("WIDTH"))
-            rect.setWidth(value);
-        else if (key == QLatin1String("HEIGHT"))
-            rect.setHeight(value);
-    }
-    return rect;
+    // From the server itself: xdotool counts a manager's frame twice.
+    Connection x(display_);
+    return x.ok() ? x.placeOnScreen(static_cast<xcb_window_t>(window)) : QRect();
 }
 
 QImage XSession::screenshot(const QString& saveAs) {
@@ -159,35 +243,34 @@ QImage XSession::screenshot(const QString& saveAs) {
 }
 
 bool XSession::requestClose(unsigned long window) {
-    xcb_connection_t* connection = xcb_connect(display_.toLocal8Bit().constData(), nullptr);
-    if (xcb_connection_has_error(connection)) {
-        xcb_disconnect(connection);
-        return false;
-    }
-    auto atom = [&](const char* name) {
-        xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
-            connection, xcb_intern_atom(connection, 0, static_cast<uint16_t>(strlen(name)), name),
-            nullptr);
-        const xcb_atom_t value = reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
-        free(reply);
-        return value;
-    };
-    xcb_client_message_event_t message{};
-    message.response_type = XCB_CLIENT_MESSAGE;
-    message.format = 32;
-    message.window = static_cast<xcb_window_t>(window);
-    message.type = atom("WM_PROTOCOLS");
-    message.data.data32[0] = atom("WM_DELETE_WINDOW");
-    message.data.data32[1] = XCB_CURRENT_TIME;
-    // Checked, so the server has handled the request before we hang up: a busy server may
-    // drop what a client sent just before it disconnected.
-    xcb_generic_error_t* error = xcb_request_check(
-        connection, xcb_send_event_checked(connection, 0, message.window, XCB_EVENT_MASK_NO_EVENT,
-                                           reinterpret_cast<const char*>(&message)));
-    const bool sent = error == nullptr;
-    free(error);
-    xcb_disconnect(connection);
-    return sent;
+    Connection x(display_);
+    return x.ok() && x.send(static_cast<xcb_window_t>(window), XCB_EVENT_MASK_NO_EVENT,
+                            static_cast<xcb_window_t>(window), x.atom("WM_PROTOCOLS"),
+                            {x.atom("WM_DELETE_WINDOW"), XCB_CURRENT_TIME});
+}
+
+bool XSession::closeFromTaskbar(unsigned long window) {
+    // What wmctrl -c sends: the request goes to the root, where the manager takes it.
+    Connection x(display_);
+    return x.ok() &&
+           x.send(x.root(),
+                  XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                  static_cast<xcb_window_t>(window), x.atom("_NET_CLOSE_WINDOW"),
+                  {XCB_CURRENT_TIME, 2 /* from a pager */});
+}
+
+unsigned long XSession::ownerOf(unsigned long window) {
+    Connection x(display_);
+    return x.ok() ? x.property(static_cast<xcb_window_t>(window), XCB_ATOM_WM_TRANSIENT_FOR,
+                               XCB_ATOM_WINDOW)
+                  : 0;
+}
+
+int XSession::visibleGameWindows() {
+    const QString ids = run(QStringLiteral("xdotool"),
+                            {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                             QStringLiteral("--pid"), QString::number(game_.processId())});
+    return static_cast<int>(ids.split(QLatin1Char('\n'), Qt::SkipEmptyParts).size());
 }
 
 qint64 XSession::gameCpuMs() const {
