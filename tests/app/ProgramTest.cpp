@@ -77,6 +77,5 @@ TEST(Program, NeverRunsWithoutAVisibleWindow) {
                     break;
             }
         }
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 }

@@ -90,7 +90,6 @@ TEST_F(Table, ReturnAndEscCloseTheTable) {
         QTest::keyClick(h.focusWidget() ? h.focusWidget() : &h, key);
         EXPECT_TRUE(h.isUnloaded()) << key;
         EXPECT_TRUE(program.menu().isEnabled());
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 }
 

@@ -333,7 +333,6 @@ TEST_F(SettingsScreen, ReturnIsOkAndEscLeavesWithoutSavingUnlessABoxWaits) {
         EXPECT_TRUE(s.isUnloaded()) << c.key;
         EXPECT_EQ(file(), c.written);
         EXPECT_TRUE(menu().isEnabled());
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     // A waiting box takes Return as its key (Esc it refuses, as above).
     frmSettings& s = open();
