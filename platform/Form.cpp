@@ -128,8 +128,8 @@ void Form::nativeWindowEvent(QEvent* event) {
         // The first window the manager frames was centred without its frame; the frame is
         // known once the window is on the screen, so centre it again, whole.
         frameCentred_ = true;
-        if (!windowHandle()->frameMargins().isNull() && screen())
-            placement::centre(*this, screen()->availableGeometry());
+        if (!windowHandle()->frameMargins().isNull())
+            centre();
     }
     // The click is over once the window manager has activated this window; only then may
     // another window take the activation.
@@ -191,6 +191,14 @@ void Form::showEvent(QShowEvent* event) {
     if (centred_)
         return;
     centred_ = true;
-    if (QScreen* where = screen())
+    centre();
+}
+
+// An owned window is centred over its owner, any other on the screen.
+void Form::centre() {
+    const QWindow* owner = windowHandle() ? windowHandle()->transientParent() : nullptr;
+    if (owner && owner->isVisible())
+        placement::centre(*this, owner->frameGeometry());
+    else if (const QScreen* where = screen())
         placement::centre(*this, where->availableGeometry());
 }

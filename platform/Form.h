@@ -7,10 +7,10 @@
 #include <QWidget>
 
 // The base of every window: black, fixed size, close button only, centred when first
-// shown, frame included. Form_Load runs on first use; unload() runs Form_Unload, hides the
-// window and deletes it once the running handler has returned, so a window may unload itself
-// from inside one of its own timers. A disabled window ignores mouse, keys and its close
-// button; no window closes while one of the program's message boxes is open.
+// shown, frame included, over its owner or on the screen. Form_Load runs on first use; unload()
+// runs Form_Unload, hides the window and deletes it once the running handler has returned, so a
+// window may unload itself from inside one of its own timers. A disabled window ignores mouse, keys
+// and its close button; no window closes while one of the program's message boxes is open.
 class Form : public QWidget {
 public:
     Form(Services& services, const QString& caption, int clientWidth, int clientHeight);
@@ -59,6 +59,7 @@ protected:
 private:
     void flushRelease();
     void nativeWindowEvent(QEvent* event);
+    void centre();
     void activateOwnedWindow();
 
     SpriteCanvas* canvas_;

@@ -1,5 +1,6 @@
 #include "Doubles.h"
 #include "KeyName.h"
+#include "Keys.h"
 #include "Program.h"
 #include "frmSettings.h"
 
@@ -339,6 +340,6 @@ TEST_F(SettingsScreen, ReturnIsOkAndEscLeavesWithoutSavingUnlessABoxWaits) {
     clickBox(s, 0);
     press(s, Qt::Key_Return);
     EXPECT_FALSE(s.isUnloaded());
-    EXPECT_EQ(s.keyMoveLeft, 13);
-    EXPECT_EQ(names(s)[0], KeyName(13));
+    EXPECT_EQ(s.keyMoveLeft, keys::Return);
+    EXPECT_EQ(names(s)[0], KeyName(keys::Return));
 }
