@@ -124,12 +124,18 @@ bool Form::eventFilter(QObject* watched, QEvent* event) {
 
 // The native window sees its events whatever the window's state, a disabled window's clicks too.
 void Form::nativeWindowEvent(QEvent* event) {
-    if (event->type() == QEvent::Expose && !frameCentred_) {
+    if ((event->type() == QEvent::Expose || event->type() == QEvent::Move) && !frameCentred_ &&
+        isVisible() && !windowHandle()->frameMargins().isNull()) {
         // The first window the manager frames was centred without its frame; the frame is
-        // known once the window is on the screen, so centre it again, whole.
+        // known once the manager has framed it, so centre it again, whole, with any box
+        // that came up over it meanwhile.
         frameCentred_ = true;
-        if (!windowHandle()->frameMargins().isNull())
-            centre();
+        centre();
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (window->isVisible() && window->windowHandle() &&
+                window->windowHandle()->transientParent() == windowHandle())
+                placement::centre(*window, frameGeometry());
+        }
     }
     // The click is over once the window manager has activated this window; only then may
     // another window take the activation.
