@@ -8,6 +8,7 @@
 #include "System.h"
 
 #include <QMouseEvent>
+#include <QPointer>
 
 namespace {
 const QColor orange(255, 128, 0);
@@ -184,15 +185,23 @@ void frmMain::Form_Unload(int& /*cancel*/) {
     screens_.end();
 }
 
-// The editor runs on its own: the game neither waits for it nor watches it.
+// The opener hands the file to the editor and usually ends at once; whether it failed, at its
+// start or by its exit code, is told later, so the game never waits for it.
 void frmMain::lblHelp_Click() {
     const HelpCommand command = helpCommand();
-    QString reason = command.problem;
-    if (reason.isEmpty()) {
-        QString error;
-        if (services.launcher.launchDetached(command.program, command.arguments, &error))
-            return;
-        reason = QStringLiteral("%1 could not be started: %2").arg(command.program, error);
+    if (!command.problem.isEmpty()) {
+        ShowHelpProblem(command.problem);
+        return;
     }
+    QPointer<frmMain> menu(this);
+    services.launcher.launch(command.program, command.arguments,
+                             [menu, program = command.program](const QString& reason) {
+                                 if (menu)
+                                     menu->ShowHelpProblem(
+                                         QStringLiteral("%1 failed: %2").arg(program, reason));
+                             });
+}
+
+void frmMain::ShowHelpProblem(const QString& reason) {
     MsgBox(QStringLiteral("The help could not be opened.\r\n") + reason);
 }

@@ -56,6 +56,7 @@ private:
     static const std::array<MenuButton, 4> menuButtons;
 
     void LightButton(const PictureButton* lit);
+    void ShowHelpProblem(const QString& reason);
 
     Screens& screens_;
     int focusedButton_ = 0;

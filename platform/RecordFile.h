@@ -9,16 +9,33 @@
 namespace recordfile {
 
 struct Contents {
-    std::vector<QByteArray> records; // every whole record, in file order
-    qsizetype trailingBytes = 0;     // bytes at the end that make no whole record
+    std::vector<QByteArray> records; // the whole records read, in file order
 };
 
-// Reads the whole records from the start, at most maxRecords of them (-1: all) and no byte
-// beyond. A missing file is created empty, as opening a record file does.
-bool read(const QString& path, int recordLength, Contents* contents, QString* error,
-          qsizetype maxRecords = -1);
+// Reads the whole records from the start, at most maxRecords of them and no byte beyond. A
+// missing file is created empty, as opening a record file does.
+bool read(const QString& path, int recordLength, qsizetype maxRecords, Contents* contents,
+          QString* error);
 
 // Replaces the file with these records in one step.
 bool write(const QString& path, const std::vector<QByteArray>& records, QString* error);
+
+// Held while a file is read, merged and written back, so that two programs saving at once
+// both keep their records. The lock is the system's on the file at `path`: it goes with the
+// program that held it, so a lock file left by a killed program, empty or not, is free.
+class Lock {
+public:
+    explicit Lock(QString path) : path_(std::move(path)) {}
+    ~Lock();
+    Lock(const Lock&) = delete;
+    Lock& operator=(const Lock&) = delete;
+
+    // Waits up to waitMs for another holder; false with a reason when it cannot be had.
+    bool acquire(int waitMs, QString* error);
+
+private:
+    QString path_;
+    int fd_ = -1;
+};
 
 } // namespace recordfile

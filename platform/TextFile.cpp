@@ -2,8 +2,18 @@
 
 #include "Numeric.h"
 
+#include <QDir>
 #include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <cerrno>
+#include <limits>
+
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -27,7 +37,8 @@ SequentialReader::Value SequentialReader::readInteger() {
     while (pos_ < data_.size() && !isBlank(data_[pos_]) && !isLineEnd(data_[pos_]) &&
            data_[pos_] != ',')
         ++pos_;
-    result.token = data_.mid(from, pos_ - from);
+    const qsizetype length = pos_ - from;
+    result.token = data_.mid(from, std::min(length, maxNumberLength + 1));
 
     // A comma after the value (blanks allowed before it) belongs to this value.
     qsizetype after = pos_;
@@ -37,12 +48,12 @@ SequentialReader::Value SequentialReader::readInteger() {
         pos_ = after + 1;
 
     double number = 0;
-    if (result.token.isEmpty()) {
+    if (length > maxNumberLength || (cut_ && pos_ >= data_.size())) {
+        result.status = Status::TooLong;
+    } else if (result.token.isEmpty()) {
         result.status = Status::Ok; // an empty field between commas reads as 0
     } else if (!numeric::parseNumber(result.token, &number)) {
         result.status = Status::NotANumber;
-    } else if (number < -32768.5 || number >= 32767.5) {
-        result.status = Status::OutOfRange;
     } else {
         result.status = Status::Ok;
         result.value = numeric::toInteger(number);
@@ -58,28 +69,151 @@ void SequentialWriter::writeInteger(qint16 value) {
 
 namespace files {
 
-bool readAll(const QString& path, QByteArray* contents, QString* error) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = file.errorString();
-        return false;
+namespace {
+
+qint64 systemWrite(int fd, const char* data, qint64 size) {
+    return ::write(fd, data, static_cast<size_t>(size));
+}
+
+WriteCall& writeCall() {
+    static WriteCall call = systemWrite;
+    return call;
+}
+
+// Temporaries are named after the file and the process that wrote them.
+const QString temporaryInfix = QStringLiteral(".saving.");
+
+QString temporaryFor(const QString& target) {
+    return target + temporaryInfix + QString::number(getpid());
+}
+
+// A temporary whose process is gone was left by a save that was killed midway.
+void removeStrayTemporaries(const QString& target) {
+    const QFileInfo info(target);
+    QDir folder = info.dir();
+    const QString prefix = info.fileName() + temporaryInfix;
+    const QStringList strays =
+        folder.entryList({prefix + QLatin1Char('*')}, QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& name : strays) {
+        bool isNumber = false;
+        const qint64 pid = name.mid(prefix.size()).toLongLong(&isNumber);
+        if (isNumber && pid > 0 && pid <= std::numeric_limits<pid_t>::max() &&
+            kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH)
+            folder.remove(name);
     }
-    *contents = file.readAll();
-    if (file.error() != QFile::NoError) {
-        *error = file.errorString();
-        return false;
+}
+
+bool writeWhole(int fd, const QByteArray& contents) {
+    const char* data = contents.constData();
+    qint64 left = contents.size();
+    while (left > 0) {
+        const qint64 written = writeCall()(fd, data, left);
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0) {
+            if (written == 0)
+                errno = EIO;
+            return false;
+        }
+        data += written;
+        left -= written;
     }
     return true;
 }
 
-bool replaceAll(const QString& path, const QByteArray& contents, QString* error) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(contents) != contents.size() ||
-        !file.commit()) {
-        *error = file.errorString();
+} // namespace
+
+bool readStart(const QString& path, qsizetype maxBytes, QByteArray* contents, QString* error,
+               Missing missing) {
+    const QByteArray name = QFile::encodeName(path);
+    // Without O_NONBLOCK opening a FIFO waits for a writer that never comes.
+    int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0 && errno == ENOENT && missing == Missing::Create) {
+        fd = ::open(name.constData(), O_RDONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666);
+        if (fd < 0 && errno == EEXIST)
+            fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    }
+    if (fd < 0) {
+        *error = qt_error_string(errno);
         return false;
     }
+    struct stat status {};
+    if (fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        *error = S_ISDIR(status.st_mode) ? qt_error_string(EISDIR)
+                                         : QStringLiteral("it is not a regular file");
+        ::close(fd);
+        return false;
+    }
+    contents->clear();
+    const qsizetype wanted = std::min<qsizetype>(maxBytes, status.st_size);
+    contents->resize(wanted);
+    qsizetype got = 0;
+    while (got < wanted) {
+        const ssize_t n = ::read(fd, contents->data() + got, static_cast<size_t>(wanted - got));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            *error = qt_error_string(errno);
+            ::close(fd);
+            return false;
+        }
+        if (n == 0)
+            break; // the file shrank meanwhile
+        got += n;
+    }
+    contents->truncate(got);
+    ::close(fd);
     return true;
+}
+
+bool replaceAll(const QString& path, const QByteArray& contents, QString* error) {
+    // A link is followed, so the file it names is the one replaced.
+    const QFileInfo link(path);
+    const QString target = link.isSymLink() ? link.symLinkTarget() : path;
+    removeStrayTemporaries(target);
+
+    const QString temporary = temporaryFor(target);
+    const QByteArray temporaryName = QFile::encodeName(temporary);
+    const int fd = ::open(temporaryName.constData(),
+                          O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        *error = qt_error_string(errno);
+        return false;
+    }
+    struct stat old {};
+    if (::stat(QFile::encodeName(target).constData(), &old) == 0 && S_ISREG(old.st_mode))
+        fchmod(fd, old.st_mode & 07777);
+    // Every byte and the flush to the disk are checked before the file is replaced.
+    bool ok = writeWhole(fd, contents) && fsync(fd) == 0;
+    int failure = ok ? 0 : errno;
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        failure = errno;
+    }
+    if (ok && ::rename(temporaryName.constData(), QFile::encodeName(target).constData()) != 0) {
+        ok = false;
+        failure = errno;
+    }
+    if (!ok) {
+        ::unlink(temporaryName.constData());
+        *error = qt_error_string(failure);
+    }
+    return ok;
+}
+
+void setWriteCall(WriteCall call) {
+    writeCall() = call ? std::move(call) : WriteCall(systemWrite);
+}
+
+QString excerpt(const QByteArray& bytes, qsizetype maxChars) {
+    QString shown;
+    for (qsizetype i = 0; i < bytes.size() && i < maxChars; ++i) {
+        const auto c = static_cast<unsigned char>(bytes[i]);
+        shown += c >= 32 && c < 127 ? QChar(c) : QChar('?');
+    }
+    if (bytes.size() > maxChars)
+        shown += QStringLiteral("...");
+    return shown;
 }
 
 } // namespace files

@@ -4,22 +4,32 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <functional>
+
 // Reads whole numbers from the sequential text format of the settings file: values are
 // separated by blanks, commas or line ends.
 class SequentialReader {
 public:
-    explicit SequentialReader(QByteArray data) : data_(std::move(data)) {}
+    // `cut`: the data stops short of the file's end, so a value that runs into the end may
+    // be longer than it looks.
+    explicit SequentialReader(QByteArray data, bool cut = false)
+        : data_(std::move(data)), cut_(cut) {}
 
-    enum class Status { Ok, EndOfFile, NotANumber, OutOfRange };
+    // No number the format can hold is longer; a longer value is not taken for one.
+    static constexpr qsizetype maxNumberLength = 40;
+
+    enum class Status { Ok, EndOfFile, NotANumber, TooLong };
     struct Value {
         Status status = Status::EndOfFile;
         qint16 value = 0;
-        QByteArray token;
+        QByteArray token; // at most maxNumberLength + 1 bytes of the value
     };
+    // Values beyond the 16-bit range saturate, as every conversion to Integer does.
     Value readInteger();
 
 private:
     QByteArray data_;
+    bool cut_;
     qsizetype pos_ = 0;
 };
 
@@ -35,11 +45,26 @@ private:
 
 namespace files {
 
-// Whole contents of a file; false with a reason when it cannot be read.
-bool readAll(const QString& path, QByteArray* contents, QString* error);
+enum class Missing { Fail, Create };
 
-// Replaces the file with the bytes in one step: a crash or a full disk never leaves half
-// a file behind. False with a reason when it cannot be written.
+// The first maxBytes bytes of a regular file (fewer when it is shorter); false with a
+// reason when it cannot be read. A FIFO, device or folder is refused at once, never
+// waited on. With Missing::Create a missing file is created empty first.
+bool readStart(const QString& path, qsizetype maxBytes, QByteArray* contents, QString* error,
+               Missing missing = Missing::Fail);
+
+// Replaces the file with the bytes in one step: the bytes go to a temporary beside it, which
+// takes the file's place only once every byte is on the disk, so a crash or a full disk
+// leaves the old file as it was. Temporaries left by saves that were killed midway are
+// removed first. False with a reason when it cannot be written.
 bool replaceAll(const QString& path, const QByteArray& contents, QString* error);
+
+// Every write of replaceAll goes through this call (write(2)'s contract); tests put a
+// failing disk in its place. An empty function restores the real one.
+using WriteCall = std::function<qint64(int fd, const char* data, qint64 size)>;
+void setWriteCall(WriteCall call);
+
+// A short, printable excerpt of bytes from a file, for a message.
+QString excerpt(const QByteArray& bytes, qsizetype maxChars = 12);
 
 } // namespace files

@@ -2,17 +2,18 @@
 
 #include "Charset.h"
 #include "RecordFile.h"
+#include "System.h"
 
-#include <QDir>
-#include <QLockFile>
-
+#include <algorithm>
 #include <utility>
 
 namespace scores {
 
 namespace {
 
-// Room for the records of one save: at most 100 already stored plus the new one.
+// Room for the records of one save: at most 100 already stored plus the new one. The file is
+// kept best first, so its first 100 records are the best it holds; records after them would
+// be dropped anyway and are never read, which keeps a save quick whatever the file's size.
 constexpr qsizetype keptRecords = 101;
 constexpr int bestShown = 10;
 constexpr int lockWaitMs = 5000;
@@ -23,7 +24,7 @@ bool ranksAtOrAbove(const ScoreRecord& a, const ScoreRecord& b) {
 
 QString describe(const QString& reason) {
     return QStringLiteral("The scores file \"%1\" in %2: %3")
-        .arg(fileName, QDir::toNativeSeparators(QDir::currentPath()), reason);
+        .arg(fileName, sys::currentDirectory(), reason);
 }
 
 } // namespace
@@ -46,10 +47,12 @@ QString shownName(const std::array<char, ScoreRecord::nameLength>& name) {
 }
 
 void SortScores(std::vector<ScoreRecord>& entries, qint16 n) {
-    if (n < 0)
+    // Counters wider than n, so they cannot wrap at 32767; never past the last entry.
+    const int last = std::min<int>(n, static_cast<int>(entries.size()) - 1);
+    if (last < 0)
         return;
-    for (qint16 a = 0; a <= n; ++a) {
-        for (qint16 b = 0; b <= n; ++b) {
+    for (int a = 0; a <= last; ++a) {
+        for (int b = 0; b <= last; ++b) {
             if (ranksAtOrAbove(entries[a], entries[b]))
                 std::swap(entries[a], entries[b]);
         }
@@ -58,17 +61,15 @@ void SortScores(std::vector<ScoreRecord>& entries, qint16 n) {
 
 bool save(const ScoreRecord& record, QString* error) {
     // A second copy of the game saving at the same moment waits for this one.
-    QLockFile lock(fileName + QStringLiteral(".lock"));
-    if (!lock.tryLock(lockWaitMs)) {
-        *error = describe(lock.error() == QLockFile::LockFailedError
-                              ? QStringLiteral("another copy of the game is saving")
-                              : QStringLiteral("the folder cannot be written to"));
+    recordfile::Lock lock(fileName + QStringLiteral(".lock"));
+    QString reason;
+    if (!lock.acquire(lockWaitMs, &reason)) {
+        *error = describe(reason);
         return false;
     }
 
     recordfile::Contents contents;
-    QString reason;
-    if (!recordfile::read(fileName, ScoreRecord::slotLength, &contents, &reason)) {
+    if (!recordfile::read(fileName, ScoreRecord::slotLength, keptRecords - 1, &contents, &reason)) {
         *error = describe(reason);
         return false;
     }
@@ -76,11 +77,7 @@ bool save(const ScoreRecord& record, QString* error) {
     for (const QByteArray& slot : contents.records)
         entries.push_back(ScoreRecord::fromSlot(slot));
     entries.push_back(record);
-    // A file of more records than a 16-bit index reaches keeps only its best ones anyway.
-    const qsizetype n = std::min<qsizetype>(entries.size() - 1, 32767);
-    SortScores(entries, static_cast<qint16>(n));
-    if (static_cast<qsizetype>(entries.size()) > keptRecords)
-        entries.resize(keptRecords);
+    SortScores(entries, static_cast<qint16>(entries.size() - 1));
 
     std::vector<QByteArray> slotBytes;
     for (const ScoreRecord& entry : entries)
@@ -95,7 +92,7 @@ bool save(const ScoreRecord& record, QString* error) {
 bool readBestTen(std::vector<ScoreRecord>* best, QString* error) {
     recordfile::Contents contents;
     QString reason;
-    if (!recordfile::read(fileName, ScoreRecord::slotLength, &contents, &reason, bestShown)) {
+    if (!recordfile::read(fileName, ScoreRecord::slotLength, bestShown, &contents, &reason)) {
         *error = describe(reason);
         return false;
     }

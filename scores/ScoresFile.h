@@ -21,8 +21,9 @@ QString shownName(const std::array<char, ScoreRecord::nameLength>& name);
 // and its swap rule decide the order of ties, so it is kept exactly as it is.
 void SortScores(std::vector<ScoreRecord>& entries, qint16 n);
 
-// Merges one record into the file: read all, append, sort, write all. The file is replaced
-// in one step under a lock, so neither a crash nor a second copy of the game loses records.
+// Merges one record into the file: read the first (best) 100, append, sort, write them back,
+// so the file keeps the best 101. The file is replaced in one step under a lock, so neither
+// a crash, a full disk nor a second copy of the game loses records.
 // Returns false with the reason when the file cannot be read or written; it is then unchanged.
 bool save(const ScoreRecord& record, QString* error);
 

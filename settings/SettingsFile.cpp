@@ -8,20 +8,23 @@
 
 namespace {
 
+// Six values take a few dozen bytes; a longer file is read no further than this.
+constexpr qsizetype maxSettingsBytes = 4096;
+
 std::array<qint16*, 6> fields(Settings& s) {
     return {&s.imageQuality, &s.keyMoveLeft, &s.keyMoveRight,
             &s.keyMoveUp,    &s.keyMoveDown, &s.keyFire};
 }
 
 QString describe(const SequentialReader::Value& value, int line) {
-    const QString token = QString::fromLatin1(value.token);
+    const QString token = files::excerpt(value.token);
     switch (value.status) {
     case SequentialReader::Status::EndOfFile:
         return QStringLiteral("it ends before value %1").arg(line);
     case SequentialReader::Status::NotANumber:
         return QStringLiteral("value %1 (\"%2\") is not a number").arg(line).arg(token);
-    case SequentialReader::Status::OutOfRange:
-        return QStringLiteral("value %1 (%2) is out of range").arg(line).arg(token);
+    case SequentialReader::Status::TooLong:
+        return QStringLiteral("value %1 (\"%2\") is too long for a number").arg(line).arg(token);
     case SequentialReader::Status::Ok:
         break;
     }
@@ -40,11 +43,13 @@ SettingsRead readSettings(const QString& path) {
     SettingsRead result;
     QByteArray contents;
     QString error;
-    if (!files::readAll(path, &contents, &error)) {
+    if (!files::readStart(path, maxSettingsBytes + 1, &contents, &error)) {
         result.problem = problemText(path, error);
         return result;
     }
-    SequentialReader reader(contents);
+    const bool cut = contents.size() > maxSettingsBytes;
+    contents.truncate(maxSettingsBytes);
+    SequentialReader reader(contents, cut);
     QStringList reasons;
     int line = 1;
     for (qint16* field : fields(result.settings)) {

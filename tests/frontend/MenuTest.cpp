@@ -316,6 +316,12 @@ TEST_F(MenuWindow, HelpThatCannotStartShowsWhyAndTheMenuGoesOn) {
     clickAt(centreOf(menu.lblHelp)); // tried afresh, and now it starts
     EXPECT_EQ(world.launcher.launches.size(), 2u);
     EXPECT_EQ(world.messageBox.texts.size(), 1u);
+    // An opener that starts but then ends with an error says so in the same words.
+    world.launcher.launches[1].failed(QStringLiteral("it ended with exit code 4"));
+    ASSERT_EQ(world.messageBox.texts.size(), 2u);
+    EXPECT_EQ(world.messageBox.texts[1].section(QLatin1Char('\r'), 0, 0),
+              text.section(QLatin1Char('\r'), 0, 0));
+    EXPECT_TRUE(world.messageBox.texts[1].contains(QStringLiteral("exit code 4")));
     moveTo(centreOf(menu.picPlay));
     clickAt(centreOf(menu.picPlay));
     EXPECT_FALSE(menu.isVisible());

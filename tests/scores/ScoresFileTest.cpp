@@ -2,6 +2,7 @@
 #include "Doubles.h"
 
 #include <QFileInfo>
+#include <QRandomGenerator>
 
 #include <gtest/gtest.h>
 
@@ -142,25 +143,38 @@ TEST_F(ScoresFile, TheTableReadsTheFirstTenRecordsOnly) {
     EXPECT_EQ(QFileInfo(world.path(QStringLiteral("scores"))).size(), 0);
 }
 
-TEST_F(ScoresFile, AnOverfullFileKeepsTheBest101) {
+TEST_F(ScoresFile, AnOverfullFileKeepsItsFirst100AndTheNewRecord) {
+    // Saves keep the file best first, so its first 100 records are its best 100.
     std::vector<ScoreRecord> many;
     for (int k = 0; k < 150; ++k)
-        many.push_back(scoreOf(QStringLiteral("r%1").arg(k), static_cast<qint16>(k % 50),
-                               static_cast<qint16>(k)));
+        many.push_back(scoreOf(QStringLiteral("r%1").arg(k), static_cast<qint16>(200 - k), 0));
     world.writeFile(QStringLiteral("scores"), fileOf(many));
-    save(scoreOf(QStringLiteral("new"), 60, 0));
-    const QByteArray bytes = world.readFile(QStringLiteral("scores"));
-    ASSERT_EQ(bytes.size(), 101 * 44);
-    const QStringList order = storedOrder(bytes);
-    EXPECT_EQ(order.front(), QStringLiteral("new"));
-    // Level 49 with 149 targets is the best of the old ones; levels 0 to 16 are dropped.
-    EXPECT_EQ(order.at(1), QStringLiteral("r149"));
-    qint16 previousLevel = 32767;
-    for (qsizetype at = 0; at < bytes.size(); at += 44) {
-        const ScoreRecord r = ScoreRecord::fromSlot(bytes.mid(at, 44));
-        EXPECT_LE(r.level, previousLevel);
-        EXPECT_GE(r.level, 16);
-        previousLevel = r.level;
+    save(scoreOf(QStringLiteral("new"), 150, 1));
+    QStringList expected;
+    for (int k = 0; k < 100; ++k)
+        expected << QStringLiteral("r%1").arg(k);
+    expected.insert(50, QStringLiteral("new"));
+    EXPECT_EQ(storedOrder(world.readFile(QStringLiteral("scores"))), expected);
+}
+
+TEST_F(ScoresFile, HostileFilesOfAnySizeAreReadNoFurtherThanTheirFirst100Records) {
+    QRandomGenerator random(12);
+    std::vector<ScoreRecord> unordered;
+    for (int k = 0; k < 40000; ++k)
+        unordered.push_back(scoreOf(QString::number(k), static_cast<qint16>(random.bounded(-9, 9)),
+                                    static_cast<qint16>(random.bounded(100))));
+    QByteArray noise(10 * 1024 * 1024, Qt::Uninitialized);
+    random.fillRange(reinterpret_cast<quint32*>(noise.data()), noise.size() / 4);
+    for (const QByteArray& hostile : {fileOf(unordered), noise}) {
+        world.writeFile(QStringLiteral("scores"), hostile);
+        const ScoreRecord added = scoreOf(QStringLiteral("new"), 3, 5);
+        save(added);
+        std::vector<ScoreRecord> expected;
+        for (int k = 0; k < 100; ++k)
+            expected.push_back(ScoreRecord::fromSlot(hostile.mid(k * 44, 44)));
+        expected.push_back(added);
+        scores::SortScores(expected, 100);
+        EXPECT_EQ(world.readFile(QStringLiteral("scores")), fileOf(expected));
     }
 }
 

@@ -2,7 +2,13 @@
 #include "Doubles.h"
 #include "TextFile.h"
 
+#include <QFileInfo>
+
 #include <gtest/gtest.h>
+
+#include <functional>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -34,12 +40,17 @@ TEST(SettingsFile, ReadsEveryFormOfTheSequentialFormat) {
     }
 }
 
-TEST(SettingsFile, PauseAndEscapeCodesAreUsedAsRead) {
+TEST(SettingsFile, PauseAndEscapeCodesAreUsedAsReadAndValuesBeyondTheRangeSaturate) {
     TestWorld world;
     world.writeFile(QStringLiteral("settings"), "-1\r\n80\r\n27\r\n80\r\n27\r\n32\r\n");
-    const SettingsRead read = readSettings();
+    SettingsRead read = readSettings();
     EXPECT_TRUE(read.problem.isEmpty());
     EXPECT_EQ(values(read.settings), (std::vector<qint16>{-1, 80, 27, 80, 27, 32}));
+
+    world.writeFile(QStringLiteral("settings"), "0\r\n40000\r\n-40000\r\n99999\r\n1e99\r\n32\r\n");
+    read = readSettings();
+    EXPECT_TRUE(read.problem.isEmpty());
+    EXPECT_EQ(values(read.settings), (std::vector<qint16>{0, 32767, -32768, 32767, 32767, 32}));
 }
 
 TEST(SettingsFile, UnreadableValuesTakeTheDefaultsAndTheProblemIsNamed) {
@@ -53,8 +64,7 @@ TEST(SettingsFile, UnreadableValuesTakeTheDefaultsAndTheProblemIsNamed) {
         {"0\r\n65\r\n", {0, 65, 39, 38, 40, 32}, "ends before value 3"},
         {"", delivered, "ends before value 1"},
         {"0\r\nleft\r\n68\r\n87\r\n83\r\n17\r\n", {0, 37, 68, 87, 83, 17}, "\"left\""},
-        {"0\r\n65\r\n99999\r\n87\r\n83\r\n17\r\n", {0, 65, 39, 87, 83, 17}, "out of range"},
-        {"0\r\n65\r\n68\r\n87\r\n83\r\n-32769\r\n", {0, 65, 68, 87, 83, 32}, "out of range"},
+        {"0\r\n" + QByteArray(10'000'000, '7') + "\r\n", {0, 37, 39, 38, 40, 32}, "too long"},
     };
     for (const Case& c : cases) {
         world.writeFile(QStringLiteral("settings"), c.contents);
@@ -62,7 +72,51 @@ TEST(SettingsFile, UnreadableValuesTakeTheDefaultsAndTheProblemIsNamed) {
         EXPECT_EQ(values(read.settings), c.expected) << c.contents.constData();
         EXPECT_TRUE(read.problem.contains(QStringLiteral("\"settings\"")));
         EXPECT_TRUE(read.problem.contains(QLatin1String(c.mentions))) << read.problem.toStdString();
+        EXPECT_LT(read.problem.size(), 200) << "the message quotes more than an excerpt";
         EXPECT_EQ(world.readFile(QStringLiteral("settings")), c.contents) << "file was touched";
+    }
+}
+
+TEST(SettingsFile, FilesOfOtherKindsAreRefusedAtOnceAndOnlyAnExcerptIsQuoted) {
+    struct Case {
+        const char* kind;
+        std::function<void(TestWorld&, const QString& path)> make;
+        const char* mentions;
+    };
+    const QByteArray passwd = "root:x:0:0:root:/root:/bin/bash\n";
+    const Case cases[] = {
+        {"fifo", [](TestWorld&, const QString& path) { mkfifo(QFile::encodeName(path), 0600); },
+         "not a regular file"},
+        {"folder", [](TestWorld&, const QString& path) { QDir().mkdir(path); }, "directory"},
+        {"device", [](TestWorld&, const QString& path) { QFile::link("/dev/zero", path); },
+         "not a regular file"},
+        {"link to another file",
+         [&](TestWorld& world, const QString& path) {
+             world.writeFile(QStringLiteral("other"), passwd.repeated(6));
+             QFile::link(world.path(QStringLiteral("other")), path);
+         },
+         "root:x:0:0:r..."},
+        {"control bytes",
+         [](TestWorld& world, const QString&) {
+             world.writeFile(QStringLiteral("settings"), "\x1b[2J\x07\x01");
+         },
+         "\"?[2J??\""},
+    };
+    for (const Case& c : cases) {
+        TestWorld world;
+        const QString path = world.path(QStringLiteral("settings"));
+        QFile::remove(path);
+        c.make(world, path);
+        const QFileInfo before(path);
+        const SettingsRead read = readSettings();
+        EXPECT_EQ(values(read.settings), delivered) << c.kind;
+        EXPECT_TRUE(read.problem.contains(QLatin1String(c.mentions)))
+            << c.kind << ": " << read.problem.toStdString();
+        EXPECT_FALSE(read.problem.contains(QLatin1String("/bin/bash"))) << c.kind;
+        const QFileInfo after(path);
+        EXPECT_EQ(after.isSymLink(), before.isSymLink()) << c.kind;
+        EXPECT_EQ(after.isDir(), before.isDir()) << c.kind;
+        EXPECT_EQ(after.size(), before.size()) << c.kind;
     }
 }
 

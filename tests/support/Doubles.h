@@ -29,18 +29,17 @@ protected:
 
 class RecordingLauncher final : public Launcher {
 public:
-    bool launchDetached(const QString& program, const QStringList& arguments,
-                        QString* error) override {
-        launches.push_back({program, arguments});
-        if (!failWith.isEmpty()) {
-            *error = failWith;
-            return false;
-        }
-        return true;
+    // A launch succeeds unless `failWith` names why it cannot start; a test may fail it
+    // later, as an opener ending with an error does, through its `failed`.
+    void launch(const QString& program, const QStringList& arguments, Failed failed) override {
+        launches.push_back({program, arguments, failed});
+        if (!failWith.isEmpty())
+            failed(failWith);
     }
     struct Launch {
         QString program;
         QStringList arguments;
+        Failed failed;
     };
     std::vector<Launch> launches;
     QString failWith;

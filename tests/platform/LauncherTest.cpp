@@ -1,0 +1,45 @@
+#include "System.h"
+
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+TEST(ProcessLauncher, TellsWhenAProgramCannotStartOrEndsWithAnErrorAndNeverBlocks) {
+    struct Case {
+        QString program;
+        QStringList arguments;
+        const char* reason; // nullptr: no failure is told
+    };
+    const Case cases[] = {
+        {QStringLiteral("sh"), {QStringLiteral("-c"), QStringLiteral("exit 0")}, nullptr},
+        {QStringLiteral("sh"), {QStringLiteral("-c"), QStringLiteral("exit 3")}, "exit code 3"},
+        {QStringLiteral("sh"),
+         {QStringLiteral("-c"), QStringLiteral("kill -9 $$")},
+         "unexpectedly"},
+        {QStringLiteral("/nonexistent/opener"), {}, "No such file"},
+    };
+    ProcessLauncher launcher;
+    std::vector<QString> told(std::size(cases));
+    std::vector<int> calls(std::size(cases), 0);
+    for (std::size_t k = 0; k < std::size(cases); ++k) {
+        launcher.launch(cases[k].program, cases[k].arguments, [&, k](const QString& reason) {
+            told[k] = reason;
+            ++calls[k];
+        });
+    }
+    // The programs end on their own; their ends arrive through the event loop.
+    for (std::size_t k = 0; k < std::size(cases); ++k) {
+        if (cases[k].reason) {
+            EXPECT_TRUE(QTest::qWaitFor([&] { return calls[k] > 0; }, 10000)) << k;
+        }
+    }
+    QTest::qWait(300);
+    for (std::size_t k = 0; k < std::size(cases); ++k) {
+        if (!cases[k].reason) {
+            EXPECT_EQ(calls[k], 0) << told[k].toStdString();
+            continue;
+        }
+        EXPECT_EQ(calls[k], 1) << k;
+        EXPECT_TRUE(told[k].contains(QLatin1String(cases[k].reason))) << told[k].toStdString();
+    }
+}
