@@ -1,9 +1,9 @@
 #include "AnimationPlayer.h"
 
 #include "Clock.h"
+#include "TextFile.h"
 
 #include <QCache>
-#include <QFile>
 #include <QHash>
 #include <QPainter>
 
@@ -57,10 +57,12 @@ std::shared_ptr<Movie> Movie::open(const QString& path) {
     if (auto existing = loaded.value(path).lock())
         return existing;
 
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // Our movies are a few hundred kilobytes; a far larger file is not one of them.
+    constexpr qsizetype maxMovieBytes = 16 * 1024 * 1024;
+    QByteArray json;
+    QString error;
+    if (!files::readStart(path, maxMovieBytes + 1, &json, &error) || json.size() > maxMovieBytes)
         return nullptr;
-    const QByteArray json = file.readAll();
     auto animation = rlottie::Animation::loadFromData(json.toStdString(), path.toStdString(), "");
     if (!animation || animation->totalFrame() == 0)
         return nullptr;
@@ -175,8 +177,10 @@ int AnimationPlayer::currentMovieFrame() const {
     return std::clamp(frameNum_, 0, last);
 }
 
+// Never more than the control: a movie that declares a larger size is fitted into it.
 QRectF AnimationPlayer::drawRect() const {
-    if (scale_ == Scale::NoScale && movie_) {
+    if (scale_ == Scale::NoScale && movie_ && movie_->size().width() <= width() &&
+        movie_->size().height() <= height()) {
         QRectF movieRect(QPointF(), QSizeF(movie_->size()));
         movieRect.moveCenter(rect().center());
         return movieRect;

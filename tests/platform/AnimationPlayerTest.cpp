@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace {
 
 const QString targetMovie = QStringLiteral(VEXAROO_SOURCE_DIR "/anim/target");
@@ -108,8 +110,13 @@ TEST(AnimationPlayer, MissingOrBrokenMovieShowsNothingAndNeverPlays) {
     broken.write("{ not a movie");
     broken.close();
 
+    // A FIFO in a movie's place is refused at once, never waited on.
+    const QString fifo = folder.filePath(QStringLiteral("fifo"));
+    mkfifo(QFile::encodeName(fifo), 0600);
+
     Stage stage;
-    for (const QString& path : {folder.filePath(QStringLiteral("absent")), broken.fileName()}) {
+    for (const QString& path :
+         {folder.filePath(QStringLiteral("absent")), broken.fileName(), fifo}) {
         AnimationPlayer player(stage.canvas, 0, 0, 50, 50);
         player.setMovie(path);
         EXPECT_FALSE(player.loaded());
@@ -151,4 +158,20 @@ TEST(AnimationPlayer, PlayRunsTheTimelineOnceAndStillFramesClamp) {
     EXPECT_FALSE(player.isPlaying());
     stage.clock.advance(5000);
     EXPECT_EQ(player.currentMovieFrame(), 9); // it rests on its last frame
+}
+
+TEST(AnimationPlayer, AMovieDeclaringAHugeSizeIsDrawnNoLargerThanItsControl) {
+    QTemporaryDir folder;
+    QFile huge(folder.filePath(QStringLiteral("huge")));
+    huge.open(QIODevice::WriteOnly);
+    huge.write(QByteArray(plainMovie).replace(R"("w":40,"h":40)", R"("w":100000,"h":100000)"));
+    huge.close();
+
+    Stage stage;
+    for (const auto scale : {AnimationPlayer::Scale::NoScale, AnimationPlayer::Scale::ShowAll}) {
+        AnimationPlayer player(stage.canvas, 0, 0, 50, 30, scale);
+        player.setMovie(huge.fileName());
+        ASSERT_TRUE(player.loaded());
+        EXPECT_EQ(player.render(2.0).size(), QSize(100, 60));
+    }
 }
