@@ -3,7 +3,10 @@
 
 PLAY_DIR := play
 PREFIX ?= /usr/local
-.PHONY: play play-dir test build setup sanitize bench format clean game installable install deb
+.PHONY: play play-dir test build setup sanitize fuzz fuzz-build soak bench format clean game installable install deb
+
+FUZZ_SECONDS ?= 120
+SOAK_SECONDS ?= 600
 
 setup:
 	@./scripts/setup.sh
@@ -26,14 +29,38 @@ play-dir:
 	@mkdir -p $(PLAY_DIR)
 	@for f in data/*; do [ -e $(PLAY_DIR)/$$(basename $$f) ] || cp $$f $(PLAY_DIR)/; done
 
-test: build
+test: build fuzz-build
 	@ctest --preset default
+	@ctest --preset fuzz
 
 # The unit and integration tests under AddressSanitizer and UndefinedBehaviorSanitizer.
 sanitize: setup
 	@cmake --preset sanitize >/dev/null
 	@cmake --build --preset sanitize
 	@LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp ctest --preset sanitize
+
+# libFuzzer targets (clang): the settings reader, the scores read-and-save path and movie
+# loading. `make fuzz` runs each for FUZZ_SECONDS; what they find new is kept in
+# build-fuzz/corpus/, a crashing input in build-fuzz/fuzz_<name>-crash-*.
+fuzz-build: setup
+	@cmake --preset fuzz >/dev/null
+	@cmake --build --preset fuzz
+
+fuzz: fuzz-build
+	@for t in settings scores movie; do \
+	  echo "fuzz_$$t for $(FUZZ_SECONDS) s (log: build-fuzz/fuzz_$$t.log)"; \
+	  QT_QPA_PLATFORM=offscreen LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp \
+	    build-fuzz/fuzz/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=1024 \
+	    -print_final_stats=1 -artifact_prefix=$(CURDIR)/build-fuzz/fuzz_$$t- \
+	    $(CURDIR)/build-fuzz/corpus/$$t $(CURDIR)/fuzz/corpus/$$t >build-fuzz/fuzz_$$t.log 2>&1; rc=$$?; \
+	  grep -E 'stat::number_of_executed_units|stat::peak_rss_mb|DONE' build-fuzz/fuzz_$$t.log; \
+	  [ $$rc -eq 0 ] || { tail -40 build-fuzz/fuzz_$$t.log; exit 1; }; \
+	done
+
+# The real program played at random for SOAK_SECONDS under Xvfb and jwm, its invariants
+# checked as it goes (make test plays two minutes).
+soak: build
+	@VEXAROO_SOAK_SECONDS=$(SOAK_SECONDS) build/tests/e2e/soak
 
 # Timer rates and CPU use of a game in a real window (under a private X server).
 bench: build play-dir
@@ -56,4 +83,4 @@ format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	@rm -rf build build-sanitize
+	@rm -rf build build-sanitize build-fuzz

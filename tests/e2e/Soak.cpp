@@ -1,0 +1,402 @@
+// The real program played at random under a window manager for VEXAROO_SOAK_SECONDS
+// (120 by default): keys and clicks on every screen, boxes answered. As it goes it checks
+// that the program lives, shows at least one window, opens a game when Play is clicked,
+// keeps the scores file whole and in order, and keeps its memory near its level after the
+// first game. A failure names the invariant and leaves build/screenshots/soak-failure.png.
+#include "XSession.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <map>
+#include <optional>
+
+namespace {
+
+const QString menuTitle = QStringLiteral("Main Menu");
+const QString gameTitle = QStringLiteral("Vexaroo - Press P to pause");
+const QString boxTitle = QStringLiteral("Vexaroo");
+const QString entryTitle = QStringLiteral("You have a high score!");
+const QString settingsTitle = QStringLiteral("Settings");
+const QString tableTitle = QStringLiteral("High Scores");
+
+// Memory may grow this much over its level once the first game has been played.
+constexpr qint64 memoryMarginKb = 8 * 1024;
+
+struct Window {
+    unsigned long id = 0;
+    QString title;
+    QRect area;
+};
+
+// xdotool's names of the keys the settings screen may bind, by virtual-key code.
+QString keyName(int code) {
+    static const std::map<int, QString> named = {
+        {32, "space"}, {37, "Left"}, {38, "Up"}, {39, "Right"}, {40, "Down"}};
+    if (named.count(code))
+        return named.at(code);
+    if ((code >= 65 && code <= 90) || (code >= 48 && code <= 57))
+        return QString(QChar(code)).toLower();
+    return {};
+}
+
+class Soak {
+public:
+    XSession x;
+    QTemporaryDir folder;
+    QTemporaryDir stubs;
+    QProcess wm;
+    QRandomGenerator random{static_cast<quint32>(QDateTime::currentMSecsSinceEpoch())};
+    QString failure;
+    qint64 baselineKb = -1, peakKb = 0;
+    int actions = 0, games = 0, submitted = 0, boxes = 0, plays = 0;
+    bool inGame = false;
+
+    ~Soak() {
+        if (wm.state() != QProcess::NotRunning) {
+            wm.kill();
+            wm.waitForFinished();
+        }
+    }
+
+    QString xdo(const QStringList& arguments) {
+        return x.run(QStringLiteral("xdotool"), arguments);
+    }
+    void pause(int ms) { QThread::msleep(static_cast<unsigned long>(ms)); }
+
+    bool fail(const QString& invariant) {
+        failure = invariant + QStringLiteral(" (after %1 actions; on screen: %2)")
+                                  .arg(actions)
+                                  .arg(x.visibleTitles());
+        x.screenshot(screenshotFolder() + QStringLiteral("/soak-failure.png"));
+        return false;
+    }
+
+    bool startWindowManager() {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("DISPLAY"), x.display());
+        wm.setProcessEnvironment(env);
+        wm.setStandardOutputFile(QProcess::nullDevice());
+        wm.setStandardErrorFile(QProcess::nullDevice());
+        wm.start(QStringLiteral("jwm"), {});
+        QElapsedTimer waited;
+        waited.start();
+        // A running window manager names itself on the root window.
+        while (waited.elapsed() < 20000) {
+            if (x.run(QStringLiteral("xprop"), {"-root", "_NET_SUPPORTING_WM_CHECK"})
+                    .contains(QStringLiteral("window id")))
+                return true;
+            pause(100);
+        }
+        return false;
+    }
+
+    std::vector<Window> windows() {
+        std::vector<Window> found;
+        // The program's windows by their class; xdotool's --pid takes the manager's too.
+        const QString ids = xdo({"search", "--onlyvisible", "--classname", "^vexaroo$"});
+        for (const QString& id : ids.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+            Window w;
+            w.id = id.toULong();
+            w.title = xdo({"getwindowname", id}).trimmed();
+            w.area = inner(w.id);
+            if (w.area.width() > 1 && w.area.height() > 1)
+                found.push_back(w);
+        }
+        return found;
+    }
+
+    // The inner area on the screen: xdotool counts a manager's frame twice.
+    QRect inner(unsigned long id) {
+        const QString info = x.run(QStringLiteral("xwininfo"), {"-id", QString::number(id)});
+        auto field = [&](const char* name) {
+            const auto match =
+                QRegularExpression(QLatin1String(name) + QStringLiteral(":\\s+(-?\\d+)"))
+                    .match(info);
+            return match.captured(1).toInt();
+        };
+        return QRect(field("Absolute upper-left X"), field("Absolute upper-left Y"), field("Width"),
+                     field("Height"));
+    }
+
+    // The window the player deals with: a box first, then a screen over the menu.
+    std::optional<Window> front(const std::vector<Window>& shown) {
+        for (const QString& title :
+             {boxTitle, entryTitle, settingsTitle, tableTitle, gameTitle, menuTitle}) {
+            for (const Window& w : shown)
+                if (w.title == title)
+                    return w;
+        }
+        if (!shown.empty())
+            return shown.front(); // the intro, or a drop-down list
+        return std::nullopt;
+    }
+
+    // The screen the player must deal with is on top: the menu covers whole any screen over
+    // it, so a menu stacked above one faces the player with no window that takes a click.
+    // The window under the pointer at the screen's centre tells, whatever the manager.
+    bool frontOnTop() {
+        const std::vector<Window> shown = windows();
+        const std::optional<Window> wanted = front(shown);
+        if (!wanted || wanted->title == menuTitle || wanted->title == gameTitle)
+            return true;
+        const QPoint centre = wanted->area.center();
+        const QString under = xdo({"mousemove", "--sync", QString::number(centre.x()),
+                                   QString::number(centre.y()), "getmouselocation", "--shell"});
+        for (const Window& w : shown)
+            if ((w.title == menuTitle || w.title == gameTitle) &&
+                under.contains(QStringLiteral("WINDOW=%1\n").arg(w.id)))
+                return false;
+        return true;
+    }
+
+    qint64 residentKb() {
+        QFile status(QStringLiteral("/proc/%1/status").arg(x.game().processId()));
+        if (!status.open(QIODevice::ReadOnly))
+            return -1;
+        const QString text = QString::fromLatin1(status.readAll());
+        const auto match = QRegularExpression(QStringLiteral("VmRSS:\\s+(\\d+)")).match(text);
+        return match.hasMatch() ? match.captured(1).toLongLong() : -1;
+    }
+
+    bool checkInvariants() {
+        if (x.game().state() != QProcess::Running)
+            return fail(QStringLiteral("the program lives: it ended with code %1")
+                            .arg(x.game().exitCode()));
+        QElapsedTimer waited;
+        waited.start();
+        while (windows().empty()) {
+            if (waited.elapsed() > 10000)
+                return fail(QStringLiteral("at least one of its windows is visible"));
+            pause(100);
+        }
+        waited.restart();
+        while (!frontOnTop()) {
+            if (waited.elapsed() > 5000)
+                return fail(QStringLiteral("at least one of its windows is visible and enabled: "
+                                           "the disabled menu covers the screen over it"));
+            pause(100);
+        }
+        QFile scores(folder.filePath(QStringLiteral("scores")));
+        if (scores.open(QIODevice::ReadOnly)) {
+            const QByteArray bytes = scores.readAll();
+            if (bytes.size() % 44 != 0)
+                return fail(QStringLiteral("the scores file holds whole records: %1 bytes")
+                                .arg(bytes.size()));
+            auto key = [&](qsizetype at) {
+                auto word = [&](int offset) {
+                    return static_cast<qint16>(static_cast<quint8>(bytes[at + offset]) |
+                                               (static_cast<quint8>(bytes[at + offset + 1]) << 8));
+                };
+                return std::pair<int, int>(word(20), word(22));
+            };
+            for (qsizetype at = 44; at < bytes.size(); at += 44)
+                if (key(at - 44) < key(at))
+                    return fail(QStringLiteral("the scores file is in order at record %1")
+                                    .arg(at / 44 + 1));
+        }
+        const qint64 rss = residentKb();
+        peakKb = std::max(peakKb, rss);
+        if (baselineKb > 0 && rss > baselineKb + memoryMarginKb)
+            return fail(QStringLiteral("memory stays near its level after the first game: "
+                                       "%1 KiB, level %2 KiB")
+                            .arg(rss)
+                            .arg(baselineKb));
+        return true;
+    }
+
+    QPoint at(const Window& w, int left, int top) { return w.area.topLeft() + QPoint(left, top); }
+    void click(QPoint p) {
+        xdo({"mousemove", "--sync", QString::number(p.x()), QString::number(p.y())});
+        xdo({"click", "1"});
+    }
+    void focus(const Window& w) { xdo({"windowfocus", "--sync", QString::number(w.id)}); }
+    int pick(int n) { return static_cast<int>(random.bounded(n)); }
+
+    // The keys the game reads from the settings file: left, right, up, down, fire.
+    QStringList boundKeys() {
+        QFile file(folder.filePath(QStringLiteral("settings")));
+        QStringList keys;
+        if (file.open(QIODevice::ReadOnly)) {
+            const QList<QByteArray> values = file.readAll().simplified().split(' ');
+            for (int k = 1; k < values.size() && k < 6; ++k)
+                keys << keyName(values[k].toInt());
+        }
+        return keys;
+    }
+
+    bool playOnMenu(const Window& menu) {
+        // The first game's end sets the memory level; Play must open a game at once.
+        if (games > 0 && baselineKb < 0)
+            baselineKb = residentKb();
+        switch (pick(10)) {
+        case 0:
+        case 1:
+            click(at(menu, 75, 193)); // Settings
+            return true;
+        case 2:
+        case 3:
+            click(at(menu, 75, 253)); // High Scores
+            return true;
+        case 4:
+            click(at(menu, 500, 10)); // Help
+            return true;
+        case 5:
+            click(at(menu, 200 + pick(300), 120 + pick(220))); // bare background
+            return true;
+        default:
+            break;
+        }
+        click(at(menu, 75, 133));
+        ++plays;
+        if (x.waitForWindow(gameTitle, 15000) == 0)
+            return fail(QStringLiteral("Play from the menu opens a game"));
+        ++games;
+        return true;
+    }
+
+    void playGame(const Window& game) {
+        const QStringList keys = boundKeys();
+        focus(game);
+        const int choice = pick(20);
+        if (choice == 0) {
+            x.requestClose(game.id);
+        } else if (choice == 1) {
+            xdo({"key", "p"});
+        } else if (choice == 2) {
+            xdo({"key", QStringList{"Escape", "Tab", "Return", "x", "F1"}.at(pick(5))});
+        } else if (keys.size() == 5) {
+            // Mostly hold fire and dodge up and down, so some games reach the hall of fame.
+            const QString move = keys.at(pick(4));
+            if (!keys[4].isEmpty())
+                xdo({"keydown", keys[4]});
+            if (!move.isEmpty())
+                xdo({"keydown", move});
+            pause(200 + pick(800));
+            if (!move.isEmpty())
+                xdo({"keyup", move});
+            if (!keys[4].isEmpty())
+                xdo({"keyup", keys[4]});
+        }
+    }
+
+    void useSettings(const Window& s) {
+        focus(s);
+        static const QStringList keys = {"Left", "Right", "Up", "Down", "space", "a", "s",     "d",
+                                         "w",    "j",     "k",  "l",    "5",     "p", "Escape"};
+        switch (pick(6)) {
+        case 0:
+        case 1:
+            click(at(s, 143, 168 + 20 * pick(5)));
+            xdo({"key", keys.at(pick(keys.size()))});
+            return;
+        case 2:
+            click(at(s, 140, 62)); // the quality list opens; the next action answers it
+            return;
+        case 3:
+            x.requestClose(s.id);
+            return;
+        default:
+            click(at(s, 95, 282)); // Ok
+        }
+    }
+
+    void enterName(const Window& e) {
+        focus(e);
+        xdo({"type", "--delay", "20", QStringLiteral("Soak%1").arg(pick(100))});
+        xdo({"key", "Tab"});
+        xdo({"type", "--delay", "20", QStringLiteral("Player%1").arg(pick(10000))});
+        if (pick(5) == 0) {
+            click(at(e, 177, 158)); // Cancel
+        } else {
+            click(at(e, 109, 158)); // Submit
+            ++submitted;
+        }
+    }
+
+    bool act() {
+        const std::vector<Window> shown = windows();
+        const std::optional<Window> w = front(shown);
+        if (!w)
+            return true; // checked by the invariants
+        ++actions;
+        if (pick(8) == 0) {
+            // Anywhere on any of its windows, also one that a screen or a box holds.
+            const Window& any = shown.at(pick(static_cast<int>(shown.size())));
+            const QPoint p(pick(any.area.width()), pick(any.area.height()));
+            // Not Exit: the program ending there is no fault.
+            if (any.title != menuTitle || !QRect(20, 288, 110, 50).contains(p))
+                click(any.area.topLeft() + p);
+        } else if (w->title == boxTitle) {
+            ++boxes;
+            focus(*w);
+            xdo({"key", pick(4) == 0 ? "space" : "Return"});
+        } else if (w->title == entryTitle) {
+            enterName(*w);
+        } else if (w->title == settingsTitle) {
+            useSettings(*w);
+        } else if (w->title == tableTitle) {
+            if (pick(2) == 0)
+                click(at(*w, 138, 190));
+            else
+                x.requestClose(w->id);
+        } else if (w->title == gameTitle) {
+            playGame(*w);
+        } else if (w->title == menuTitle) {
+            return playOnMenu(*w);
+        } else if (w->area.width() > 500) {
+            click(at(*w, 20, 10)); // Skip Intro
+        } else {
+            focus(*w);
+            xdo({"key", pick(2) == 0 ? "Down" : "Escape", "Return"}); // a drop-down list
+        }
+        pause(100);
+        return true;
+    }
+};
+
+} // namespace
+
+TEST(Soak, RandomPlayOnEveryScreenKeepsEveryInvariant) {
+    const int seconds = qEnvironmentVariableIsSet("VEXAROO_SOAK_SECONDS")
+                            ? qEnvironmentVariableIntValue("VEXAROO_SOAK_SECONDS")
+                            : 120;
+    Soak soak;
+    ASSERT_TRUE(soak.x.ok()) << soak.x.problem().toStdString();
+    ASSERT_TRUE(soak.startWindowManager()) << "jwm does not start";
+    const QString dir = soak.folder.path();
+    QFile::copy(QStringLiteral(VEXAROO_SOURCE_DIR "/data/settings"), dir + "/settings");
+    QFile::copy(QStringLiteral(VEXAROO_SOURCE_DIR "/data/HelpFile.txt"), dir + "/HelpFile.txt");
+    // The desktop's opener, replaced by one that fails now and then, as a broken one does.
+    {
+        QFile stub(soak.stubs.filePath("xdg-open"));
+        ASSERT_TRUE(stub.open(QIODevice::WriteOnly));
+        stub.write("#!/bin/sh\nexit $(( $$ % 2 ))\n");
+        stub.setPermissions(stub.permissions() | QFileDevice::ExeOwner);
+    }
+    qputenv("PATH", (soak.stubs.path() + ":" + qEnvironmentVariable("PATH")).toLocal8Bit());
+    ASSERT_TRUE(soak.x.startGame(dir));
+    ASSERT_NE(soak.x.waitForWindow(QStringLiteral(" ")), 0u) << "no intro";
+
+    QElapsedTimer running;
+    running.start();
+    while (running.elapsed() < seconds * 1000LL) {
+        if (!soak.checkInvariants() || !soak.act())
+            break;
+    }
+    std::printf("soak: %lld s, %d actions, %d Play clicks, %d games, %d boxes answered, "
+                "%d scores submitted; memory after the first game %lld KiB, peak %lld KiB\n",
+                running.elapsed() / 1000, soak.actions, soak.plays, soak.games, soak.boxes,
+                soak.submitted, soak.baselineKb, soak.peakKb);
+    EXPECT_TRUE(soak.failure.isEmpty()) << soak.failure.toStdString();
+    EXPECT_GT(soak.games, 0) << "no game was played";
+}
