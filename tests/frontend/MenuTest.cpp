@@ -305,7 +305,7 @@ TEST_F(MenuWindow, HelpThatCannotStartShowsWhyAndTheMenuGoesOn) {
     world.launcher.failWith = QStringLiteral("No such file or directory");
     clickAt(centreOf(menu.lblHelp));
     ASSERT_EQ(world.messageBox.texts.size(), 1u);
-    const QString& text = world.messageBox.texts[0];
+    const QString text = world.messageBox.texts[0];
     EXPECT_TRUE(text.contains(QStringLiteral("No such file or directory"))) << text.toStdString();
     EXPECT_TRUE(text.contains(world.launcher.launches[0].program)) << text.toStdString();
     EXPECT_FALSE(program.hasEnded());
