@@ -62,8 +62,8 @@ int main(int argc, char* argv[]) {
     messageBox.onShown = [&] {
         game.lives = 3;
         QTimer::singleShot(0, [&] {
-            game.keyDown(game.keyFire, 0);
-            game.keyDown(game.keyMoveRight, 0);
+            game.keyDown(game.settings.keyFire, 0);
+            game.keyDown(game.settings.keyMoveRight, 0);
         });
     };
 
@@ -86,20 +86,20 @@ int main(int argc, char* argv[]) {
         ++moveTicks;
         game.tmrRight_Timer();
         if (!game.tmrRight.enabled())
-            game.keyDown(game.keyMoveLeft, 0);
+            game.keyDown(game.settings.keyMoveLeft, 0);
     });
     game.tmrLeft.setOnTick([&] {
         ++moveTicks;
         game.tmrLeft_Timer();
         if (!game.tmrLeft.enabled())
-            game.keyDown(game.keyMoveRight, 0);
+            game.keyDown(game.settings.keyMoveRight, 0);
     });
 
     QElapsedTimer elapsed;
     double cpuAtStart = 0;
     QTimer::singleShot(1000, [&] { // let the window settle first
-        game.keyDown(game.keyFire, 0);
-        game.keyDown(game.keyMoveRight, 0);
+        game.keyDown(game.settings.keyFire, 0);
+        game.keyDown(game.settings.keyMoveRight, 0);
         shootTicks = targetTicks = moveTicks = levelTicks = 0;
         cpuAtStart = cpuSeconds();
         elapsed.start();

@@ -1,5 +1,6 @@
 #include "frmGame.h"
 
+#include "Keys.h"
 #include "MessageBox.h"
 #include "Numeric.h"
 #include "Random.h"
@@ -13,7 +14,6 @@
 namespace {
 constexpr qint16 True = -1;
 constexpr qint16 False = 0;
-constexpr int keyPause = 80; // P, named in the window's caption
 
 const QString lifePresent = QStringLiteral("life_present");
 const QString lifeLost = QStringLiteral("life_lost");
@@ -67,14 +67,9 @@ void frmGame::Form_Load() {
     const SettingsRead read = readSettings();
     if (!read.problem.isEmpty())
         MsgBox(read.problem);
-    imageQuality = read.settings.imageQuality;
-    swfGV.setQuality(imageQuality);
-    swfTarget[0]->setQuality(imageQuality);
-    keyMoveLeft = read.settings.keyMoveLeft;
-    keyMoveRight = read.settings.keyMoveRight;
-    keyMoveUp = read.settings.keyMoveUp;
-    keyMoveDown = read.settings.keyMoveDown;
-    keyFire = read.settings.keyFire;
+    settings = read.settings;
+    swfGV.setQuality(settings.imageQuality);
+    swfTarget[0]->setQuality(settings.imageQuality);
 
     for (qint16 i = 1, last = bulletCount; i <= last; ++i)
         imgBullet.push_back(imgBullet[0]->copyHidden());
@@ -196,29 +191,29 @@ bool frmGame::TouchesGorvan(const AnimationPlayer& target) const {
 
 void frmGame::Form_KeyDown(int keyCode, int /*shift*/) {
     // Independent rows in this order: a code bound to several actions performs them all.
-    if (keyCode == keyPause)
+    if (keyCode == keys::P) // named in the window's caption
         PauseGame();
-    if (keyCode == keyMoveRight) {
+    if (keyCode == settings.keyMoveRight) {
         tmrLeft.setEnabled(false);
         tmrRight.setEnabled(true);
         swfGV.setFrameNum(1);
     }
-    if (keyCode == keyMoveLeft) {
+    if (keyCode == settings.keyMoveLeft) {
         tmrRight.setEnabled(false);
         tmrLeft.setEnabled(true);
         swfGV.setFrameNum(2);
     }
-    if (keyCode == keyMoveUp) {
+    if (keyCode == settings.keyMoveUp) {
         tmrUp.setEnabled(true);
         tmrDown.setEnabled(false);
         swfGV.setFrameNum(1);
     }
-    if (keyCode == keyMoveDown) {
+    if (keyCode == settings.keyMoveDown) {
         tmrDown.setEnabled(true);
         tmrUp.setEnabled(false);
         swfGV.setFrameNum(1);
     }
-    if (keyCode == keyFire) {
+    if (keyCode == settings.keyFire) {
         // The first bullet leaves at once; auto-repeat finds tmrROF running and adds none.
         if (!tmrROF.enabled())
             tmrROF_Timer();
@@ -244,23 +239,23 @@ void frmGame::Application_Deactivate() {
 }
 
 void frmGame::Form_KeyUp(int keyCode, int /*shift*/) {
-    if (keyCode == keyMoveRight) {
+    if (keyCode == settings.keyMoveRight) {
         tmrRight.setEnabled(false);
         swfGV.setFrameNum(0);
     }
-    if (keyCode == keyMoveLeft) {
+    if (keyCode == settings.keyMoveLeft) {
         tmrLeft.setEnabled(false);
         swfGV.setFrameNum(0);
     }
-    if (keyCode == keyMoveUp) {
+    if (keyCode == settings.keyMoveUp) {
         tmrUp.setEnabled(false);
         swfGV.setFrameNum(0);
     }
-    if (keyCode == keyMoveDown) {
+    if (keyCode == settings.keyMoveDown) {
         tmrDown.setEnabled(false);
         swfGV.setFrameNum(0);
     }
-    if (keyCode == keyFire)
+    if (keyCode == settings.keyFire)
         tmrROF.setEnabled(false);
 }
 

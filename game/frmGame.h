@@ -4,6 +4,7 @@
 #include "Form.h"
 #include "Label.h"
 #include "Screens.h"
+#include "SettingsFile.h"
 #include "Sprite.h"
 #include "Timer.h"
 
@@ -40,12 +41,7 @@ public:
     Timer tmrRight;
 
     // Game state: 16-bit integers; flags hold -1 for true and 0 for false.
-    qint16 imageQuality = 0;
-    qint16 keyMoveLeft = 0;
-    qint16 keyMoveRight = 0;
-    qint16 keyMoveUp = 0;
-    qint16 keyMoveDown = 0;
-    qint16 keyFire = 0;
+    Settings settings; // the quality and the bound keys, read from the settings file
     qint16 moveStep = 0;
     std::array<std::array<qint16, 2>, 11> targetMotion{}; // per target: speed, drift
     qint16 nextBullet = 0;

@@ -1,5 +1,6 @@
 #include "TextBox.h"
 
+#include "Keys.h"
 #include "Resources.h"
 
 #include <QKeyEvent>
@@ -20,7 +21,7 @@ TextBox::TextBox(QWidget* window, int left, int top, int width, int height) : QL
 void TextBox::keyPressEvent(QKeyEvent* event) {
     int code = 0;
     if (event->key() == Qt::Key_Backspace)
-        code = 8;
+        code = keys::Backspace;
     else if (!event->text().isEmpty() && event->text().at(0).isPrint() &&
              !(event->modifiers() & Qt::ControlModifier))
         code = event->text().at(0).unicode();

@@ -50,7 +50,7 @@ void frmRecord::showEvent(QShowEvent* event) {
 // At nine characters only "." or backspace may follow; the length before the key decides,
 // whatever is selected.
 void frmRecord::txtName_KeyPress(TextBox& box, int& keyAscii) {
-    if (box.text().length() == 9 && keyAscii != '.' && keyAscii != 8)
+    if (box.text().length() == 9 && keyAscii != '.' && keyAscii != keys::Backspace)
         keyAscii = 0;
 }
 

@@ -4,16 +4,19 @@
 
 #include <QStringList>
 
-#include <array>
+#include <vector>
 
 namespace {
 
 // Six values take a few dozen bytes; a longer file is read no further than this.
 constexpr qsizetype maxSettingsBytes = 4096;
 
-std::array<qint16*, 6> fields(Settings& s) {
-    return {&s.imageQuality, &s.keyMoveLeft, &s.keyMoveRight,
-            &s.keyMoveUp,    &s.keyMoveDown, &s.keyFire};
+// The values in the order the file holds them.
+std::vector<qint16*> fields(Settings& s) {
+    std::vector<qint16*> all{&s.imageQuality};
+    for (const KeyBinding& binding : keyBindings)
+        all.push_back(&(s.*binding.code));
+    return all;
 }
 
 QString describe(const SequentialReader::Value& value, int line) {
@@ -38,6 +41,14 @@ QString problemText(const QString& path, const QString& reason) {
 }
 
 } // namespace
+
+Settings Settings::delivered() {
+    Settings settings;
+    settings.imageQuality = 1; // High
+    for (const KeyBinding& binding : keyBindings)
+        settings.*binding.code = binding.deliveredKey;
+    return settings;
+}
 
 SettingsRead readSettings(const QString& path) {
     SettingsRead result;

@@ -1,20 +1,47 @@
 #pragma once
 
+#include "Keys.h"
+
 #include <QString>
 #include <QtGlobal>
 
-// The player's choices, in the order the settings file stores them.
+#include <iterator>
+
+// The player's choices, in the order the settings file stores them: the quality, then one
+// key code per binding, in the order of keyBindings.
 struct Settings {
-    qint16 imageQuality = 1;
-    qint16 keyMoveLeft = 37;
-    qint16 keyMoveRight = 39;
-    qint16 keyMoveUp = 38;
-    qint16 keyMoveDown = 40;
-    qint16 keyFire = 32;
+    qint16 imageQuality = 0;
+    qint16 keyMoveLeft = 0;
+    qint16 keyMoveRight = 0;
+    qint16 keyMoveUp = 0;
+    qint16 keyMoveDown = 0;
+    qint16 keyFire = 0;
+
+    // The values delivered with the game: High, the arrows and the space bar.
+    static Settings delivered();
 };
 
+// One key the player binds: its caption on the settings screen, where its code is kept (and so
+// its line in the file), the delivered key, and where the key's name starts in its box.
+struct KeyBinding {
+    const char* caption;
+    qint16 Settings::*code;
+    keys::Code deliveredKey;
+    int nameLeft;
+};
+
+// Top to bottom on the settings screen; after the quality in the settings file.
+inline constexpr KeyBinding keyBindings[] = {
+    {"Move Left:", &Settings::keyMoveLeft, keys::Left, 22},
+    {"Move Right:", &Settings::keyMoveRight, keys::Right, 19},
+    {"Move Up:", &Settings::keyMoveUp, keys::Up, 25},
+    {"Move Down:", &Settings::keyMoveDown, keys::Down, 18},
+    {"Fire:", &Settings::keyFire, keys::Space, 17},
+};
+inline constexpr int keyBindingCount = static_cast<int>(std::size(keyBindings));
+
 struct SettingsRead {
-    Settings settings;
+    Settings settings = Settings::delivered();
     // Empty when all six values were read; otherwise what went wrong, for the player.
     QString problem;
 };

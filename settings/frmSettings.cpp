@@ -9,10 +9,14 @@
 #include <QApplication>
 
 namespace {
-constexpr int keyPause = 80; // P pauses the game and can never be bound
-constexpr int keyEscape = 27;
 // A key the platform has no virtual-key code for arrives as 0.
 constexpr int keyWithoutCode = 0;
+
+// The Controls frame has a row per binding, OK stands below it and the window ends below OK.
+constexpr int controlsTop = 140;
+constexpr int controlsHeight = 23 + 20 * frmSettings::keyBoxes;
+constexpr int okTop = controlsTop + controlsHeight + 9;
+constexpr int clientHeight = okTop + 28;
 
 const QString waiting = QStringLiteral("...");
 
@@ -31,19 +35,11 @@ void styleFrame(QGroupBox& frame, const QString& caption, int left, int top, int
 } // namespace
 
 frmSettings::frmSettings(Services& services, Screens& screens)
-    : Form(services, QStringLiteral("Settings"), 190, 300), fraGraphics(this),
+    : Form(services, QStringLiteral("Settings"), 190, clientHeight), fraGraphics(this),
       lblQualityText(&fraGraphics, QStringLiteral("Image Quality:"), 8, 20, 1, 13, true,
                      palette::white),
       comQuality(&fraGraphics), fraControls(this),
-      lblMoveLeftText(&fraControls, QStringLiteral("Move Left:"), 8, 20, 1, 13, true,
-                      palette::white),
-      lblMoveRightText(&fraControls, QStringLiteral("Move Right:"), 8, 40, 1, 13, true,
-                       palette::white),
-      lblMoveUpText(&fraControls, QStringLiteral("Move Up:"), 8, 60, 1, 13, true, palette::white),
-      lblMoveDownText(&fraControls, QStringLiteral("Move Down:"), 8, 80, 1, 13, true,
-                      palette::white),
-      lblShootText(&fraControls, QStringLiteral("Fire:"), 8, 100, 1, 13, true, palette::white),
-      cmdOk(this, QStringLiteral("Ok"), 65, 272, 61, 20), screens_(screens) {
+      cmdOk(this, QStringLiteral("Ok"), 65, okTop, 61, 20), screens_(screens) {
     // Each banner is framed by a rectangle one pixel wider and higher, drawn over it.
     const QString banners[] = {
         QStringLiteral(" Set the quality of the flash images to  improve performance."),
@@ -76,18 +72,20 @@ frmSettings::frmSettings(Services& services, Screens& screens)
     }
     connect(&comQuality, &QComboBox::currentIndexChanged, this, [this] { comQuality_Click(); });
 
-    styleFrame(fraControls, QStringLiteral("Controls"), 4, 140, 181, 123);
+    styleFrame(fraControls, QStringLiteral("Controls"), 4, controlsTop, 181, controlsHeight);
 
-    const int nameLefts[keyBoxes] = {22, 19, 25, 18, 17};
     for (int i = 0; i < keyBoxes; ++i) {
+        const KeyBinding& binding = keyBindings[i];
+        lblKeyText[i] = std::make_unique<Label>(&fraControls, QString::fromLatin1(binding.caption),
+                                                8, 20 + 20 * i, 1, 13, true, palette::white);
         picAssign[i] =
             std::make_unique<PictureBox>(this, QStringLiteral("keybox"), 108, 158 + 20 * i, 70, 20);
         // A clicked box takes the focus, so the key that follows goes to it and not to OK.
         picAssign[i]->setFocusPolicy(Qt::ClickFocus);
         picAssign[i]->setCursor(resources::handCursor());
         picAssign[i]->onClick = [this, i] { picAssign_Click(i); };
-        lblAssign[i] = std::make_unique<Label>(picAssign[i].get(), QString(), nameLefts[i], 4, 1,
-                                               13, true, palette::white);
+        lblAssign[i] = std::make_unique<Label>(picAssign[i].get(), QString(), binding.nameLeft, 4,
+                                               1, 13, true, palette::white);
         lblAssign[i]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         // Long names such as "[right arrow]" would be cut off at the box's edge.
         lblAssign[i]->setKeepInside(true);
@@ -111,39 +109,20 @@ void frmSettings::showEvent(QShowEvent* event) {
     cmdOk.setFocus();
 }
 
-qint16& frmSettings::keyCodeOf(int box) {
-    switch (box) {
-    case 0:
-        return keyMoveLeft;
-    case 1:
-        return keyMoveRight;
-    case 2:
-        return keyMoveUp;
-    case 3:
-        return keyMoveDown;
-    default:
-        return keyFire;
-    }
-}
-
 void frmSettings::Form_Load() {
     const SettingsRead read = readSettings();
     if (!read.problem.isEmpty())
         MsgBox(read.problem);
-    imageQuality = read.settings.imageQuality;
+    settings = read.settings;
     // The list has only Low and High; any other value leaves it without a selection.
-    comQuality.setCurrentIndex(imageQuality == 0 || imageQuality == 1 ? imageQuality : -1);
-    keyMoveLeft = read.settings.keyMoveLeft;
-    keyMoveRight = read.settings.keyMoveRight;
-    keyMoveUp = read.settings.keyMoveUp;
-    keyMoveDown = read.settings.keyMoveDown;
-    keyFire = read.settings.keyFire;
+    const qint16 quality = settings.imageQuality;
+    comQuality.setCurrentIndex(quality == 0 || quality == 1 ? quality : -1);
     for (int i = 0; i < keyBoxes; ++i)
         lblAssign[i]->setCaption(KeyName(keyCodeOf(i)));
 }
 
 void frmSettings::comQuality_Click() {
-    imageQuality = static_cast<qint16>(comQuality.currentIndex());
+    settings.imageQuality = static_cast<qint16>(comQuality.currentIndex());
 }
 
 void frmSettings::picAssign_Click(int index) {
@@ -175,7 +154,8 @@ void frmSettings::Form_KeyDown(int keyCode, int /*shift*/) {
             unload();
         return;
     }
-    if (keyCode == keyPause || keyCode == keyEscape || keyCode == keyWithoutCode)
+    // P pauses the game, so it can never be bound.
+    if (keyCode == keys::P || keyCode == keys::Escape || keyCode == keyWithoutCode)
         return;
     for (int i = 0; i < keyBoxes; ++i) {
         if (lblAssign[i]->caption() == waiting) {
@@ -186,13 +166,6 @@ void frmSettings::Form_KeyDown(int keyCode, int /*shift*/) {
 }
 
 void frmSettings::cmdOk_Click() {
-    Settings settings;
-    settings.imageQuality = imageQuality;
-    settings.keyMoveLeft = keyMoveLeft;
-    settings.keyMoveRight = keyMoveRight;
-    settings.keyMoveUp = keyMoveUp;
-    settings.keyMoveDown = keyMoveDown;
-    settings.keyFire = keyFire;
     QString error;
     if (!writeSettings(settings, &error)) {
         // The choices stay on the screen: the player may try again or close without saving.

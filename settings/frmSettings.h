@@ -4,6 +4,7 @@
 #include "Form.h"
 #include "Label.h"
 #include "Screens.h"
+#include "SettingsFile.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -18,31 +19,23 @@ public:
     frmSettings(Services& services, Screens& screens);
     ~frmSettings() override;
 
-    static constexpr int keyBoxes = 5;
+    static constexpr int keyBoxes = keyBindingCount;
 
-    // Controls, top to bottom. The key boxes are numbered 0 to 4: left, right, up, down, fire.
+    // Controls, top to bottom. The key boxes are numbered as keyBindings: left, right, up, down,
+    // fire.
     std::array<std::unique_ptr<Label>, 2> lblGraphicsText;
     std::array<std::unique_ptr<Outline>, 2> sqrBorder;
     QGroupBox fraGraphics;
     Label lblQualityText;
     QComboBox comQuality;
     QGroupBox fraControls;
-    Label lblMoveLeftText;
-    Label lblMoveRightText;
-    Label lblMoveUpText;
-    Label lblMoveDownText;
-    Label lblShootText;
+    std::array<std::unique_ptr<Label>, keyBoxes> lblKeyText; // "Move Left:" ... "Fire:"
     std::array<std::unique_ptr<PictureBox>, keyBoxes> picAssign;
     std::array<std::unique_ptr<Label>, keyBoxes> lblAssign;
     CommandButton cmdOk;
 
     // The values being edited; the file is written only by OK.
-    qint16 imageQuality = 0;
-    qint16 keyMoveLeft = 0;
-    qint16 keyMoveRight = 0;
-    qint16 keyMoveUp = 0;
-    qint16 keyMoveDown = 0;
-    qint16 keyFire = 0;
+    Settings settings;
 
     void Form_Load() override;
     void Form_Unload(int& cancel) override;
@@ -56,7 +49,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    qint16& keyCodeOf(int box);
+    qint16& keyCodeOf(int box) { return settings.*keyBindings[box].code; }
     bool KeyBoxWaits() const;
 
     Screens& screens_;

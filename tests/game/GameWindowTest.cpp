@@ -20,8 +20,9 @@ TEST_F(GameWindow, AFreshGameHasItsStartValuesAndLayout) {
     EXPECT_EQ(g.moveStep, 5);
     EXPECT_EQ(g.nextBullet, 0);
     EXPECT_EQ(g.highScorePending, 0);
-    EXPECT_EQ((std::vector<qint16>{g.imageQuality, g.keyMoveLeft, g.keyMoveRight, g.keyMoveUp,
-                                   g.keyMoveDown, g.keyFire}),
+    EXPECT_EQ((std::vector<qint16>{g.settings.imageQuality, g.settings.keyMoveLeft,
+                                   g.settings.keyMoveRight, g.settings.keyMoveUp,
+                                   g.settings.keyMoveDown, g.settings.keyFire}),
               (std::vector<qint16>{1, 37, 39, 38, 40, 32}));
 
     EXPECT_EQ(g.sqrStatsBackground.rect(), QRectF(1, 1, 470, 37));
@@ -272,8 +273,9 @@ TEST_F(GameWindow, BrokenSettingsFileIsReportedOnceAndPlayGoesOnWithDefaults) {
     frmGame& g = game();
     ASSERT_EQ(world.messageBox.texts.size(), 1u);
     EXPECT_TRUE(world.messageBox.texts[0].contains(QStringLiteral("\"settings\"")));
-    EXPECT_EQ((std::vector<qint16>{g.imageQuality, g.keyMoveLeft, g.keyMoveRight, g.keyMoveUp,
-                                   g.keyMoveDown, g.keyFire}),
+    EXPECT_EQ((std::vector<qint16>{g.settings.imageQuality, g.settings.keyMoveLeft,
+                                   g.settings.keyMoveRight, g.settings.keyMoveUp,
+                                   g.settings.keyMoveDown, g.settings.keyFire}),
               (std::vector<qint16>{0, 65, 39, 38, 40, 32}));
     EXPECT_EQ(g.swfGV.quality(), 0);
     EXPECT_EQ(g.swfTarget[10]->quality(), 0); // copies take element 0's quality

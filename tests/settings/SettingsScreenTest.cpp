@@ -43,7 +43,8 @@ protected:
     }
 
     static std::vector<qint16> codes(frmSettings& s) {
-        return {s.keyMoveLeft, s.keyMoveRight, s.keyMoveUp, s.keyMoveDown, s.keyFire};
+        const Settings& v = s.settings;
+        return {v.keyMoveLeft, v.keyMoveRight, v.keyMoveUp, v.keyMoveDown, v.keyFire};
     }
 
     static void clickBox(frmSettings& s, int box) {
@@ -67,7 +68,7 @@ TEST_F(SettingsScreen, OpensWithTheStoredQualityAndKeyNames) {
     frmSettings& s = open();
     EXPECT_EQ(s.windowTitle(), QStringLiteral("Settings"));
     EXPECT_EQ(s.comQuality.currentText(), QStringLiteral("High"));
-    EXPECT_EQ(s.imageQuality, 1);
+    EXPECT_EQ(s.settings.imageQuality, 1);
     EXPECT_EQ(names(s), (std::vector<QString>{"[left arrow]", "[right arrow]", "[up arrow]",
                                               "[down arrow]", "[space]"}));
     EXPECT_EQ(codes(s), (std::vector<qint16>{37, 39, 38, 40, 32}));
@@ -85,7 +86,7 @@ TEST_F(SettingsScreen, OpensWithTheStoredQualityAndKeyNames) {
     s.close();
     frmSettings& again = open();
     EXPECT_EQ(again.comQuality.currentText(), QStringLiteral("Low"));
-    EXPECT_EQ(again.imageQuality, 0);
+    EXPECT_EQ(again.settings.imageQuality, 0);
     EXPECT_EQ(names(again), (std::vector<QString>{"A", "D", "W", "S", "[ctrl]"}));
 }
 
@@ -93,13 +94,15 @@ TEST_F(SettingsScreen, KeyBoxesStandBesideTheirCaptionsInsideTheControlsFrame) {
     frmSettings& s = open();
     EXPECT_EQ(s.size(), QSize(190, 300));
     const QRect frame = s.fraControls.geometry();
-    const Label* captions[] = {&s.lblMoveLeftText, &s.lblMoveRightText, &s.lblMoveUpText,
-                               &s.lblMoveDownText, &s.lblShootText};
+    const QString captions[] = {"Move Left:", "Move Right:", "Move Up:", "Move Down:", "Fire:"};
+    ASSERT_EQ(frmSettings::keyBoxes, 5);
     for (int i = 0; i < frmSettings::keyBoxes; ++i) {
+        const Label& text = *s.lblKeyText[i];
+        EXPECT_EQ(text.caption(), captions[i]);
         const QRect box = s.picAssign[i]->geometry();
         EXPECT_TRUE(frame.contains(box)) << "box " << i;
         EXPECT_EQ(box.size(), QSize(70, 20));
-        const QPoint caption = captions[i]->mapTo(&s, captions[i]->rect().center());
+        const QPoint caption = text.mapTo(&s, text.rect().center());
         EXPECT_TRUE(caption.y() >= box.top() && caption.y() <= box.bottom()) << "row " << i;
         EXPECT_LT(caption.x(), box.left());
         // The name label sits inside its box and starts where it was laid out.
@@ -186,14 +189,14 @@ TEST_F(SettingsScreen, PauseAndEscapeAreRefusedAndTheBoxKeepsWaiting) {
     press(s, Qt::Key_P);
     press(s, Qt::Key_Escape);
     EXPECT_EQ(names(s)[0], QStringLiteral("..."));
-    EXPECT_EQ(s.keyMoveLeft, 37);
+    EXPECT_EQ(s.settings.keyMoveLeft, 37);
     // A key the platform has no code for is no key press either.
     s.keyDown(0, 0);
     EXPECT_EQ(names(s)[0], QStringLiteral("..."));
-    EXPECT_EQ(s.keyMoveLeft, 37);
+    EXPECT_EQ(s.settings.keyMoveLeft, 37);
     press(s, Qt::Key_W);
     EXPECT_EQ(names(s)[0], QStringLiteral("W"));
-    EXPECT_EQ(s.keyMoveLeft, 87);
+    EXPECT_EQ(s.settings.keyMoveLeft, 87);
 }
 
 TEST_F(SettingsScreen, AKeyWhileNoBoxWaitsChangesNothing) {
@@ -225,7 +228,7 @@ TEST_F(SettingsScreen, KeysShowTheirNamesAsPressed) {
         clickBox(s, 3);
         press(s, c.key, c.modifiers);
         EXPECT_EQ(names(s)[3], c.name);
-        EXPECT_EQ(s.keyMoveDown, c.code);
+        EXPECT_EQ(s.settings.keyMoveDown, c.code);
     }
 }
 
@@ -270,7 +273,7 @@ TEST_F(SettingsScreen, ChosenQualityIsSaved) {
     s.comQuality.setFocus();
     press(s, Qt::Key_Up); // from High to Low
     EXPECT_EQ(s.comQuality.currentText(), QStringLiteral("Low"));
-    EXPECT_EQ(s.imageQuality, 0);
+    EXPECT_EQ(s.settings.imageQuality, 0);
     QTest::mouseClick(&s.cmdOk, Qt::LeftButton);
     EXPECT_EQ(file(), QByteArray(" 0 \r\n 37 \r\n 39 \r\n 38 \r\n 40 \r\n 32 \r\n"));
 }
@@ -287,7 +290,7 @@ TEST_F(SettingsScreen, TheCloseBoxDropsEveryChangeAndEnablesTheMenu) {
     s.comQuality.setCurrentIndex(0);
     clickBox(s, 2);
     press(s, Qt::Key_Q);
-    EXPECT_EQ(s.keyMoveUp, 81);
+    EXPECT_EQ(s.settings.keyMoveUp, 81);
     s.close();
     EXPECT_TRUE(s.isUnloaded());
     EXPECT_EQ(file(), delivered);
@@ -340,6 +343,6 @@ TEST_F(SettingsScreen, ReturnIsOkAndEscLeavesWithoutSavingUnlessABoxWaits) {
     clickBox(s, 0);
     press(s, Qt::Key_Return);
     EXPECT_FALSE(s.isUnloaded());
-    EXPECT_EQ(s.keyMoveLeft, keys::Return);
+    EXPECT_EQ(s.settings.keyMoveLeft, keys::Return);
     EXPECT_EQ(names(s)[0], KeyName(keys::Return));
 }
