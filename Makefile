@@ -2,8 +2,10 @@
 # make test   set up, build and run every test (unit, integration, real window)
 
 PLAY_DIR := play
+# CI builds with PRESET=ci: the same build, with every warning an error.
+PRESET ?= default
 PREFIX ?= /usr/local
-.PHONY: play play-dir test build setup sanitize fuzz fuzz-build soak bench format clean game installable install deb
+.PHONY: play play-dir test build setup check-format sanitize fuzz fuzz-build soak bench format clean game installable install deb
 
 FUZZ_SECONDS ?= 120
 SOAK_SECONDS ?= 600
@@ -12,8 +14,8 @@ setup:
 	@./scripts/setup.sh
 
 build: setup
-	@cmake --preset default >/dev/null
-	@cmake --build --preset default
+	@cmake --preset $(PRESET) >/dev/null
+	@cmake --build --preset $(PRESET)
 
 # The game keeps its settings and scores in the folder it starts in; play/ keeps
 # them across rebuilds and is seeded once with the delivered files.
@@ -30,7 +32,7 @@ play-dir:
 	@for f in data/*; do [ -e $(PLAY_DIR)/$$(basename $$f) ] || cp $$f $(PLAY_DIR)/; done
 
 test: build fuzz-build
-	@ctest --preset default
+	@ctest --preset $(PRESET)
 	@ctest --preset fuzz
 
 # The unit and integration tests under AddressSanitizer and UndefinedBehaviorSanitizer.
@@ -81,6 +83,10 @@ deb: installable
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+# Fails on any file that make format would change.
+check-format: setup
+	@git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
 
 clean:
 	@rm -rf build build-sanitize build-fuzz
