@@ -2,7 +2,7 @@
 # make test   set up, build and run every test (unit, integration, real window)
 
 PLAY_DIR := play
-.PHONY: play play-dir test build setup sanitize bench format clean
+.PHONY: play play-dir test build setup sanitize bench bench-peer format clean
 
 setup:
 	@./scripts/setup.sh
@@ -29,9 +29,13 @@ sanitize: setup
 	@cmake --build --preset sanitize
 	@LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp ctest --preset sanitize
 
-# Timer rates and CPU use of a game in a real window (under a private X server).
+# Timer rates, CPU, paints and memory of a game in a real window (under a private X server),
+# and instructions per handler call; bench-peer measures KDE's kspaceduel the same way.
 bench: build play-dir
-	@cd $(PLAY_DIR) && xvfb-run -a -s "-screen 0 1024x768x24 -noreset" ../build/game_rates 20
+	@cd $(PLAY_DIR) && ../bench/bench.sh game ../build
+
+bench-peer: setup
+	@./bench/bench.sh peer
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -12,6 +12,7 @@ packages=(
   fonts-wine fonts-dejavu-core
   xdg-utils
   xvfb xdotool imagemagick x11-xserver-utils x11-utils jwm
+  valgrind
 )
 
 missing=()
