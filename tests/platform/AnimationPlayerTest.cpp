@@ -152,3 +152,34 @@ TEST(AnimationPlayer, PlayRunsTheTimelineOnceAndStillFramesClamp) {
     stage.clock.advance(5000);
     EXPECT_EQ(player.currentMovieFrame(), 9); // it rests on its last frame
 }
+
+TEST(AnimationPlayer, APlayedMovieReusesOneBufferWhileLoopsShareTheirFrames) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("plain"));
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(plainMovie);
+    file.close();
+
+    Stage stage;
+    AnimationPlayer player(stage.canvas, 0, 0, 40, 40, AnimationPlayer::Scale::NoScale);
+    player.setMovie(path);
+    player.play();
+    const QImage first = player.render(1.0).copy();
+    const uchar* buffer = player.render(1.0).constBits();
+    stage.clock.advance(550);
+    const QImage later = player.render(1.0);
+    EXPECT_EQ(later.constBits(), buffer);
+    EXPECT_NE(later, first);
+
+    AnimationPlayer a(stage.canvas, 0, 0, 37, 37), b(stage.canvas, 50, 0, 37, 37);
+    a.setMovie(targetMovie);
+    b.setMovie(targetMovie);
+    EXPECT_EQ(a.render(1.0).constBits(), b.render(1.0).constBits());
+
+    // Out of sight a movie that no other player shows lets its renderer go; it comes back
+    // with the same picture.
+    stage.window.show();
+    stage.window.hide();
+    EXPECT_EQ(player.render(1.0), later);
+}
