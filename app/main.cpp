@@ -5,10 +5,12 @@
 #include "Resources.h"
 #include "System.h"
 #include "X11Keyboard.h"
+#include "X11Transfer.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    sendPicturesOverTheConnection();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vexaroo"));
     QApplication::setQuitOnLastWindowClosed(false);
