@@ -31,8 +31,8 @@ sanitize: setup
 
 # Timer rates, CPU, paints and memory of a game in a real window (under a private X server),
 # and instructions per handler call; bench-peer measures KDE's kspaceduel the same way.
-bench: build play-dir
-	@cd $(PLAY_DIR) && ../bench/bench.sh game ../build
+bench: build
+	@./bench/bench.sh game build
 
 bench-peer: setup
 	@./bench/bench.sh peer

@@ -3,9 +3,9 @@
 //   game_rates play SECONDS watch|skip
 //     The program as a player starts it, in a real window: the intro watched to its end (then
 //     the idle menu for a while) or skipped at once, Play, and a game of SECONDS with fire
-//     held and Gorvan running from edge to edge. Reports how often the game's timers really
-//     ticked, the CPU of the game and of the X server (its pid in BENCH_XSERVER_PID), canvas
-//     paints and peak memory.
+//     held and Gorvan running right and left in turn, the keys pressed through the X server.
+//     Reports how often the game's timers really ticked, the CPU of the game and of the X
+//     server (its pid in BENCH_XSERVER_PID), canvas paints, wake-ups and peak memory.
 //   game_rates ticks SECONDS
 //     The same game on the virtual clock, headless, for callgrind: prints how often each
 //     handler ran, so that instructions per call can be worked out.
@@ -17,16 +17,21 @@
 #include "Resources.h"
 #include "System.h"
 #include "X11Keyboard.h"
+#include "X11Transfer.h"
 #include "frmGame.h"
 #include "frmIntro.h"
 #include "frmMain.h"
 
+#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QKeyEvent>
+#include <QProcess>
 #include <QTimer>
 
+#include <csignal>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -101,13 +106,12 @@ long statusValue(const QString& path, const char* key) {
     return 0;
 }
 
-// Context switches of every thread of this process: each one is a wake-up.
+// Times a thread of this process went to sleep and was woken again, all threads together.
 long wakeUps() {
     long total = 0;
     for (const QString& task : QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs)) {
-        const QString path = QStringLiteral("/proc/self/task/%1/status").arg(task);
-        total += statusValue(path, "voluntary_ctxt_switches") +
-                 statusValue(path, "nonvoluntary_ctxt_switches");
+        total += statusValue(QStringLiteral("/proc/self/task/%1/status").arg(task),
+                             "voluntary_ctxt_switches");
     }
     return total;
 }
@@ -116,29 +120,28 @@ double mib(long kib) {
     return kib / 1024.0;
 }
 
-// How often a timer ticked. A lost life stops the game's timers and starts them afresh, so
-// the rate is taken over the gaps between ticks that no lost life came between.
+// How often a timer ticked while it ran. A lost life, a turn or an edge stops a timer and
+// starts it afresh later, so the rate is taken over the gaps between ticks that no such
+// break came between.
 struct Rate {
     long ticks = 0;
     long gaps = 0;
     qint64 gapNs = 0;
     qint64 lastNs = -1;
-    int lossesAtLast = 0;
+    int breaksAtLast = 0;
 
-    // The handler enabled it afresh at a lost life.
-    void restart(const QElapsedTimer& clock, int losses) {
-        lastNs = clock.nsecsElapsed();
-        lossesAtLast = losses;
+    // The handler enabled it afresh just now.
+    void restart(qint64 now, int breaks) {
+        lastNs = now;
+        breaksAtLast = breaks;
     }
-    void tick(const QElapsedTimer& clock, int losses) {
+    void tick(qint64 now, int breaks) {
         ++ticks;
-        const qint64 now = clock.nsecsElapsed();
-        if (lastNs >= 0 && losses == lossesAtLast) {
+        if (lastNs >= 0 && breaks == breaksAtLast) {
             ++gaps;
             gapNs += now - lastNs;
         }
-        lastNs = now;
-        lossesAtLast = losses;
+        restart(now, breaks);
     }
     double perSecond() const { return gaps ? gaps * 1e9 / gapNs : 0; }
 };
@@ -146,59 +149,78 @@ struct Rate {
 struct Rates {
     QElapsedTimer clock;
     Rate shoot, target, move, level, rof;
+    int losses = 0;
+    int turns = 0; // direction keys pressed or let go, and stops at an edge
 };
 
-// Fire held and Gorvan running right, turning at each edge as a player holding the other key
-// would; a lost life leaves three lives and presses the keys again once the field is reset.
-void script(frmGame& game, CountingMessageBox& messageBox, Rates& rates) {
-    messageBox.onShown = [&game, &rates, &messageBox] {
+// Counts every lost life; the bench keeps three lives, so that the game goes on.
+void keepLives(frmGame& game, CountingMessageBox& messageBox, Rates& rates) {
+    messageBox.onShown = [&game, &rates] {
+        ++rates.losses;
         // The lost life's handler enables these two again right after its box.
-        rates.target.restart(rates.clock, messageBox.shown);
-        rates.level.restart(rates.clock, messageBox.shown);
+        const qint64 now = rates.clock.nsecsElapsed();
+        rates.target.restart(now, rates.losses);
+        rates.level.restart(now, rates.losses);
         game.lives = 3;
-        QTimer::singleShot(0, &game, [&game] {
-            game.keyDown(game.keyFire, 0);
-            game.keyDown(game.keyMoveRight, 0);
-        });
     };
+}
+
+// Counts the game's ticks. With turnAtEdges Gorvan turns round at once at an edge, as a
+// player holding the other key would.
+void countTicks(frmGame& game, Rates& rates, bool turnAtEdges) {
     rates.clock.start();
-    const auto count = [&rates, &messageBox](Rate& rate) {
-        rate.tick(rates.clock, messageBox.shown);
+    const auto count = [&rates](Rate& rate, int breaks) {
+        rate.tick(rates.clock.nsecsElapsed(), breaks);
     };
     game.tmrShoot.setOnTick([&, count] {
-        count(rates.shoot);
+        count(rates.shoot, rates.losses);
         game.tmrShoot_Timer();
     });
     game.tmrTarget.setOnTick([&, count] {
-        count(rates.target);
+        count(rates.target, rates.losses);
         game.tmrTarget_Timer();
     });
     game.tmrLevel.setOnTick([&, count] {
-        count(rates.level);
+        count(rates.level, rates.losses);
         game.tmrLevel_Timer();
     });
     game.tmrROF.setOnTick([&, count] {
-        count(rates.rof);
+        count(rates.rof, rates.losses);
         game.tmrROF_Timer();
     });
-    game.tmrRight.setOnTick([&, count] {
-        count(rates.move);
-        game.tmrRight_Timer();
-        if (!game.tmrRight.enabled())
-            game.keyDown(game.keyMoveLeft, 0);
-    });
-    game.tmrLeft.setOnTick([&, count] {
-        count(rates.move);
-        game.tmrLeft_Timer();
-        if (!game.tmrLeft.enabled())
-            game.keyDown(game.keyMoveRight, 0);
-    });
+    const auto move = [&, count, turnAtEdges](Timer& timer, void (frmGame::*step)(), int back) {
+        count(rates.move, rates.losses + rates.turns);
+        (game.*step)();
+        if (timer.enabled())
+            return;
+        ++rates.turns;
+        if (turnAtEdges)
+            game.keyDown(back, 0);
+    };
+    game.tmrRight.setOnTick(
+        [&game, move] { move(game.tmrRight, &frmGame::tmrRight_Timer, game.keyMoveLeft); });
+    game.tmrLeft.setOnTick(
+        [&game, move] { move(game.tmrLeft, &frmGame::tmrLeft_Timer, game.keyMoveRight); });
 }
 
-void press(frmGame& game) {
-    game.keyDown(game.keyFire, 0);
-    game.keyDown(game.keyMoveRight, 0);
-}
+// Sees the direction keys go down and up, for the rate of the movement timers.
+class TurnWatch final : public QObject {
+public:
+    explicit TurnWatch(Rates& rates) : rates_(rates) { qApp->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if (!key->isAutoRepeat() && (key->key() == Qt::Key_Left || key->key() == Qt::Key_Right))
+                ++rates_.turns;
+        }
+        return false;
+    }
+
+private:
+    Rates& rates_;
+};
 
 void rateLine(const char* name, const Rate& rate, double nominal) {
     if (rate.gaps == 0) {
@@ -223,10 +245,39 @@ void waitFor(const std::function<bool()>& done) {
         pause(50);
 }
 
+// Keys through the X server, as a player presses them: fire held, and Gorvan running right
+// and left in turn for 0.8 s each (the delivered settings' keys). xdotool runs on its own:
+// a child the event loop watched would add to the game's work at every wake-up.
+class Player {
+public:
+    void holdKeys(const QWidget& window) {
+        QStringList chain = {QStringLiteral("windowactivate"), QStringLiteral("--sync"),
+                             QString::number(window.winId()),  QStringLiteral("keydown"),
+                             QStringLiteral("space"),          QStringLiteral("keydown"),
+                             QStringLiteral("Right")};
+        for (int turn = 0; turn < 100; ++turn)
+            chain << QStringLiteral("sleep 0.8 keyup Right keydown Left sleep 0.8 keyup Left "
+                                    "keydown Right")
+                         .split(QLatin1Char(' '));
+        QProcess::startDetached(QStringLiteral("xdotool"), chain, {}, &xdotool_);
+    }
+    ~Player() {
+        if (xdotool_ > 0)
+            kill(static_cast<pid_t>(xdotool_), SIGTERM);
+        QProcess::execute(QStringLiteral("xdotool"),
+                          {QStringLiteral("keyup"), QStringLiteral("Left"), QStringLiteral("keyup"),
+                           QStringLiteral("Right"), QStringLiteral("keyup"),
+                           QStringLiteral("space")});
+    }
+
+private:
+    qint64 xdotool_ = 0;
+};
+
 int play(int seconds, bool watchIntro) {
     RealClock clock;
     CountingMessageBox messageBox;
-    SystemRandom random;
+    FixedRandom random;
     ProcessLauncher launcher;
     Services services{clock, messageBox, random, launcher};
     Program program(services);
@@ -252,28 +303,41 @@ int play(int seconds, bool watchIntro) {
         waitFor([&] { return intro.isVisible(); });
         intro.lblSkipIntro_Click();
         waitFor([&] { return menu.isVisible(); });
+        pause(500);
     }
+    const QString self = QStringLiteral("/proc/self/status");
+    std::printf(
+        "  menu shown         RSS %.1f MiB (heap %.1f, file-backed %.1f), peak so far %.1f\n",
+        mib(statusValue(self, "VmRSS")), mib(statusValue(self, "RssAnon")),
+        mib(statusValue(self, "RssFile")), mib(statusValue(self, "VmHWM")));
 
     menu.picPlay_Click();
     frmGame& game = program.game();
     Rates rates;
-    script(game, messageBox, rates);
+    keepLives(game, messageBox, rates);
+    countTicks(game, rates, false);
+    TurnWatch turns(rates);
     PaintCounter paints;
     game.canvas().installEventFilter(&paints);
+    waitFor([&] { return game.isVisible(); });
     pause(1000); // let the window settle first
+    Player player;
+    player.holdKeys(game);
+    pause(1000); // and the keys come in
 
-    press(game);
     rates.shoot = rates.target = rates.move = rates.level = rates.rof = {};
     paints.paints = 0;
-    messageBox.shown = 0;
+    const int lossesAtStart = rates.losses;
     const double cpuAtStart = cpuSeconds();
     const double xAtStart = processCpuSeconds(xServer);
+    const long wokenAtStart = wakeUps();
     QElapsedTimer elapsed;
     elapsed.start();
     pause(seconds * 1000);
     const double s = elapsed.elapsed() / 1000.0;
     const double cpu = cpuSeconds() - cpuAtStart;
     const double xCpu = processCpuSeconds(xServer) - xAtStart;
+    const double woken = (wakeUps() - wokenAtStart) / s;
 
     rateLine("tmrShoot", rates.shoot, 100);
     rateLine("tmrTarget", rates.target, 1000.0 / 30);
@@ -281,13 +345,13 @@ int play(int seconds, bool watchIntro) {
     rateLine("tmrROF", rates.rof, 5);
     rateLine("tmrLevel", rates.level, 0.1);
     std::printf("  game CPU           %5.2f %% of one core (%d lost lives played through)\n",
-                100 * cpu / s, messageBox.shown);
+                100 * cpu / s, rates.losses - lossesAtStart);
     if (xServer.isEmpty())
         std::printf("  X server CPU       unknown (no BENCH_XSERVER_PID)\n");
     else
         std::printf("  X server CPU       %5.2f %% of one core\n", 100 * xCpu / s);
     std::printf("  canvas paints      %6.1f /s\n", paints.paints / s);
-    const QString self = QStringLiteral("/proc/self/status");
+    std::printf("  wake-ups           %6.1f /s (every thread of the game)\n", woken);
     std::printf("  peak RSS           %5.1f MiB (at the end: heap %.1f, file-backed %.1f)\n",
                 mib(statusValue(self, "VmHWM")), mib(statusValue(self, "RssAnon")),
                 mib(statusValue(self, "RssFile")));
@@ -305,12 +369,25 @@ int ticks(int seconds) {
     Program program(services);
     frmGame& game = program.game();
     Rates rates;
-    script(game, messageBox, rates);
+    keepLives(game, messageBox, rates);
+    countTicks(game, rates, true);
+    const auto press = [&game] {
+        game.keyDown(game.keyFire, 0);
+        game.keyDown(game.keyMoveRight, 0);
+    };
+    // A lost life stops Gorvan and the gun: press the keys again once the field is reset.
+    const auto lost = messageBox.onShown;
+    messageBox.onShown = [&, lost] {
+        lost();
+        QTimer::singleShot(0, &game, press);
+    };
     game.show();
-    press(game);
+    press();
     for (qint64 ms = 0; ms < seconds * 1000; ms += 10) {
         clock.advance(10);
         QApplication::processEvents();
+        // The end of a pass of the event loop, where the real one paints a frame.
+        emit QAbstractEventDispatcher::instance()->aboutToBlock();
     }
     std::printf("calls tmrShoot_Timer %ld tmrTarget_Timer %ld\n", rates.shoot.ticks,
                 rates.target.ticks);
@@ -320,6 +397,7 @@ int ticks(int seconds) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    sendPicturesOverTheConnection();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vexaroo"));
     QApplication::setQuitOnLastWindowClosed(false);

@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Measurements of a game in a real window under a private X server (Xvfb with jwm).
-#   bench/bench.sh game BUILD_DIR   the game: timer rates, CPU, X server CPU, paints, memory,
-#                                   and instructions per handler call (callgrind, headless)
-#   bench/bench.sh peer             KDE's kspaceduel measured the same way, for comparison
-# Run from the folder that holds the game's settings. BENCH_SECONDS sets the length of play
-# (20), BENCH_DISPLAY the first display number to try (90).
+#   bench/bench.sh game [BUILD_DIR]   the game: timer rates, CPU, X server CPU, paints,
+#                                     memory, and instructions per handler call (callgrind)
+#   bench/bench.sh peer               KDE's kspaceduel measured the same way, for comparison
+# The game plays in a fresh folder with the delivered settings. BENCH_SECONDS sets the length
+# of play (20), BENCH_DISPLAY the first display number to try (90).
 set -euo pipefail
 
+root=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${BENCH_SECONDS:-20}
 xvfb_pid=""
 helpers=()
@@ -49,11 +50,15 @@ percent() {
 }
 
 game() {
-    local build=$1
+    local build folder
+    build=$(cd "$1" && pwd)
+    folder=$(mktemp -d)
+    cp "$root"/data/* "$folder"
+    cd "$folder"
     start_x
     echo "Vexaroo on $DISPLAY, $(nproc) cores, load $(cut -d' ' -f1-3 /proc/loadavg)"
     for intro in watch skip; do
-        BENCH_XSERVER_PID=$xvfb_pid "$build/game_rates" play "$seconds" "$intro"
+        BENCH_XSERVER_PID=$xvfb_pid "$build/game_rates" play "$seconds" "$intro" 2>/dev/null
     done
 
     # Instructions per call: callgrind counts only inside the named handler, children included.
@@ -70,7 +75,7 @@ game() {
         printf '  %-16s %7d instructions per call (%d calls)\n' "$handler" \
             $((instructions / calls)) "$calls"
     done
-    rm -rf "$out"
+    rm -rf "$out" "$folder"
 }
 
 peer() {
@@ -110,7 +115,7 @@ peer() {
 }
 
 case ${1:-} in
-game) game "${2:-build}" ;;
+game) game "${2:-$root/build}" ;;
 peer) peer ;;
 *)
     echo "usage: $0 game BUILD_DIR | peer" >&2
