@@ -10,10 +10,10 @@
 #include <algorithm>
 
 namespace {
-// A sprite that moved within this many frames shows its movie's current frame at its next
-// step anyway (targets step every 30 ms, their movies run at 24 frames a second); only a
-// sprite standing still is repainted for its movie alone.
-constexpr quint32 stillFrames = 4;
+// A sprite that moved this recently shows its movie's current frame at its next step anyway
+// (targets step every 30 ms, their movies run at 24 frames a second); only a sprite standing
+// still is repainted for its movie alone.
+constexpr qint64 stillMs = 50;
 
 // When nothing else wakes the program, a frame still comes this long after the last one.
 constexpr int backstopMs = 2 * SpriteCanvas::frameMs - 1;
@@ -90,16 +90,15 @@ void SpriteCanvas::endOfPass() {
 }
 
 void SpriteCanvas::frame() {
-    lastSlot_ = clock_.nowMs() / frameMs;
-    ++frameCount_;
+    const qint64 now = clock_.nowMs();
+    lastSlot_ = now / frameMs;
     const bool shown = isVisible();
     bool animating = false;
     for (Sprite* sprite : sprites_) {
         if (!shown || !sprite->visible_ || !sprite->animates())
             continue;
         animating = true;
-        if (!sprite->marked_ && frameCount_ - sprite->movedInFrame_ > stillFrames &&
-            sprite->needsRepaint()) {
+        if (!sprite->marked_ && now - sprite->movedAtMs_ > stillMs && sprite->needsRepaint()) {
             sprite->marked_ = true;
             marked_.push_back(sprite);
         }
@@ -107,14 +106,14 @@ void SpriteCanvas::frame() {
 
     for (Sprite* sprite : marked_) {
         sprite->marked_ = false;
-        const QRect now = sprite->visible_ ? sprite->bounds() : QRect();
+        const QRect after = sprite->visible_ ? sprite->bounds() : QRect();
         const QRect before = sprite->onScreen_ ? sprite->shownAt_ : QRect();
-        if (now != before)
-            sprite->movedInFrame_ = frameCount_;
+        if (after != before)
+            sprite->movedAtMs_ = now;
         addDamage(damage_, before);
-        addDamage(damage_, now);
+        addDamage(damage_, after);
         sprite->onScreen_ = sprite->visible_;
-        sprite->shownAt_ = now;
+        sprite->shownAt_ = after;
     }
     marked_.clear();
     if (shown && !damage_.empty()) {

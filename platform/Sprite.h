@@ -24,7 +24,10 @@ class Sprite;
 // one flush however many timers moved them. Nothing runs while nothing is to be drawn.
 class SpriteCanvas final : public QWidget {
 public:
-    static constexpr int frameMs = 10;
+    // At most one frame in each slot of this many milliseconds, two of the game's 10 ms
+    // steps: every frame costs the X server a wake-up, and a screen shows no more than 50 to
+    // 60 frames a second anyway.
+    static constexpr int frameMs = 20;
 
     SpriteCanvas(QWidget* window, Clock& clock);
     ~SpriteCanvas() override;
@@ -57,7 +60,6 @@ private:
     // at the end of a pass of the event loop, one per frameMs slot of the clock at most.
     Timer frameTimer_;
     qint64 lastSlot_ = -1;
-    quint32 frameCount_ = 0;
 };
 
 class Sprite {
@@ -131,7 +133,7 @@ private:
     bool marked_ = false;
     bool onScreen_ = false; // shown at shownAt_ by the last frame
     QRect shownAt_;
-    quint32 movedInFrame_ = 0;
+    qint64 movedAtMs_ = -1000;
 };
 
 // A still picture from the resources (bullets, lives).

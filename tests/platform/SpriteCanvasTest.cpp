@@ -56,8 +56,9 @@ TEST(SpriteCanvas, ChangesInOneSlotPaintOnceWhereSpritesWereAndAre) {
     hidden.setVisible(false);
     stage.settle();
 
-    // Three timers' changes in one pass, and a fourth later in the same 10 ms slot.
-    stage.clock.advance(10 - stage.clock.nowMs() % 10);
+    // Three timers' changes in one pass, and a fourth later in the same slot.
+    const int slot = SpriteCanvas::frameMs;
+    stage.clock.advance(slot - stage.clock.nowMs() % slot);
     a.move(14, 10);
     b.setTop(103);
     a.setLeft(18);
@@ -75,7 +76,7 @@ TEST(SpriteCanvas, ChangesInOneSlotPaintOnceWhereSpritesWereAndAre) {
     EXPECT_FALSE(first.intersects(QRect(130, 0, 270, 300)));
 
     // The next slot brings the last change.
-    stage.clock.advance(6);
+    stage.clock.advance(slot - 4);
     stage.endOfPass();
     ASSERT_EQ(stage.paints.size(), 2u);
     EXPECT_TRUE(stage.paints[1].contains(covered(104, 103)));
