@@ -150,7 +150,8 @@ struct Rates {
     QElapsedTimer clock;
     Rate shoot, target, move, level, rof;
     int losses = 0;
-    int turns = 0; // direction keys pressed or let go, and stops at an edge
+    int turns = 0;     // direction keys pressed or let go, and stops at an edge
+    int fireTurns = 0; // the fire key pressed or let go
 };
 
 // Counts every lost life; the bench keeps three lives, so that the game goes on.
@@ -185,7 +186,7 @@ void countTicks(frmGame& game, Rates& rates, bool turnAtEdges) {
         game.tmrLevel_Timer();
     });
     game.tmrROF.setOnTick([&, count] {
-        count(rates.rof, rates.losses);
+        count(rates.rof, rates.losses + rates.fireTurns);
         game.tmrROF_Timer();
     });
     const auto move = [&, count, turnAtEdges](Timer& timer, void (frmGame::*step)(), int back) {
@@ -203,7 +204,7 @@ void countTicks(frmGame& game, Rates& rates, bool turnAtEdges) {
         [&game, move] { move(game.tmrLeft, &frmGame::tmrLeft_Timer, game.keyMoveRight); });
 }
 
-// Sees the direction keys go down and up, for the rate of the movement timers.
+// Sees the keys go down and up, for the rates of the timers they start and stop.
 class TurnWatch final : public QObject {
 public:
     explicit TurnWatch(Rates& rates) : rates_(rates) { qApp->installEventFilter(this); }
@@ -212,8 +213,12 @@ protected:
     bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
             const auto* key = static_cast<QKeyEvent*>(event);
-            if (!key->isAutoRepeat() && (key->key() == Qt::Key_Left || key->key() == Qt::Key_Right))
+            if (key->isAutoRepeat())
+                return false;
+            if (key->key() == Qt::Key_Left || key->key() == Qt::Key_Right)
                 ++rates_.turns;
+            if (key->key() == Qt::Key_Space)
+                ++rates_.fireTurns;
         }
         return false;
     }
@@ -245,9 +250,10 @@ void waitFor(const std::function<bool()>& done) {
         pause(50);
 }
 
-// Keys through the X server, as a player presses them: fire held, and Gorvan running right
-// and left in turn for 0.8 s each (the delivered settings' keys). xdotool runs on its own:
-// a child the event loop watched would add to the game's work at every wake-up.
+// Keys through the X server, as a player presses them: Gorvan running right and left in turn
+// for 0.8 s each, and fire pressed anew at every turn (only the key pressed last repeats, and
+// a lost life stops the gun), with the delivered settings' keys. xdotool runs on its own: a
+// child the event loop watched would add to the game's work at every wake-up.
 class Player {
 public:
     void holdKeys(const QWidget& window) {
@@ -256,8 +262,8 @@ public:
                              QStringLiteral("space"),          QStringLiteral("keydown"),
                              QStringLiteral("Right")};
         for (int turn = 0; turn < 100; ++turn)
-            chain << QStringLiteral("sleep 0.8 keyup Right keydown Left sleep 0.8 keyup Left "
-                                    "keydown Right")
+            chain << QStringLiteral("sleep 0.8 keyup Right keyup space keydown space keydown Left "
+                                    "sleep 0.8 keyup Left keyup space keydown space keydown Right")
                          .split(QLatin1Char(' '));
         QProcess::startDetached(QStringLiteral("xdotool"), chain, {}, &xdotool_);
     }
