@@ -26,6 +26,14 @@ struct Stage {
     SpriteCanvas canvas{&window, clock};
 };
 
+QString writePlainMovie(const QTemporaryDir& folder) {
+    const QString path = folder.filePath(QStringLiteral("plain"));
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(plainMovie);
+    return path;
+}
+
 bool cornersTransparent(const QImage& image) {
     const int w = image.width() - 1, h = image.height() - 1;
     for (QPoint p : {QPoint(0, 0), QPoint(w, 0), QPoint(0, h), QPoint(w, h)}) {
@@ -123,11 +131,7 @@ TEST(AnimationPlayer, MissingOrBrokenMovieShowsNothingAndNeverPlays) {
 
 TEST(AnimationPlayer, PlayRunsTheTimelineOnceAndStillFramesClamp) {
     QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("plain"));
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    file.write(plainMovie);
-    file.close();
+    const QString path = writePlainMovie(folder);
 
     Stage stage;
     AnimationPlayer player(stage.canvas, 0, 0, 40, 40, AnimationPlayer::Scale::NoScale);
@@ -155,11 +159,7 @@ TEST(AnimationPlayer, PlayRunsTheTimelineOnceAndStillFramesClamp) {
 
 TEST(AnimationPlayer, APlayedMovieReusesOneBufferWhileLoopsShareTheirFrames) {
     QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("plain"));
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    file.write(plainMovie);
-    file.close();
+    const QString path = writePlainMovie(folder);
 
     Stage stage;
     AnimationPlayer player(stage.canvas, 0, 0, 40, 40, AnimationPlayer::Scale::NoScale);
