@@ -109,7 +109,8 @@ long statusValue(const QString& path, const char* key) {
 // Times a thread of this process went to sleep and was woken again, all threads together.
 long wakeUps() {
     long total = 0;
-    for (const QString& task : QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs)) {
+    for (const QString& task :
+         QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
         total += statusValue(QStringLiteral("/proc/self/task/%1/status").arg(task),
                              "voluntary_ctxt_switches");
     }
