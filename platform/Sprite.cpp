@@ -15,9 +15,6 @@ namespace {
 // still is repainted for its movie alone.
 constexpr qint64 stillMs = 50;
 
-// When nothing else wakes the program, a frame still comes this long after the last one.
-constexpr int backstopMs = 2 * SpriteCanvas::frameMs - 1;
-
 // Two damaged rectangles are painted as one when that paints at most this many pixels more:
 // a sprite's old and new place become one rectangle, and each rectangle flushed is one more
 // request to the X server.
@@ -55,7 +52,7 @@ void addDamage(std::vector<QRect>& damage, const QRect& rect) {
 } // namespace
 
 SpriteCanvas::SpriteCanvas(QWidget* window, Clock& clock)
-    : QWidget(window), clock_(clock), frameTimer_(clock, backstopMs) {
+    : QWidget(window), clock_(clock), frameTimer_(clock, frameMs) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     frameTimer_.setOnTick([this] { frame(); });
     // The end of each pass of the event loop, when every timer that was due has run.
@@ -123,8 +120,8 @@ void SpriteCanvas::frame() {
         repaint(region);
     }
     damage_.clear();
-    // Restarted at every frame, the backstop stays behind the wake-ups that the game's own
-    // timers bring, and only fires when nothing else does.
+    // Restarted at every frame, the timer brings the next frame when nothing else wakes the
+    // program; the real clock lets it share a wake-up with the game's own timers.
     frameTimer_.setEnabled(false);
     frameTimer_.setEnabled(animating);
 }

@@ -24,10 +24,9 @@ class Sprite;
 // one flush however many timers moved them. Nothing runs while nothing is to be drawn.
 class SpriteCanvas final : public QWidget {
 public:
-    // At most one frame in each slot of this many milliseconds, two of the game's 10 ms
-    // steps: every frame costs the X server a wake-up, and a screen shows no more than 50 to
-    // 60 frames a second anyway.
-    static constexpr int frameMs = 20;
+    // At most one frame in each slot of this many milliseconds: a target's step, three of a
+    // bullet's. Every frame costs the X server a wake-up; the movies run at 24 a second.
+    static constexpr int frameMs = 30;
 
     SpriteCanvas(QWidget* window, Clock& clock);
     ~SpriteCanvas() override;
