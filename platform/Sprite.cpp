@@ -4,6 +4,7 @@
 #include "Resources.h"
 
 #include <QAbstractEventDispatcher>
+#include <QBackingStore>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -153,6 +154,11 @@ void SpriteCanvas::hideEvent(QHideEvent*) {
     frameTimer_.setEnabled(false);
     for (Sprite* sprite : sprites_)
         sprite->forgetPictures();
+    // Out of sight, as the menu is for a whole game: the window's picture goes too, and is
+    // made anew when it shows again.
+    QBackingStore* store = window()->backingStore();
+    if (store && window()->isHidden())
+        store->resize(QSize());
 }
 
 Sprite::Sprite(SpriteCanvas& canvas, float left, float top, float width, float height, bool visible,
