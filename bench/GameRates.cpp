@@ -42,16 +42,31 @@
 
 namespace {
 
-// Boxes would stop the run; count them instead, and run onShown (which keeps the game going).
+// Counts the boxes and runs onShown (which keeps the game going) before each and onClosed
+// after. In a real window the game's own box is shown and answered a moment later, as a
+// player would.
 class CountingMessageBox final : public MessageBox {
 public:
-    void show(const QString&) override {
+    explicit CountingMessageBox(bool real = false) : real_(real) {}
+    void show(const QString& text) override {
         ++shown;
         if (onShown)
             onShown();
+        if (real_) {
+            QTimer::singleShot(200, [] {
+                if (QWidget* box = QApplication::activeModalWidget())
+                    box->close();
+            });
+            QtMessageBox().show(text);
+        }
+        if (onClosed)
+            onClosed();
     }
     int shown = 0;
-    std::function<void()> onShown;
+    std::function<void()> onShown, onClosed;
+
+private:
+    bool real_;
 };
 
 // The same draws on every run, so that callgrind counts are comparable.
@@ -159,11 +174,15 @@ struct Rates {
 void keepLives(frmGame& game, CountingMessageBox& messageBox, Rates& rates) {
     messageBox.onShown = [&game, &rates] {
         ++rates.losses;
-        // The lost life's handler enables these two again right after its box.
+        game.lives = 3;
+    };
+    messageBox.onClosed = [&rates] {
+        // The game's timers stopped before the box; the lost life's handler enables these two
+        // again right after it, the others come back with the keys.
+        ++rates.losses;
         const qint64 now = rates.clock.nsecsElapsed();
         rates.target.restart(now, rates.losses);
         rates.level.restart(now, rates.losses);
-        game.lives = 3;
     };
 }
 
@@ -283,7 +302,7 @@ private:
 
 int play(int seconds, bool watchIntro) {
     RealClock clock;
-    CountingMessageBox messageBox;
+    CountingMessageBox messageBox(true);
     FixedRandom random;
     ProcessLauncher launcher;
     Services services{clock, messageBox, random, launcher};
@@ -334,7 +353,7 @@ int play(int seconds, bool watchIntro) {
 
     rates.shoot = rates.target = rates.move = rates.level = rates.rof = {};
     paints.paints = 0;
-    const int lossesAtStart = rates.losses;
+    const int boxesAtStart = messageBox.shown;
     const double cpuAtStart = cpuSeconds();
     const double xAtStart = processCpuSeconds(xServer);
     const long wokenAtStart = wakeUps();
@@ -352,7 +371,7 @@ int play(int seconds, bool watchIntro) {
     rateLine("tmrROF", rates.rof, 5);
     rateLine("tmrLevel", rates.level, 0.1);
     std::printf("  game CPU           %5.2f %% of one core (%d lost lives played through)\n",
-                100 * cpu / s, rates.losses - lossesAtStart);
+                100 * cpu / s, messageBox.shown - boxesAtStart);
     if (xServer.isEmpty())
         std::printf("  X server CPU       unknown (no BENCH_XSERVER_PID)\n");
     else
