@@ -5,7 +5,7 @@ PLAY_DIR := play
 # CI builds with PRESET=ci: the same build, with every warning an error.
 PRESET ?= default
 PREFIX ?= /usr/local
-.PHONY: play play-dir test build setup check-format sanitize fuzz fuzz-build soak bench format clean game installable install deb
+.PHONY: play play-dir test build setup check-format sanitize fuzz fuzz-build soak bench bench-peer format clean game installable install deb
 
 FUZZ_SECONDS ?= 120
 SOAK_SECONDS ?= 600
@@ -64,9 +64,13 @@ fuzz: fuzz-build
 soak: build
 	@VEXAROO_SOAK_SECONDS=$(SOAK_SECONDS) build/tests/e2e/soak
 
-# Timer rates and CPU use of a game in a real window (under a private X server).
-bench: build play-dir
-	@cd $(PLAY_DIR) && xvfb-run -a -s "-screen 0 1024x768x24 -noreset" ../build/game_rates 20
+# Timer rates, CPU, paints and memory of a game in a real window (under a private X server),
+# and instructions per handler call; bench-peer measures KDE's kspaceduel the same way.
+bench: build
+	@./bench/bench.sh game build
+
+bench-peer: setup
+	@./bench/bench.sh peer
 
 # What the install rules take (game, launcher, icons, pages), without the test suites.
 installable: setup

@@ -6,6 +6,7 @@
 #include "Resources.h"
 #include "System.h"
 #include "X11Keyboard.h"
+#include "X11Transfer.h"
 
 #include <QApplication>
 
@@ -17,6 +18,7 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "%s\n", qPrintable(problem));
         return 1;
     }
+    sendPicturesOverTheConnection();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vexaroo"));
     QApplication::setQuitOnLastWindowClosed(false);

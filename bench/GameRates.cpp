@@ -1,6 +1,14 @@
-// Plays a game in a real window for a while with fire held and Gorvan running from edge to
-// edge, then reports how often the game's timers really ticked and the CPU the process used.
-// Run under an X server: make bench.
+// Measurements, not tests (make bench runs them through bench/bench.sh).
+//
+//   game_rates play SECONDS watch|skip
+//     The program as a player starts it, in a real window: the intro watched to its end (then
+//     the idle menu for a while) or skipped at once, Play, and a game of SECONDS with fire
+//     held and Gorvan running right and left in turn, the keys pressed through the X server.
+//     Reports how often the game's timers really ticked, the CPU of the game and of the X
+//     server (its pid in BENCH_XSERVER_PID), canvas paints, wake-ups and peak memory.
+//   game_rates ticks SECONDS
+//     The same game on the virtual clock, headless, for callgrind: prints how often each
+//     handler ran, so that instructions per call can be worked out.
 
 #include "Clock.h"
 #include "MessageBox.h"
@@ -9,29 +17,79 @@
 #include "Resources.h"
 #include "System.h"
 #include "X11Keyboard.h"
+#include "X11Transfer.h"
 #include "frmGame.h"
+#include "frmIntro.h"
+#include "frmMain.h"
 
+#include <QAbstractEventDispatcher>
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QKeyEvent>
+#include <QProcess>
 #include <QTimer>
 
+#include <csignal>
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <cstdio>
+#include <cstring>
 #include <functional>
+#include <random>
 
 namespace {
 
-// Boxes would stop the run; count them instead, and run onShown (which keeps the game going).
+// Counts the boxes and runs onShown (which keeps the game going) before each and onClosed
+// after. In a real window the game's own box is shown and answered a moment later, as a
+// player would.
 class CountingMessageBox final : public MessageBox {
 public:
-    void showModal(QWidget&, const QString&) override {
+    explicit CountingMessageBox(bool real = false) : real_(real) {}
+    int shown = 0;
+    std::function<void()> onShown, onClosed;
+
+protected:
+    void showModal(QWidget& owner, const QString& text) override {
         ++shown;
         if (onShown)
             onShown();
+        if (real_) {
+            QTimer::singleShot(200, [] {
+                if (QWidget* box = QApplication::activeModalWidget())
+                    box->close();
+            });
+            QtMessageBox().show(owner, text);
+        }
+        if (onClosed)
+            onClosed();
     }
-    int shown = 0;
-    std::function<void()> onShown;
+
+private:
+    bool real_;
+};
+
+// The same draws on every run, so that callgrind counts are comparable.
+class FixedRandom final : public Random {
+public:
+    void randomize() override {}
+    float next() override { return static_cast<float>(engine_() >> 8) * (1.0f / 16777216.0f); }
+
+private:
+    std::mt19937 engine_{20240611u};
+};
+
+class PaintCounter final : public QObject {
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        paints += event->type() == QEvent::Paint;
+        return false;
+    }
 };
 
 double cpuSeconds() {
@@ -41,81 +99,344 @@ double cpuSeconds() {
            (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
-} // namespace
+// CPU seconds of another process (the X server), 0 when unknown.
+double processCpuSeconds(const QByteArray& pid) {
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(QString::fromLatin1(pid)));
+    if (pid.isEmpty() || !stat.open(QIODevice::ReadOnly))
+        return 0;
+    const QByteArray text = stat.readAll();
+    // The fields after the command name: utime is the 14th of the line, stime the 15th.
+    const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
+    return (fields.value(11).toDouble() + fields.value(12).toDouble()) / sysconf(_SC_CLK_TCK);
+}
 
-int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    const int seconds = argc > 1 ? std::atoi(argv[1]) : 20;
-    resources::installFonts();
-    enableDetectableAutoRepeat();
+// A line of /proc/<path>/status in KiB (or a plain count).
+long statusValue(const QString& path, const char* key) {
+    QFile status(path);
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith(key) && line.size() > qsizetype(std::strlen(key)) &&
+            line[std::strlen(key)] == ':')
+            return line.mid(std::strlen(key) + 1).trimmed().split(' ').value(0).toLong();
+    }
+    return 0;
+}
 
+// Times a thread of this process went to sleep and was woken again, all threads together.
+long wakeUps() {
+    long total = 0;
+    for (const QString& task :
+         QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        total += statusValue(QStringLiteral("/proc/self/task/%1/status").arg(task),
+                             "voluntary_ctxt_switches");
+    }
+    return total;
+}
+
+double mib(long kib) {
+    return kib / 1024.0;
+}
+
+// How often a timer ticked while it ran. A lost life, a turn or an edge stops a timer and
+// starts it afresh later, so the rate is taken over the gaps between ticks that no such
+// break came between.
+struct Rate {
+    long ticks = 0;
+    long gaps = 0;
+    qint64 gapNs = 0;
+    qint64 lastNs = -1;
+    int breaksAtLast = 0;
+
+    // The handler enabled it afresh just now.
+    void restart(qint64 now, int breaks) {
+        lastNs = now;
+        breaksAtLast = breaks;
+    }
+    void tick(qint64 now, int breaks) {
+        ++ticks;
+        if (lastNs >= 0 && breaks == breaksAtLast) {
+            ++gaps;
+            gapNs += now - lastNs;
+        }
+        restart(now, breaks);
+    }
+    double perSecond() const { return gaps ? gaps * 1e9 / gapNs : 0; }
+};
+
+struct Rates {
+    QElapsedTimer clock;
+    Rate shoot, target, move, level, rof;
+    int losses = 0;
+    int turns = 0;     // direction keys pressed or let go, and stops at an edge
+    int fireTurns = 0; // the fire key pressed or let go
+};
+
+// Counts every lost life; the bench keeps three lives, so that the game goes on.
+void keepLives(frmGame& game, CountingMessageBox& messageBox, Rates& rates) {
+    messageBox.onShown = [&game, &rates] {
+        ++rates.losses;
+        game.lives = 3;
+    };
+    messageBox.onClosed = [&rates] {
+        // The game's timers stopped before the box; the lost life's handler enables these two
+        // again right after it, the others come back with the keys.
+        ++rates.losses;
+        const qint64 now = rates.clock.nsecsElapsed();
+        rates.target.restart(now, rates.losses);
+        rates.level.restart(now, rates.losses);
+    };
+}
+
+// Counts the game's ticks. With turnAtEdges Gorvan turns round at once at an edge, as a
+// player holding the other key would.
+void countTicks(frmGame& game, Rates& rates, bool turnAtEdges) {
+    rates.clock.start();
+    const auto count = [&rates](Rate& rate, int breaks) {
+        rate.tick(rates.clock.nsecsElapsed(), breaks);
+    };
+    game.tmrShoot.setOnTick([&, count] {
+        count(rates.shoot, rates.losses);
+        game.tmrShoot_Timer();
+    });
+    game.tmrTarget.setOnTick([&, count] {
+        count(rates.target, rates.losses);
+        game.tmrTarget_Timer();
+    });
+    game.tmrLevel.setOnTick([&, count] {
+        count(rates.level, rates.losses);
+        game.tmrLevel_Timer();
+    });
+    game.tmrROF.setOnTick([&, count] {
+        count(rates.rof, rates.losses + rates.fireTurns);
+        game.tmrROF_Timer();
+    });
+    const auto move = [&, count, turnAtEdges](Timer& timer, void (frmGame::*step)(), int back) {
+        count(rates.move, rates.losses + rates.turns);
+        (game.*step)();
+        if (timer.enabled())
+            return;
+        ++rates.turns;
+        if (turnAtEdges)
+            game.keyDown(back, 0);
+    };
+    game.tmrRight.setOnTick(
+        [&game, move] { move(game.tmrRight, &frmGame::tmrRight_Timer, game.settings.keyMoveLeft); });
+    game.tmrLeft.setOnTick(
+        [&game, move] { move(game.tmrLeft, &frmGame::tmrLeft_Timer, game.settings.keyMoveRight); });
+}
+
+// Sees the keys go down and up, for the rates of the timers they start and stop.
+class TurnWatch final : public QObject {
+public:
+    explicit TurnWatch(Rates& rates) : rates_(rates) { qApp->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if (key->isAutoRepeat())
+                return false;
+            if (key->key() == Qt::Key_Left || key->key() == Qt::Key_Right)
+                ++rates_.turns;
+            if (key->key() == Qt::Key_Space)
+                ++rates_.fireTurns;
+        }
+        return false;
+    }
+
+private:
+    Rates& rates_;
+};
+
+void rateLine(const char* name, const Rate& rate, double nominal) {
+    if (rate.gaps == 0) {
+        std::printf("  %-18s %7ld ticks    (no two in a row without a lost life between)\n", name,
+                    rate.ticks);
+        return;
+    }
+    std::printf("  %-18s %7.2f ticks/s  nominal %6.2f  %+6.2f %%\n", name, rate.perSecond(),
+                nominal, 100 * (rate.perSecond() - nominal) / nominal);
+}
+
+// Runs the event loop for a while.
+void pause(int ms) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+// Runs the event loop until the condition holds, looking every 50 ms.
+void waitFor(const std::function<bool()>& done) {
+    while (!done())
+        pause(50);
+}
+
+// Keys through the X server, as a player presses them: Gorvan running right and left in turn
+// for 0.8 s each, and fire pressed anew at every turn (only the key pressed last repeats, and
+// a lost life stops the gun), with the delivered settings' keys. xdotool runs on its own: a
+// child the event loop watched would add to the game's work at every wake-up.
+class Player {
+public:
+    void holdKeys(const QWidget& window) {
+        QStringList chain = {QStringLiteral("windowactivate"), QStringLiteral("--sync"),
+                             QString::number(window.winId()),  QStringLiteral("keydown"),
+                             QStringLiteral("space"),          QStringLiteral("keydown"),
+                             QStringLiteral("Right")};
+        for (int turn = 0; turn < 100; ++turn)
+            chain << QStringLiteral("sleep 0.8 keyup Right keyup space keydown space keydown Left "
+                                    "sleep 0.8 keyup Left keyup space keydown space keydown Right")
+                         .split(QLatin1Char(' '));
+        QProcess::startDetached(QStringLiteral("xdotool"), chain, {}, &xdotool_);
+    }
+    ~Player() {
+        if (xdotool_ > 0)
+            kill(static_cast<pid_t>(xdotool_), SIGTERM);
+        QProcess::execute(QStringLiteral("xdotool"),
+                          {QStringLiteral("keyup"), QStringLiteral("Left"), QStringLiteral("keyup"),
+                           QStringLiteral("Right"), QStringLiteral("keyup"),
+                           QStringLiteral("space")});
+    }
+
+private:
+    qint64 xdotool_ = 0;
+};
+
+int play(int seconds, bool watchIntro) {
     RealClock clock;
+    CountingMessageBox messageBox(true);
+    FixedRandom random;
+    ProcessLauncher launcher;
+    Services services{clock, messageBox, random, launcher};
+    Program program(services);
+    const QByteArray xServer = qgetenv("BENCH_XSERVER_PID");
+
+    frmIntro& intro = program.intro();
+    program.start();
+    frmMain& menu = program.menu();
+    if (watchIntro) {
+        std::printf("intro watched to its end, then %d s of play in a real window\n", seconds);
+        waitFor([&] { return menu.isVisible(); });
+        pause(500); // the menu's first paint
+        const double cpu = cpuSeconds();
+        const long woken = wakeUps();
+        QElapsedTimer idle;
+        idle.start();
+        pause(5000);
+        const double s = idle.elapsed() / 1000.0;
+        std::printf("  idle menu          CPU %.2f %% of one core, %.1f wake-ups/s (over %.0f s)\n",
+                    100 * (cpuSeconds() - cpu) / s, (wakeUps() - woken) / s, s);
+    } else {
+        std::printf("intro skipped at once, then %d s of play in a real window\n", seconds);
+        waitFor([&] { return intro.isVisible(); });
+        intro.lblSkipIntro_Click();
+        waitFor([&] { return menu.isVisible(); });
+        pause(500);
+    }
+    const QString self = QStringLiteral("/proc/self/status");
+    std::printf(
+        "  menu shown         RSS %.1f MiB (heap %.1f, file-backed %.1f), peak so far %.1f\n",
+        mib(statusValue(self, "VmRSS")), mib(statusValue(self, "RssAnon")),
+        mib(statusValue(self, "RssFile")), mib(statusValue(self, "VmHWM")));
+
+    menu.picPlay_Click();
+    frmGame& game = program.game();
+    Rates rates;
+    keepLives(game, messageBox, rates);
+    countTicks(game, rates, false);
+    TurnWatch turns(rates);
+    PaintCounter paints;
+    game.canvas().installEventFilter(&paints);
+    waitFor([&] { return game.isVisible(); });
+    pause(1000); // let the window settle first
+    Player player;
+    player.holdKeys(game);
+    pause(1000); // and the keys come in
+
+    rates.shoot = rates.target = rates.move = rates.level = rates.rof = {};
+    paints.paints = 0;
+    const int boxesAtStart = messageBox.shown;
+    const double cpuAtStart = cpuSeconds();
+    const double xAtStart = processCpuSeconds(xServer);
+    const long wokenAtStart = wakeUps();
+    QElapsedTimer elapsed;
+    elapsed.start();
+    pause(seconds * 1000);
+    const double s = elapsed.elapsed() / 1000.0;
+    const double cpu = cpuSeconds() - cpuAtStart;
+    const double xCpu = processCpuSeconds(xServer) - xAtStart;
+    const double woken = (wakeUps() - wokenAtStart) / s;
+
+    rateLine("tmrShoot", rates.shoot, 100);
+    rateLine("tmrTarget", rates.target, 1000.0 / 30);
+    rateLine("tmrLeft/tmrRight", rates.move, 100);
+    rateLine("tmrROF", rates.rof, 5);
+    rateLine("tmrLevel", rates.level, 0.1);
+    std::printf("  game CPU           %5.2f %% of one core (%d lost lives played through)\n",
+                100 * cpu / s, messageBox.shown - boxesAtStart);
+    if (xServer.isEmpty())
+        std::printf("  X server CPU       unknown (no BENCH_XSERVER_PID)\n");
+    else
+        std::printf("  X server CPU       %5.2f %% of one core\n", 100 * xCpu / s);
+    std::printf("  canvas paints      %6.1f /s\n", paints.paints / s);
+    std::printf("  wake-ups           %6.1f /s (every thread of the game)\n", woken);
+    std::printf("  peak RSS           %5.1f MiB (at the end: heap %.1f, file-backed %.1f)\n",
+                mib(statusValue(self, "VmHWM")), mib(statusValue(self, "RssAnon")),
+                mib(statusValue(self, "RssFile")));
+    std::fflush(stdout);
+    program.end();
+    return 0;
+}
+
+int ticks(int seconds) {
+    VirtualClock clock;
     CountingMessageBox messageBox;
-    SystemRandom random;
+    FixedRandom random;
     ProcessLauncher launcher;
     Services services{clock, messageBox, random, launcher};
     Program program(services);
     frmGame& game = program.game();
-    game.show();
-    // A lost life would end the run in the end and stop Gorvan and the gun each time: keep
-    // three lives, and press the keys again once the playfield has been reset.
-    messageBox.onShown = [&] {
-        game.lives = 3;
-        QTimer::singleShot(0, [&] {
-            game.keyDown(game.settings.keyFire, 0);
-            game.keyDown(game.settings.keyMoveRight, 0);
-        });
-    };
-
-    long shootTicks = 0, targetTicks = 0, moveTicks = 0, levelTicks = 0;
-    game.tmrShoot.setOnTick([&] {
-        ++shootTicks;
-        game.tmrShoot_Timer();
-    });
-    game.tmrTarget.setOnTick([&] {
-        ++targetTicks;
-        game.tmrTarget_Timer();
-    });
-    game.tmrLevel.setOnTick([&] {
-        ++levelTicks;
-        game.tmrLevel_Timer();
-    });
-    // At an edge the running movement timer stops itself; turn round at once, as a player
-    // holding the other key would.
-    game.tmrRight.setOnTick([&] {
-        ++moveTicks;
-        game.tmrRight_Timer();
-        if (!game.tmrRight.enabled())
-            game.keyDown(game.settings.keyMoveLeft, 0);
-    });
-    game.tmrLeft.setOnTick([&] {
-        ++moveTicks;
-        game.tmrLeft_Timer();
-        if (!game.tmrLeft.enabled())
-            game.keyDown(game.settings.keyMoveRight, 0);
-    });
-
-    QElapsedTimer elapsed;
-    double cpuAtStart = 0;
-    QTimer::singleShot(1000, [&] { // let the window settle first
+    Rates rates;
+    keepLives(game, messageBox, rates);
+    countTicks(game, rates, true);
+    const auto press = [&game] {
         game.keyDown(game.settings.keyFire, 0);
         game.keyDown(game.settings.keyMoveRight, 0);
-        shootTicks = targetTicks = moveTicks = levelTicks = 0;
-        cpuAtStart = cpuSeconds();
-        elapsed.start();
-        QTimer::singleShot(seconds * 1000, [&] {
-            const double s = elapsed.elapsed() / 1000.0;
-            const double cpu = cpuSeconds() - cpuAtStart;
-            std::printf("run of %.2f s in a real window\n", s);
-            std::printf("tmrShoot  %7.1f ticks/s (nominal 100.0)\n", shootTicks / s);
-            std::printf("tmrTarget %7.1f ticks/s (nominal  33.3)\n", targetTicks / s);
-            std::printf("tmrLeft/tmrRight %5.1f ticks/s (nominal 100.0), Gorvan %.0f px/s\n",
-                        moveTicks / s, moveTicks * game.moveStep / s);
-            std::printf("tmrLevel  %7ld ticks (nominal %.0f)\n", levelTicks, s / 10);
-            std::printf("CPU %.1f%% of one core; %d message boxes\n", 100 * cpu / s,
-                        messageBox.shown);
-            QCoreApplication::exit(0);
-        });
-    });
-    return QApplication::exec();
+    };
+    // A lost life stops Gorvan and the gun: press the keys again once the field is reset.
+    const auto lost = messageBox.onShown;
+    messageBox.onShown = [&, lost] {
+        lost();
+        QTimer::singleShot(0, &game, press);
+    };
+    game.show();
+    press();
+    for (qint64 ms = 0; ms < seconds * 1000; ms += 10) {
+        clock.advance(10);
+        QApplication::processEvents();
+        // The end of a pass of the event loop, where the real one paints a frame.
+        emit QAbstractEventDispatcher::instance()->aboutToBlock();
+    }
+    std::printf("calls tmrShoot_Timer %ld tmrTarget_Timer %ld\n", rates.shoot.ticks,
+                rates.target.ticks);
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    sendPicturesOverTheConnection();
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Vexaroo"));
+    QApplication::setQuitOnLastWindowClosed(false);
+    resources::installFonts();
+    enableDetectableAutoRepeat();
+    const QByteArray mode = argc > 1 ? QByteArray(argv[1]) : QByteArray("play");
+    const int seconds = argc > 2 ? std::atoi(argv[2]) : 20;
+    if (mode == "play")
+        return play(seconds, !(argc > 3 && QByteArray(argv[3]) == "skip"));
+    if (mode == "ticks")
+        return ticks(seconds);
+    std::fprintf(stderr, "usage: game_rates play SECONDS watch|skip | ticks SECONDS\n");
+    return 2;
 }

@@ -37,6 +37,8 @@ void frmIntro::tmrIntro_Timer() {
     tmrIntro.setEnabled(false);
     screens_.frmMain().show();
     hide();
+    // Never shown again: its window and the pictures painted for it go now.
+    destroy();
 }
 
 void frmIntro::lblSkipIntro_Click() {

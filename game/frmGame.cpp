@@ -113,8 +113,7 @@ void frmGame::ResetPlayfield(qint16 fullReset) {
         PlaceTarget(i);
         swfTarget[i]->setVisible(true);
     }
-    swfGV.setLeft(scaleWidth() / 3 - swfGV.width() / 2);
-    swfGV.setTop(scaleHeight() / 2 - swfGV.height() / 2);
+    swfGV.move(scaleWidth() / 3 - swfGV.width() / 2, scaleHeight() / 2 - swfGV.height() / 2);
 }
 
 void frmGame::ShowLives(qint16 count) {
@@ -132,8 +131,9 @@ void frmGame::PlaceTarget(qint16 index) {
     target.setFrameNum(static_cast<int>(std::floor(2 * r.next())));
     const float strip = sqrStatsBackground.height();
     const float firstHeight = swfTarget[0]->height();
-    target.setTop(std::floor(r.next() * (scaleHeight() - firstHeight - strip - 2)) + strip + 1);
-    target.setLeft(std::floor(500 * r.next()) + (scaleWidth() + 1));
+    const float top = std::floor(r.next() * (scaleHeight() - firstHeight - strip - 2)) + strip + 1;
+    const float left = std::floor(500 * r.next()) + (scaleWidth() + 1);
+    target.move(left, top);
 }
 
 void frmGame::tmrTarget_Timer() {
@@ -169,11 +169,12 @@ void frmGame::tmrTarget_Timer() {
             PlaceTarget(i);
             target.setVisible(true);
         }
-        target.setLeft(target.left() - targetMotion[i][0]);
+        // One move for both steps; the drift turns on the top before this step.
+        const float left = target.left() - targetMotion[i][0];
         if (target.top() <= sqrStatsBackground.height() ||
             target.top() + target.height() >= scaleHeight())
             targetMotion[i][1] = static_cast<qint16>(-targetMotion[i][1]);
-        target.setTop(target.top() + targetMotion[i][1]);
+        target.move(left, target.top() + targetMotion[i][1]);
     }
     if (gameOver)
         unload();

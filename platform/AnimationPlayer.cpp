@@ -13,15 +13,18 @@
 #include <cmath>
 #include <map>
 
+// The frames a marker frameN names, played in a loop.
+struct MovieSegment {
+    int start = 0;
+    int count = 1;
+};
+
 // One loaded Lottie file, shared by every player that shows it, with its rendered frames.
 class Movie {
 public:
     static std::shared_ptr<Movie> open(const QString& path);
 
-    struct Segment {
-        int start = 0;
-        int count = 1;
-    };
+    using Segment = MovieSegment;
 
     double fps() const { return fps_; }
     int totalFrames() const { return totalFrames_; }
@@ -30,11 +33,19 @@ public:
         auto found = segments_.find(frameNum);
         return found == segments_.end() ? nullptr : &found->second;
     }
-    QImage frame(int number, QSize pixels);
+    // A frame from the frames every player of the movie shares.
+    QImage frame(int number, QSize pixels, int quality);
+    // A frame drawn into the caller's own buffer, which is reused from frame to frame.
+    void renderInto(QImage& buffer, int number, QSize pixels);
+    // Lets the renderer go; the file is read again when a frame is asked for.
+    void release() { animation_.reset(); }
 
 private:
+    static std::unique_ptr<rlottie::Animation> parse(const QString& path);
+
     std::unique_ptr<rlottie::Animation> animation_;
     QString path_;
+    int id_ = 0;
     double fps_ = 30;
     int totalFrames_ = 1;
     QSize size_;
@@ -43,9 +54,23 @@ private:
 
 namespace {
 
-// Rendered frames by movie, frame, pixel size and quality; about 32 MB at most.
-QCache<QString, QImage>& frameCache() {
-    static QCache<QString, QImage> cache(32 * 1024 * 1024);
+struct FrameKey {
+    int movie;
+    int frame;
+    int width;
+    int height;
+    bool highQuality;
+    bool operator==(const FrameKey&) const = default;
+};
+
+size_t qHash(const FrameKey& key, size_t seed = 0) noexcept {
+    return qHashMulti(seed, key.movie, key.frame, key.width, key.height, key.highQuality);
+}
+
+// Rendered frames of the sprites' movies; 8 MB at most. The game's movies take under 1 MB
+// at every size they are shown in.
+QCache<FrameKey, QImage>& frameCache() {
+    static QCache<FrameKey, QImage> cache(8 * 1024 * 1024);
     return cache;
 }
 
@@ -57,18 +82,15 @@ std::shared_ptr<Movie> Movie::open(const QString& path) {
     if (auto existing = loaded.value(path).lock())
         return existing;
 
-    // Our movies are a few hundred kilobytes; a far larger file is not one of them.
-    constexpr qsizetype maxMovieBytes = 16 * 1024 * 1024;
-    QByteArray json;
-    QString error;
-    if (!files::readStart(path, maxMovieBytes + 1, &json, &error) || json.size() > maxMovieBytes)
-        return nullptr;
-    auto animation = rlottie::Animation::loadFromData(json.toStdString(), path.toStdString(), "");
+    auto animation = parse(path);
     if (!animation || animation->totalFrame() == 0)
         return nullptr;
 
     auto movie = std::make_shared<Movie>();
     movie->path_ = path;
+    // Frames are cached by this number, which no later movie takes again.
+    static int movies = 0;
+    movie->id_ = ++movies;
     movie->fps_ = animation->frameRate() > 0 ? animation->frameRate() : 30.0;
     movie->totalFrames_ = static_cast<int>(animation->totalFrame());
     size_t width = 0, height = 0;
@@ -87,32 +109,52 @@ std::shared_ptr<Movie> Movie::open(const QString& path) {
     return movie;
 }
 
-QImage Movie::frame(int number, QSize pixels) {
-    const QString key = QStringLiteral("%1|%2|%3x%4")
-                            .arg(path_)
-                            .arg(number)
-                            .arg(pixels.width())
-                            .arg(pixels.height());
+std::unique_ptr<rlottie::Animation> Movie::parse(const QString& path) {
+    // Our movies are a few hundred kilobytes; a far larger file is not one of them.
+    constexpr qsizetype maxMovieBytes = 16 * 1024 * 1024;
+    QByteArray json;
+    QString error;
+    if (!files::readStart(path, maxMovieBytes + 1, &json, &error) || json.size() > maxMovieBytes)
+        return nullptr;
+    return rlottie::Animation::loadFromData(json.toStdString(), path.toStdString(), "");
+}
+
+QImage Movie::frame(int number, QSize pixels, int quality) {
+    const FrameKey key{id_, number, pixels.width(), pixels.height(), quality >= 1};
     if (QImage* cached = frameCache().object(key))
         return *cached;
-    QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
-    // rlottie clears the buffer itself and writes premultiplied ARGB.
-    rlottie::Surface surface(reinterpret_cast<uint32_t*>(image.bits()), image.width(),
-                             image.height(), image.bytesPerLine());
-    animation_->renderSync(static_cast<size_t>(number), surface, true);
+    QImage image;
+    renderInto(image, number, pixels);
     frameCache().insert(key, new QImage(image), static_cast<int>(image.sizeInBytes()));
     return image;
 }
 
+void Movie::renderInto(QImage& buffer, int number, QSize pixels) {
+    if (buffer.size() != pixels || !buffer.isDetached())
+        buffer = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+    if (!animation_)
+        animation_ = parse(path_);
+    if (!animation_) {
+        buffer.fill(Qt::transparent);
+        return;
+    }
+    // rlottie clears the buffer itself and writes premultiplied ARGB.
+    rlottie::Surface surface(reinterpret_cast<uint32_t*>(buffer.bits()), buffer.width(),
+                             buffer.height(), buffer.bytesPerLine());
+    animation_->renderSync(static_cast<size_t>(number), surface, true);
+}
+
 AnimationPlayer::AnimationPlayer(SpriteCanvas& canvas, float left, float top, float width,
                                  float height, Scale scale)
-    : Sprite(canvas, left, top, width, height), scale_(scale) {}
+    : Sprite(canvas, left, top, width, height, true, Movies), scale_(scale) {}
 
 AnimationPlayer::~AnimationPlayer() = default;
 
 void AnimationPlayer::setMovie(const QString& path) {
     moviePath_ = path;
     movie_ = Movie::open(path);
+    segment_ = movie_ ? movie_->segment(frameNum_) : nullptr;
+    forgetImage();
     playStarted_ = false;
     frameStartMs_ = canvas().clock().nowMs();
     repaint();
@@ -122,6 +164,7 @@ void AnimationPlayer::setQuality(int quality) {
     if (quality == quality_)
         return;
     quality_ = quality;
+    forgetImage();
     repaint();
 }
 
@@ -130,6 +173,7 @@ void AnimationPlayer::setFrameNum(int frame) {
     if (frame == frameNum_)
         return; // a segment already looping goes on smoothly
     frameNum_ = frame;
+    segment_ = movie_ ? movie_->segment(frame) : nullptr;
     frameStartMs_ = canvas().clock().nowMs();
     repaint();
 }
@@ -157,6 +201,7 @@ std::unique_ptr<AnimationPlayer> AnimationPlayer::copyHidden() const {
     copy->movie_ = movie_;
     copy->quality_ = quality_;
     copy->frameNum_ = frameNum_;
+    copy->segment_ = segment_;
     copy->frameStartMs_ = frameStartMs_;
     return copy;
 }
@@ -170,9 +215,9 @@ int AnimationPlayer::currentMovieFrame() const {
         const auto elapsed = static_cast<qint64>((now - playStartMs_) * movie_->fps() / 1000.0);
         return static_cast<int>(std::min<qint64>(elapsed, last));
     }
-    if (const Movie::Segment* segment = movie_->segment(frameNum_)) {
+    if (segment_) {
         const auto elapsed = static_cast<qint64>((now - frameStartMs_) * movie_->fps() / 1000.0);
-        return segment->start + static_cast<int>(elapsed % segment->count);
+        return segment_->start + static_cast<int>(elapsed % segment_->count);
     }
     return std::clamp(frameNum_, 0, last);
 }
@@ -188,28 +233,65 @@ QRectF AnimationPlayer::drawRect() const {
     return rect();
 }
 
-QImage AnimationPlayer::render(qreal devicePixelRatio) const {
-    if (!movie_)
-        return {};
+QSize AnimationPlayer::pixels(qreal devicePixelRatio) const {
     const QSizeF target = drawRect().size() * devicePixelRatio;
     // Low quality renders a quarter of the pixels and shows them unsmoothed.
-    const QSize pixels = quality_ >= 1 ? target.toSize()
-                                       : QSize(static_cast<int>(std::ceil(target.width() / 2)),
-                                               static_cast<int>(std::ceil(target.height() / 2)));
-    if (pixels.isEmpty())
+    return quality_ >= 1 ? target.toSize()
+                         : QSize(static_cast<int>(std::ceil(target.width() / 2)),
+                                 static_cast<int>(std::ceil(target.height() / 2)));
+}
+
+QImage AnimationPlayer::image(int frame, QSize pixels) const {
+    if (frame != imageFrame_ || pixels != image_.size()) {
+        // A movie played through shows each frame once: it has one buffer of its own and
+        // leaves the shared frames to the sprites that loop.
+        if (playStarted_)
+            movie_->renderInto(image_, frame, pixels);
+        else
+            image_ = movie_->frame(frame, pixels, quality_);
+        imageFrame_ = frame;
+    }
+    return image_;
+}
+
+void AnimationPlayer::forgetImage() {
+    image_ = QImage();
+    imageFrame_ = -1;
+}
+
+void AnimationPlayer::forgetPictures() {
+    forgetImage();
+    // A movie no other player shows keeps no renderer while out of sight (the intro's, once
+    // it has handed over); one that targets share stays.
+    if (movie_ && movie_.use_count() == 1)
+        movie_->release();
+}
+
+QImage AnimationPlayer::render(qreal devicePixelRatio) const {
+    const QSize size = pixels(devicePixelRatio);
+    if (!movie_ || size.isEmpty())
         return {};
-    return movie_->frame(currentMovieFrame(), pixels);
+    return image(currentMovieFrame(), size);
 }
 
 void AnimationPlayer::paint(QPainter& painter) {
-    const QImage image = render(painter.device()->devicePixelRatioF());
-    if (image.isNull())
+    const QSize size = pixels(painter.device()->devicePixelRatioF());
+    if (!movie_ || size.isEmpty())
         return;
-    paintedFrame_ = currentMovieFrame();
-    painter.save();
+    const int frame = currentMovieFrame();
+    const QImage shown = image(frame, size);
+    paintedFrame_ = frame;
     painter.setRenderHint(QPainter::SmoothPixmapTransform, quality_ >= 1);
-    painter.drawImage(drawRect(), image);
-    painter.restore();
+    painter.drawImage(drawRect(), shown);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+}
+
+bool AnimationPlayer::animates() const {
+    if (!movie_)
+        return false;
+    if (playStarted_)
+        return isPlaying();
+    return segment_ && segment_->count > 1;
 }
 
 bool AnimationPlayer::needsRepaint() {

@@ -5,6 +5,7 @@
 #include <memory>
 
 class Movie;
+struct MovieSegment;
 
 // Shows a Lottie movie in a sprite's rectangle, on a transparent background.
 //
@@ -41,19 +42,27 @@ public:
     QImage render(qreal devicePixelRatio) const;
 
     void paint(QPainter& painter) override;
-    int layer() const override { return 1; }
+    bool animates() const override;
     bool needsRepaint() override;
+    void forgetPictures() override;
 
 private:
     QRectF drawRect() const;
+    QSize pixels(qreal devicePixelRatio) const;
+    QImage image(int frame, QSize pixels) const;
+    void forgetImage();
 
     Scale scale_;
     QString moviePath_;
     std::shared_ptr<Movie> movie_;
     int quality_ = 1;
     int frameNum_ = 0;
+    const MovieSegment* segment_ = nullptr; // the looping segment of frameNum_, if any
     qint64 frameStartMs_ = 0;
     bool playStarted_ = false;
     qint64 playStartMs_ = 0;
     int paintedFrame_ = -1;
+    // The picture of the frame shown last, so that a sprite that only moves asks nothing.
+    mutable QImage image_;
+    mutable int imageFrame_ = -1;
 };

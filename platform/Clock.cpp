@@ -9,18 +9,44 @@
 
 namespace {
 
-struct QtTimerData final : Timer::ClockData {
-    QTimer qtimer;
-};
+// A tick may come this much after its time, so that timers due close together run in one
+// wake-up of the program: two 10 ms timers started at different moments share every
+// wake-up, and the 30 ms target timer joins one of theirs. The schedule itself never moves,
+// so a timer keeps its rate.
+qint64 slackMs(int interval) {
+    return std::min(5, interval / 2);
+}
+
+constexpr qint64 maxBacklogMs = 50;
 
 } // namespace
 
 struct RealClock::Impl {
+    struct Entry {
+        Timer* timer;
+        qint64 due;
+        quint64 order;
+    };
+
     QElapsedTimer elapsed;
+    // The one Qt timer: it wakes the program when the first timer's slack has run out.
+    QTimer wake;
+    qint64 wakeAt = -1;
+    quint64 nextOrder = 0;
+    std::vector<Entry> entries;
+
+    void fireDue();
+    void arm();
+    void forget(Timer& timer) {
+        std::erase_if(entries, [&](const Entry& e) { return e.timer == &timer; });
+    }
 };
 
 RealClock::RealClock() : impl_(std::make_unique<Impl>()) {
     impl_->elapsed.start();
+    impl_->wake.setSingleShot(true);
+    impl_->wake.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&impl_->wake, &QTimer::timeout, [this] { impl_->fireDue(); });
 }
 
 RealClock::~RealClock() = default;
@@ -29,26 +55,61 @@ qint64 RealClock::nowMs() const {
     return impl_->elapsed.elapsed();
 }
 
-void RealClock::start(Timer& timer) {
-    auto* data = dynamic_cast<QtTimerData*>(timer.clockData.get());
-    if (!data) {
-        auto owned = std::make_unique<QtTimerData>();
-        data = owned.get();
-        // Coarse timers drift by several percent; the level timer must not.
-        data->qtimer.setTimerType(Qt::PreciseTimer);
-        QObject::connect(&data->qtimer, &QTimer::timeout, [&timer] { timer.fire(); });
-        timer.clockData = std::move(owned);
+// Runs every timer that is due, in the order they became due, like the virtual clock.
+void RealClock::Impl::fireDue() {
+    wakeAt = -1;
+    const qint64 now = elapsed.elapsed();
+    for (;;) {
+        auto next = std::min_element(entries.begin(), entries.end(), [](auto& a, auto& b) {
+            return a.due != b.due ? a.due < b.due : a.order < b.order;
+        });
+        if (next == entries.end() || next->due > now)
+            break;
+        Timer* timer = next->timer;
+        // Ticks that come late are still made up, so that a busy machine does not slow the
+        // game down; after a longer stall the schedule starts afresh instead of bursting.
+        next->due += std::max(1, timer->interval());
+        if (now - next->due > maxBacklogMs)
+            next->due = now;
+        next->order = nextOrder++;
+        // Armed before the tick: a handler that opens a message box waits in a nested event
+        // loop, in which the other timers go on.
+        arm();
+        timer->fire();
     }
-    data->qtimer.start(timer.interval());
+    arm();
+}
+
+void RealClock::Impl::arm() {
+    qint64 at = -1;
+    for (const Entry& e : entries) {
+        const qint64 latest = e.due + slackMs(e.timer->interval());
+        if (at < 0 || latest < at)
+            at = latest;
+    }
+    if (at == wakeAt)
+        return;
+    wakeAt = at;
+    if (at < 0)
+        wake.stop();
+    else
+        wake.start(static_cast<int>(std::max<qint64>(0, at - elapsed.elapsed())));
+}
+
+void RealClock::start(Timer& timer) {
+    impl_->forget(timer);
+    impl_->entries.push_back({&timer, nowMs() + std::max(1, timer.interval()), impl_->nextOrder++});
+    impl_->arm();
 }
 
 void RealClock::stop(Timer& timer) {
-    if (auto* data = dynamic_cast<QtTimerData*>(timer.clockData.get()))
-        data->qtimer.stop();
+    impl_->forget(timer);
+    impl_->arm();
 }
 
 void RealClock::forget(Timer& timer) {
-    timer.clockData.reset();
+    impl_->forget(timer);
+    impl_->arm();
 }
 
 void VirtualClock::advance(qint64 ms) {

@@ -23,6 +23,8 @@ protected:
     virtual void forget(Timer& timer) = 0;
 };
 
+// Real time. Timers due within a few milliseconds of one another tick in one wake-up of the
+// program; each keeps its own schedule, so its rate does not change.
 class RealClock final : public Clock {
 public:
     RealClock();
@@ -46,6 +48,7 @@ public:
     // Moves time forward, firing every due timer in time order (ties in the order they
     // became due). A tick may itself advance the clock, as a test's message box does.
     void advance(qint64 ms);
+    std::size_t runningTimers() const { return entries_.size(); }
 
 protected:
     void start(Timer& timer) override;

@@ -1,114 +1,184 @@
 #include "Sprite.h"
 
+#include "Clock.h"
 #include "Resources.h"
-#include "Timer.h"
 
+#include <QAbstractEventDispatcher>
+#include <QBackingStore>
 #include <QPaintEvent>
 #include <QPainter>
 
 #include <algorithm>
 
 namespace {
-// How often running movies are asked whether they show a new frame.
-constexpr int animationTickMs = 20;
+// A sprite that moved this recently shows its movie's current frame at its next step anyway
+// (targets step every 30 ms, their movies run at 24 frames a second); only a sprite standing
+// still is repainted for its movie alone.
+constexpr qint64 stillMs = 50;
+
+// Two damaged rectangles are painted as one when that paints at most this many pixels more:
+// a sprite's old and new place become one rectangle, and each rectangle flushed is one more
+// request to the X server.
+constexpr long mergeSlack = 256;
+
+// Adds a rectangle to the frame's damage, joining it with any that it overlaps or lies close
+// to (see mergeSlack), so that the damage stays a few rectangles that do not overlap.
+void addDamage(std::vector<QRect>& damage, const QRect& rect) {
+    if (rect.isEmpty())
+        return;
+    int left = rect.left(), top = rect.top(), right = rect.right() + 1, bottom = rect.bottom() + 1;
+    long area = long(right - left) * (bottom - top);
+    for (std::size_t i = 0; i < damage.size();) {
+        const QRect& other = damage[i];
+        const int oLeft = other.left(), oTop = other.top();
+        const int oRight = other.right() + 1, oBottom = other.bottom() + 1;
+        const int uLeft = std::min(left, oLeft), uTop = std::min(top, oTop);
+        const int uRight = std::max(right, oRight), uBottom = std::max(bottom, oBottom);
+        const long oArea = long(oRight - oLeft) * (oBottom - oTop);
+        const long common = long(std::max(0, std::min(right, oRight) - std::max(left, oLeft))) *
+                            std::max(0, std::min(bottom, oBottom) - std::max(top, oTop));
+        const long both = long(uRight - uLeft) * (uBottom - uTop);
+        if (common == 0 && both - area - oArea > mergeSlack) {
+            ++i;
+            continue;
+        }
+        // Joined: the larger rectangle may now reach others, so look at them all again.
+        left = uLeft, top = uTop, right = uRight, bottom = uBottom, area = both;
+        damage[i] = damage.back();
+        damage.pop_back();
+        i = 0;
+    }
+    damage.emplace_back(QPoint(left, top), QPoint(right - 1, bottom - 1));
+}
 } // namespace
 
 SpriteCanvas::SpriteCanvas(QWidget* window, Clock& clock)
-    : QWidget(window), clock_(clock),
-      animationTimer_(std::make_unique<Timer>(clock, animationTickMs)) {
+    : QWidget(window), clock_(clock), frameTimer_(clock, frameMs) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    animationTimer_->setOnTick([this] { animationTick(); });
+    frameTimer_.setOnTick([this] { frame(); });
+    // The end of each pass of the event loop, when every timer that was due has run.
+    if (auto* dispatcher = QAbstractEventDispatcher::instance())
+        connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, [this] { endOfPass(); });
 }
 
 SpriteCanvas::~SpriteCanvas() = default;
 
 void SpriteCanvas::add(Sprite* sprite) {
-    sprites_.push_back(sprite);
+    const auto above = std::upper_bound(
+        sprites_.begin(), sprites_.end(), sprite->layer(),
+        [](Sprite::Layer layer, const Sprite* other) { return layer < other->layer(); });
+    sprites_.insert(above, sprite);
 }
 
 void SpriteCanvas::remove(Sprite* sprite) {
     std::erase(sprites_, sprite);
+    if (sprite->marked_)
+        std::erase(marked_, sprite);
+    if (sprite->onScreen_) {
+        addDamage(damage_, sprite->shownAt_);
+        if (!frameTimer_.enabled() && isVisible())
+            frameTimer_.setEnabled(true);
+    }
 }
 
-void SpriteCanvas::changed(const QRectF& before, const QRectF& after) {
-    // One pixel of margin covers fractional positions and smoothing at the edges.
-    update(before.toAlignedRect().adjusted(-1, -1, 1, 1));
-    update(after.toAlignedRect().adjusted(-1, -1, 1, 1));
+void SpriteCanvas::endOfPass() {
+    // Something waits for a frame, and this slot has none yet.
+    if (frameTimer_.enabled() && clock_.nowMs() / frameMs != lastSlot_)
+        frame();
+}
+
+void SpriteCanvas::frame() {
+    const qint64 now = clock_.nowMs();
+    lastSlot_ = now / frameMs;
+    const bool shown = isVisible();
+    bool animating = false;
+    for (Sprite* sprite : sprites_) {
+        if (!shown || !sprite->visible_ || !sprite->animates())
+            continue;
+        animating = true;
+        if (!sprite->marked_ && now - sprite->movedAtMs_ > stillMs && sprite->needsRepaint()) {
+            sprite->marked_ = true;
+            marked_.push_back(sprite);
+        }
+    }
+
+    for (Sprite* sprite : marked_) {
+        sprite->marked_ = false;
+        const QRect after = sprite->visible_ ? sprite->bounds() : QRect();
+        const QRect before = sprite->onScreen_ ? sprite->shownAt_ : QRect();
+        if (after != before)
+            sprite->movedAtMs_ = now;
+        addDamage(damage_, before);
+        addDamage(damage_, after);
+        sprite->onScreen_ = sprite->visible_;
+        sprite->shownAt_ = after;
+    }
+    marked_.clear();
+    if (shown && !damage_.empty()) {
+        QRegion region;
+        for (const QRect& rect : damage_)
+            region += rect;
+        repaint(region);
+    }
+    damage_.clear();
+    // Restarted at every frame, the timer brings the next frame when nothing else wakes the
+    // program; the real clock lets it share a wake-up with the game's own timers.
+    frameTimer_.setEnabled(false);
+    frameTimer_.setEnabled(animating);
 }
 
 void SpriteCanvas::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    painter.setClipRegion(event->region());
-    std::vector<Sprite*> order = sprites_;
-    std::stable_sort(order.begin(), order.end(),
-                     [](Sprite* a, Sprite* b) { return a->layer() < b->layer(); });
-    for (Sprite* sprite : order) {
-        if (sprite->visible() && event->region().intersects(sprite->rect().toAlignedRect()))
-            sprite->paint(painter);
+    const QRegion& region = event->region();
+    for (Sprite* sprite : sprites_) {
+        if (!sprite->visible_)
+            continue;
+        const QRect bounds = sprite->bounds();
+        if (!region.intersects(bounds))
+            continue;
+        sprite->paint(painter);
+        // Painted where it stands now, before its frame came (the window was exposed, say):
+        // that frame must clear this place too.
+        if (sprite->marked_) {
+            sprite->shownAt_ = sprite->onScreen_ ? sprite->shownAt_.united(bounds) : bounds;
+            sprite->onScreen_ = true;
+        }
     }
 }
 
 void SpriteCanvas::showEvent(QShowEvent*) {
-    animationTimer_->setEnabled(true);
+    frameTimer_.setEnabled(true);
 }
 
 void SpriteCanvas::hideEvent(QHideEvent*) {
-    animationTimer_->setEnabled(false);
+    frameTimer_.setEnabled(false);
+    for (Sprite* sprite : sprites_)
+        sprite->forgetPictures();
+    // Out of sight, as the menu is for a whole game: the window's picture goes too, and is
+    // made anew when it shows again.
+    QBackingStore* store = window()->backingStore();
+    if (store && window()->isHidden())
+        store->resize(QSize());
 }
 
-void SpriteCanvas::animationTick() {
-    for (Sprite* sprite : sprites_) {
-        if (sprite->visible() && sprite->needsRepaint())
-            update(sprite->rect().toAlignedRect().adjusted(-1, -1, 1, 1));
-    }
-}
-
-Sprite::Sprite(SpriteCanvas& canvas, float left, float top, float width, float height, bool visible)
-    : canvas_(canvas), left_(left), top_(top), width_(width), height_(height), visible_(visible) {
+Sprite::Sprite(SpriteCanvas& canvas, float left, float top, float width, float height, bool visible,
+               Layer layer)
+    : canvas_(canvas), left_(left), top_(top), width_(width), height_(height), visible_(visible),
+      layer_(layer) {
     canvas_.add(this);
+    changed();
 }
 
 Sprite::~Sprite() {
     canvas_.remove(this);
-    if (visible_)
-        canvas_.changed(rect(), rect());
-}
-
-template <typename Change> void Sprite::change(Change&& apply) {
-    const QRectF before = rect();
-    const bool wasVisible = visible_;
-    apply();
-    if (wasVisible || visible_)
-        canvas_.changed(before, rect());
-}
-
-void Sprite::setLeft(float left) {
-    change([&] { left_ = left; });
-}
-
-void Sprite::setTop(float top) {
-    change([&] { top_ = top; });
-}
-
-void Sprite::setVisible(bool visible) {
-    if (visible != visible_)
-        change([&] { visible_ = visible; });
-}
-
-void Sprite::move(float left, float top) {
-    change([&] {
-        left_ = left;
-        top_ = top;
-    });
 }
 
 void Sprite::move(float left, float top, float width, float height) {
-    change([&] {
-        left_ = left;
-        top_ = top;
-        width_ = width;
-        height_ = height;
-    });
+    left_ = left;
+    top_ = top;
+    width_ = width;
+    height_ = height;
+    changed();
 }
 
 PictureSprite::PictureSprite(SpriteCanvas& canvas, const QString& picture, float left, float top,
@@ -119,6 +189,7 @@ void PictureSprite::setPicture(const QString& picture) {
     if (picture == picture_)
         return;
     picture_ = picture;
+    image_ = QImage();
     repaint();
 }
 
@@ -128,10 +199,11 @@ std::unique_ptr<PictureSprite> PictureSprite::copyHidden() const {
 }
 
 void PictureSprite::paint(QPainter& painter) {
-    const QImage image =
-        resources::picture(picture_, rect().size(), painter.device()->devicePixelRatioF());
-    if (!image.isNull())
-        painter.drawImage(rect(), image);
+    const qreal ratio = painter.device()->devicePixelRatioF();
+    if (image_.isNull() || image_.size() != (rect().size() * ratio).toSize())
+        image_ = resources::picture(picture_, rect().size(), ratio);
+    if (!image_.isNull())
+        painter.drawImage(rect(), image_);
 }
 
 ShapeSprite::ShapeSprite(SpriteCanvas& canvas, float left, float top, float width, float height,

@@ -1,7 +1,11 @@
 #pragma once
 
+#include "Timer.h"
+
 #include <QColor>
+#include <QImage>
 #include <QRectF>
+#include <QRegion>
 #include <QString>
 #include <QWidget>
 
@@ -11,20 +15,24 @@
 class Clock;
 class QPainter;
 class Sprite;
-class Timer;
 
 // Paints a window's sprites: the moving controls of the game screen, which hold
 // fractional positions that widgets cannot. It covers the whole window, below the labels.
+//
+// A change to a sprite only marks it; once a frame (one in each frameMs of the clock at most)
+// the canvas repaints what the marked sprites covered before and cover now, in one paint and
+// one flush however many timers moved them. Nothing runs while nothing is to be drawn.
 class SpriteCanvas final : public QWidget {
 public:
+    // At most one frame in each slot of this many milliseconds: a target's step, three of a
+    // bullet's. Every frame costs the X server a wake-up; the movies run at 24 a second.
+    static constexpr int frameMs = 30;
+
     SpriteCanvas(QWidget* window, Clock& clock);
     ~SpriteCanvas() override;
 
     Clock& clock() const { return clock_; }
-    void add(Sprite* sprite);
-    void remove(Sprite* sprite);
-    // Repaints what a sprite covered before and covers now.
-    void changed(const QRectF& before, const QRectF& after);
+    bool frameTimerRunning() const { return frameTimer_.enabled(); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -32,17 +40,34 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
-    void animationTick();
+    friend class Sprite;
+    void add(Sprite* sprite);
+    void remove(Sprite* sprite);
+    void mark(Sprite* sprite) {
+        marked_.push_back(sprite);
+        if (!frameTimer_.enabled() && isVisible())
+            frameTimer_.setEnabled(true);
+    }
+    void endOfPass();
+    void frame();
 
     Clock& clock_;
-    std::vector<Sprite*> sprites_;
-    std::unique_ptr<Timer> animationTimer_;
+    std::vector<Sprite*> sprites_; // in painting order: by layer, then as created
+    std::vector<Sprite*> marked_;
+    std::vector<QRect> damage_; // of this frame, kept for its room
+    // Runs while a frame is due: a sprite is marked or a visible movie animates. Frames come
+    // at the end of a pass of the event loop, one per frameMs slot of the clock at most.
+    Timer frameTimer_;
+    qint64 lastSlot_ = -1;
 };
 
 class Sprite {
 public:
+    // Movies are painted above pictures and shapes, as windowed controls are.
+    enum Layer { Pictures = 0, Movies = 1 };
+
     Sprite(SpriteCanvas& canvas, float left, float top, float width, float height,
-           bool visible = true);
+           bool visible = true, Layer layer = Pictures);
     virtual ~Sprite();
     Sprite(const Sprite&) = delete;
     Sprite& operator=(const Sprite&) = delete;
@@ -52,29 +77,62 @@ public:
     float width() const { return width_; }
     float height() const { return height_; }
     bool visible() const { return visible_; }
-    void setLeft(float left);
-    void setTop(float top);
-    void setVisible(bool visible);
-    void move(float left, float top);
+    void setLeft(float left) {
+        left_ = left;
+        changed();
+    }
+    void setTop(float top) {
+        top_ = top;
+        changed();
+    }
+    void setVisible(bool visible) {
+        if (visible == visible_)
+            return;
+        visible_ = visible;
+        changed();
+    }
+    void move(float left, float top) {
+        left_ = left;
+        top_ = top;
+        changed();
+    }
     void move(float left, float top, float width, float height);
     QRectF rect() const { return {left_, top_, width_, height_}; }
+    Layer layer() const { return layer_; }
 
     virtual void paint(QPainter& painter) = 0;
-    // Movies are painted above pictures and shapes, as windowed controls are.
-    virtual int layer() const { return 0; }
-    // True when the picture changes with time; the canvas then asks at every frame.
+    // True while the picture changes with time by itself (a running movie).
+    virtual bool animates() const { return false; }
+    // True when the picture on screen is no longer the one it would paint now.
     virtual bool needsRepaint() { return false; }
+    // The window went out of sight: pictures kept for painting may go.
+    virtual void forgetPictures() {}
 
 protected:
     SpriteCanvas& canvas() const { return canvas_; }
-    void repaint() { canvas_.changed(rect(), rect()); }
+    // The picture changed where the sprite stands.
+    void repaint() { changed(); }
 
 private:
-    template <typename Change> void change(Change&& apply);
+    friend class SpriteCanvas;
+    // A hidden sprite that is not on screen has nothing to repaint.
+    void changed() {
+        if (!marked_ && (visible_ || onScreen_)) {
+            marked_ = true;
+            canvas_.mark(this);
+        }
+    }
+    // The pixels the sprite covers; one more on every side for fractional edges and smoothing.
+    QRect bounds() const { return rect().toAlignedRect().adjusted(-1, -1, 1, 1); }
 
     SpriteCanvas& canvas_;
     float left_, top_, width_, height_;
     bool visible_;
+    const Layer layer_;
+    bool marked_ = false;
+    bool onScreen_ = false; // shown at shownAt_ by the last frame
+    QRect shownAt_;
+    qint64 movedAtMs_ = -1000;
 };
 
 // A still picture from the resources (bullets, lives).
@@ -87,9 +145,11 @@ public:
     // A further element of a control array: a hidden copy of this one.
     std::unique_ptr<PictureSprite> copyHidden() const;
     void paint(QPainter& painter) override;
+    void forgetPictures() override { image_ = QImage(); }
 
 private:
     QString picture_;
+    QImage image_; // the picture as last painted, kept while its size stays
 };
 
 // A filled rectangle with a border.

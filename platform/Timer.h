@@ -24,12 +24,6 @@ public:
     // Runs one tick now; the clock calls it when the interval has passed.
     void fire();
 
-    // Per-clock bookkeeping (the real clock keeps its QTimer here).
-    struct ClockData {
-        virtual ~ClockData() = default;
-    };
-    std::unique_ptr<ClockData> clockData;
-
 private:
     Clock& clock_;
     int interval_;

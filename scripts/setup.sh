@@ -15,6 +15,7 @@ packages=(
   xvfb xdotool imagemagick x11-xserver-utils x11-utils jwm
   librsvg2-bin desktop-file-utils appstream lintian
   xfwm4 dbus dbus-x11
+  valgrind
 )
 
 missing=()

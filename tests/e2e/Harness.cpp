@@ -10,6 +10,7 @@
 #include "Resources.h"
 #include "System.h"
 #include "X11Keyboard.h"
+#include "X11Transfer.h"
 #include "frmGame.h"
 
 #include <QApplication>
@@ -44,6 +45,7 @@ private:
 } // namespace
 
 int main(int argc, char* argv[]) {
+    sendPicturesOverTheConnection();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vexaroo"));
     QApplication::setQuitOnLastWindowClosed(false);

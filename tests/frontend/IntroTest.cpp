@@ -186,3 +186,18 @@ TEST_F(IntroWindow, ClosingTheMenuEndsTheProgramWhileTheIntroStaysLoaded) {
     EXPECT_TRUE(program.hasEnded());
     EXPECT_FALSE(menu.isVisible());
 }
+
+TEST_F(IntroWindow, AfterEitherHandOverNothingRunsOnTheIdleMenu) {
+    for (const bool skip : {true, false}) {
+        frmIntro& intro = shownIntro();
+        playMovie(intro, introMovie);
+        if (skip)
+            intro.lblSkipIntro_Click();
+        while (!loaded<frmMain>()->isVisible())
+            world.clock.advance(100);
+        world.clock.advance(100);
+        EXPECT_EQ(world.clock.runningTimers(), 0u) << (skip ? "skipped" : "watched");
+        loaded<frmMain>()->hide();
+        processDeferredDeletes();
+    }
+}

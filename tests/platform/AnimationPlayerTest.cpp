@@ -28,6 +28,14 @@ struct Stage {
     SpriteCanvas canvas{&window, clock};
 };
 
+QString writePlainMovie(const QTemporaryDir& folder) {
+    const QString path = folder.filePath(QStringLiteral("plain"));
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(plainMovie);
+    return path;
+}
+
 bool cornersTransparent(const QImage& image) {
     const int w = image.width() - 1, h = image.height() - 1;
     for (QPoint p : {QPoint(0, 0), QPoint(w, 0), QPoint(0, h), QPoint(w, h)}) {
@@ -130,11 +138,7 @@ TEST(AnimationPlayer, MissingOrBrokenMovieShowsNothingAndNeverPlays) {
 
 TEST(AnimationPlayer, PlayRunsTheTimelineOnceAndStillFramesClamp) {
     QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("plain"));
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    file.write(plainMovie);
-    file.close();
+    const QString path = writePlainMovie(folder);
 
     Stage stage;
     AnimationPlayer player(stage.canvas, 0, 0, 40, 40, AnimationPlayer::Scale::NoScale);
@@ -174,4 +178,31 @@ TEST(AnimationPlayer, AMovieDeclaringAHugeSizeIsDrawnNoLargerThanItsControl) {
         ASSERT_TRUE(player.loaded());
         EXPECT_EQ(player.render(2.0).size(), QSize(100, 60));
     }
+}
+
+TEST(AnimationPlayer, APlayedMovieReusesOneBufferWhileLoopsShareTheirFrames) {
+    QTemporaryDir folder;
+    const QString path = writePlainMovie(folder);
+
+    Stage stage;
+    AnimationPlayer player(stage.canvas, 0, 0, 40, 40, AnimationPlayer::Scale::NoScale);
+    player.setMovie(path);
+    player.play();
+    const QImage first = player.render(1.0).copy();
+    const uchar* buffer = player.render(1.0).constBits();
+    stage.clock.advance(550);
+    const QImage later = player.render(1.0);
+    EXPECT_EQ(later.constBits(), buffer);
+    EXPECT_NE(later, first);
+
+    AnimationPlayer a(stage.canvas, 0, 0, 37, 37), b(stage.canvas, 50, 0, 37, 37);
+    a.setMovie(targetMovie);
+    b.setMovie(targetMovie);
+    EXPECT_EQ(a.render(1.0).constBits(), b.render(1.0).constBits());
+
+    // Out of sight a movie that no other player shows lets its renderer go; it comes back
+    // with the same picture.
+    stage.window.show();
+    stage.window.hide();
+    EXPECT_EQ(player.render(1.0), later);
 }

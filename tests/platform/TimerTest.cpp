@@ -110,3 +110,22 @@ TEST(RealClock, TimerTicksOnTheEventLoopUntilStopped) {
     QTest::qWait(30);
     EXPECT_EQ(ticks, stoppedAt);
 }
+
+TEST(RealClock, OtherTimersGoOnWhileAHandlerWaitsInANestedLoop) {
+    RealClock clock;
+    int fastTicks = 0, waits = 0;
+    bool othersWentOn = false;
+    Timer fast(clock, 5, [&] { ++fastTicks; });
+    Timer slow(clock, 10);
+    slow.setOnTick([&] {
+        // As a message box does: the handler waits in an event loop of its own.
+        const int before = fastTicks;
+        othersWentOn = QTest::qWaitFor([&] { return fastTicks >= before + 3; }, 2000);
+        ++waits;
+        slow.setEnabled(false);
+    });
+    fast.setEnabled(true);
+    slow.setEnabled(true);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return waits > 0; }, 10000));
+    EXPECT_TRUE(othersWentOn);
+}

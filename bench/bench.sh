@@ -1,0 +1,124 @@
+#!/usr/bin/env bash
+# Measurements of a game in a real window under a private X server (Xvfb with jwm).
+#   bench/bench.sh game [BUILD_DIR]   the game: timer rates, CPU, X server CPU, paints,
+#                                     memory, and instructions per handler call (callgrind)
+#   bench/bench.sh peer               KDE's kspaceduel measured the same way, for comparison
+# The game plays in a fresh folder with the delivered settings. BENCH_SECONDS sets the length
+# of play (20), BENCH_DISPLAY the first display number to try (90).
+set -euo pipefail
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+seconds=${BENCH_SECONDS:-20}
+xvfb_pid=""
+helpers=()
+
+cleanup() {
+    for pid in "${helpers[@]}" $xvfb_pid; do
+        kill "$pid" 2>/dev/null || true
+    done
+    wait 2>/dev/null || true
+}
+trap cleanup EXIT
+
+# Starts Xvfb on the first free display and jwm on it; sets DISPLAY and xvfb_pid.
+start_x() {
+    local n=${BENCH_DISPLAY:-90}
+    while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
+    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
+    xvfb_pid=$!
+    export DISPLAY=":$n"
+    for _ in $(seq 100); do
+        xdpyinfo >/dev/null 2>&1 && break
+        sleep 0.1
+    done
+    jwm >/dev/null 2>&1 &
+    helpers+=($!)
+    sleep 0.5
+}
+
+# CPU seconds (user + system) of a process, its reaped children included.
+cpu_seconds() {
+    sed 's/.*) //' "/proc/$1/stat" | awk -v tck="$(getconf CLK_TCK)" '{ print ($12 + $13 + $14 + $15) / tck }'
+}
+
+status_mib() {
+    awk -v key="$2:" '$1 == key { printf "%.1f", $2 / 1024 }' "/proc/$1/status"
+}
+
+percent() {
+    awk -v a="$1" -v b="$2" -v s="$seconds" 'BEGIN { printf "%5.2f", 100 * (b - a) / s }'
+}
+
+game() {
+    local build folder
+    build=$(cd "$1" && pwd)
+    folder=$(mktemp -d)
+    cp "$root"/data/* "$folder"
+    cd "$folder"
+    start_x
+    echo "Vexaroo on $DISPLAY, $(nproc) cores, load $(cut -d' ' -f1-3 /proc/loadavg)"
+    for intro in watch skip; do
+        BENCH_XSERVER_PID=$xvfb_pid "$build/game_rates" play "$seconds" "$intro" 2>/dev/null
+    done
+
+    # Instructions per call: callgrind counts only inside the named handler, children included.
+    echo "instructions per handler call (callgrind, headless, 5 s of play on the virtual clock)"
+    local out
+    out=$(mktemp -d)
+    for handler in tmrShoot_Timer tmrTarget_Timer; do
+        QT_QPA_PLATFORM=offscreen valgrind --tool=callgrind --callgrind-out-file="$out/$handler" \
+            --toggle-collect="frmGame::$handler()" "$build/game_rates" ticks 5 \
+            >"$out/$handler.calls" 2>/dev/null
+        local calls instructions
+        calls=$(sed -n "s/.*$handler \([0-9]*\).*/\1/p" "$out/$handler.calls")
+        instructions=$(awk '/^(summary|totals):/ { print $2; exit }' "$out/$handler")
+        printf '  %-16s %7d instructions per call (%d calls)\n' "$handler" \
+            $((instructions / calls)) "$calls"
+    done
+    rm -rf "$out" "$folder"
+}
+
+peer() {
+    local need=()
+    [ -x /usr/games/kspaceduel ] || need+=(kspaceduel)
+    command -v dbus-daemon >/dev/null || need+=(dbus)
+    if [ ${#need[@]} -gt 0 ]; then
+        local sudo=""
+        [ "$(id -u)" -eq 0 ] || sudo="sudo"
+        $sudo apt-get update -qq
+        $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${need[@]}"
+    fi
+    start_x
+    echo "kspaceduel on $DISPLAY, $(nproc) cores, load $(cut -d' ' -f1-3 /proc/loadavg)"
+    # KDE programs want a session bus; it is not counted as the game's.
+    local bus
+    bus=$(dbus-daemon --session --fork --print-address=1 --print-pid=1)
+    export DBUS_SESSION_BUS_ADDRESS=${bus%%$'\n'*}
+    helpers+=("${bus##*$'\n'}")
+    /usr/games/kspaceduel >/dev/null 2>&1 &
+    local pid=$!
+    helpers+=("$pid")
+    xdotool search --sync --onlyvisible --class kspaceduel >/dev/null
+    sleep 1
+    xdotool key space keydown s keydown d
+    sleep 3
+    local cpu0 x0
+    cpu0=$(cpu_seconds "$pid")
+    x0=$(cpu_seconds "$xvfb_pid")
+    sleep "$seconds"
+    echo "  $seconds s of play"
+    echo "  game CPU           $(percent "$cpu0" "$(cpu_seconds "$pid")") % of one core"
+    echo "  X server CPU       $(percent "$x0" "$(cpu_seconds "$xvfb_pid")") % of one core"
+    echo "  peak RSS           $(status_mib "$pid" VmHWM) MiB (at the end: heap" \
+        "$(status_mib "$pid" RssAnon), file-backed $(status_mib "$pid" RssFile))"
+    xdotool keyup s keyup d
+}
+
+case ${1:-} in
+game) game "${2:-$root/build}" ;;
+peer) peer ;;
+*)
+    echo "usage: $0 game BUILD_DIR | peer" >&2
+    exit 2
+    ;;
+esac
