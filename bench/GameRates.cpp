@@ -220,8 +220,9 @@ void countTicks(frmGame& game, Rates& rates, bool turnAtEdges) {
         if (turnAtEdges)
             game.keyDown(back, 0);
     };
-    game.tmrRight.setOnTick(
-        [&game, move] { move(game.tmrRight, &frmGame::tmrRight_Timer, game.settings.keyMoveLeft); });
+    game.tmrRight.setOnTick([&game, move] {
+        move(game.tmrRight, &frmGame::tmrRight_Timer, game.settings.keyMoveLeft);
+    });
     game.tmrLeft.setOnTick(
         [&game, move] { move(game.tmrLeft, &frmGame::tmrLeft_Timer, game.settings.keyMoveRight); });
 }

@@ -79,8 +79,7 @@ void frmGame::Form_Load() {
         PlaceTarget(i);
         swfTarget[i]->setVisible(true);
     }
-    tmrLevel.setEnabled(true);
-    tmrTarget.setEnabled(true);
+    ResumePlay();
 }
 
 void frmGame::Form_Unload(int& /*cancel*/) {
@@ -102,9 +101,8 @@ void frmGame::ResetPlayfield(qint16 fullReset) {
         lblLevel.setCaption(QStringLiteral("0"));
     }
     ShowLives(lives);
-    for (Timer* timer :
-         {&tmrLeft, &tmrRight, &tmrUp, &tmrDown, &tmrROF, &tmrShoot, &tmrTarget, &tmrLevel})
-        timer->setEnabled(false);
+    HoldPlay();
+    tmrShoot.setEnabled(false);
     for (qint16 i = 0, last = bulletCount; i <= last; ++i) {
         imgBullet[i]->move(0, 0);
         imgBullet[i]->setVisible(false);
@@ -142,9 +140,7 @@ void frmGame::tmrTarget_Timer() {
         if (TouchesGorvan(*swfTarget[i])) {
             swfGV.setFrameNum(0);
             --lives;
-            for (Timer* timer :
-                 {&tmrLeft, &tmrRight, &tmrUp, &tmrDown, &tmrROF, &tmrTarget, &tmrLevel})
-                timer->setEnabled(false);
+            HoldPlay();
             if (lives < 0) {
                 MsgBox(QStringLiteral("GAME OVER"));
                 // Reaching level 3 is the whole test for the hall of fame.
@@ -159,8 +155,7 @@ void frmGame::tmrTarget_Timer() {
                 MsgBox(QStringLiteral("Death come to Banana!\r\nYou have ") +
                        numeric::decimalText(lives) + QStringLiteral(" banana(s) remaining."));
                 ResetPlayfield(False);
-                tmrLevel.setEnabled(true);
-                tmrTarget.setEnabled(true);
+                ResumePlay();
             }
         }
 
@@ -225,11 +220,21 @@ void frmGame::Form_KeyDown(int keyCode, int /*shift*/) {
 // The pause lasts as long as its box: afterwards targets and levels go on, and Gorvan stands
 // until a key is pressed again.
 void frmGame::PauseGame() {
+    HoldPlay();
+    MsgBox(QStringLiteral("Game Paused"));
+    ResumePlay();
+}
+
+// Gorvan, the gun, the targets and the level clock stop; bullets already fired fly on.
+void frmGame::HoldPlay() {
     for (Timer* timer : {&tmrLeft, &tmrRight, &tmrUp, &tmrDown, &tmrROF, &tmrTarget, &tmrLevel})
         timer->setEnabled(false);
-    MsgBox(QStringLiteral("Game Paused"));
-    tmrTarget.setEnabled(true);
+}
+
+// Targets and the level clock go on; Gorvan and the gun wait for a key.
+void frmGame::ResumePlay() {
     tmrLevel.setEnabled(true);
+    tmrTarget.setEnabled(true);
 }
 
 // The player went to another program: the game waits for him as with P, unless one of our

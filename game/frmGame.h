@@ -72,6 +72,8 @@ public:
     void PauseGame();
 
 private:
+    void HoldPlay();
+    void ResumePlay();
     bool TouchesGorvan(const AnimationPlayer& target) const;
 
     Screens& screens_;
