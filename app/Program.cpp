@@ -7,9 +7,25 @@
 #include "frmRecord.h"
 #include "frmSettings.h"
 
-#include <QCoreApplication>
+#include "Resources.h"
+#include "X11Keyboard.h"
+#include "X11Transfer.h"
+
+#include <QApplication>
 
 Program::Program(Services& services) : services_(services) {}
+
+std::unique_ptr<QApplication> Program::makeApplication(int& argc, char** argv) {
+    sendPicturesOverTheConnection(); // read when the connection opens
+    auto app = std::make_unique<QApplication>(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Vexaroo"));
+    // The program ends when the menu says so, not when its last window hides.
+    QApplication::setQuitOnLastWindowClosed(false);
+    resources::installFonts();
+    QApplication::setWindowIcon(resources::programIcon());
+    enableDetectableAutoRepeat();
+    return app;
+}
 
 Program::~Program() {
     delete intro_.data();

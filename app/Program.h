@@ -5,6 +5,9 @@
 
 #include <QPointer>
 
+#include <memory>
+
+class QApplication;
 class frmGame;
 class frmHigh;
 class frmIntro;
@@ -18,6 +21,9 @@ class Program final : public Screens {
 public:
     explicit Program(Services& services);
     ~Program() override;
+
+    // The toolkit's application object as the game runs in it: before any window is made.
+    static std::unique_ptr<QApplication> makeApplication(int& argc, char** argv);
 
     // Opens the first window: the intro, which hands over to the menu.
     void start();

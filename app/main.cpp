@@ -3,10 +3,7 @@
 #include "MessageBox.h"
 #include "Program.h"
 #include "Random.h"
-#include "Resources.h"
 #include "System.h"
-#include "X11Keyboard.h"
-#include "X11Transfer.h"
 
 #include <QApplication>
 
@@ -18,13 +15,7 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "%s\n", qPrintable(problem));
         return 1;
     }
-    sendPicturesOverTheConnection();
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Vexaroo"));
-    QApplication::setQuitOnLastWindowClosed(false);
-    resources::installFonts();
-    QApplication::setWindowIcon(resources::programIcon());
-    enableDetectableAutoRepeat();
+    const auto app = Program::makeApplication(argc, argv);
 
     RealClock clock;
     QtMessageBox messageBox;

@@ -14,10 +14,7 @@
 #include "MessageBox.h"
 #include "Program.h"
 #include "Random.h"
-#include "Resources.h"
 #include "System.h"
-#include "X11Keyboard.h"
-#include "X11Transfer.h"
 #include "frmGame.h"
 #include "frmIntro.h"
 #include "frmMain.h"
@@ -426,12 +423,7 @@ int ticks(int seconds) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    sendPicturesOverTheConnection();
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Vexaroo"));
-    QApplication::setQuitOnLastWindowClosed(false);
-    resources::installFonts();
-    enableDetectableAutoRepeat();
+    const auto app = Program::makeApplication(argc, argv);
     const QByteArray mode = argc > 1 ? QByteArray(argv[1]) : QByteArray("play");
     const int seconds = argc > 2 ? std::atoi(argv[2]) : 20;
     if (mode == "play")

@@ -7,10 +7,7 @@
 #include "MessageBox.h"
 #include "Program.h"
 #include "Random.h"
-#include "Resources.h"
 #include "System.h"
-#include "X11Keyboard.h"
-#include "X11Transfer.h"
 #include "frmGame.h"
 
 #include <QApplication>
@@ -45,12 +42,7 @@ private:
 } // namespace
 
 int main(int argc, char* argv[]) {
-    sendPicturesOverTheConnection();
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Vexaroo"));
-    QApplication::setQuitOnLastWindowClosed(false);
-    resources::installFonts();
-    enableDetectableAutoRepeat();
+    const auto app = Program::makeApplication(argc, argv);
     const QString scenario = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     if (scenario != QLatin1String("calm") && scenario != QLatin1String("last-life") &&
         scenario != QLatin1String("lost-life")) {

@@ -28,11 +28,11 @@ struct Stage {
     SpriteCanvas canvas{&window, clock};
 };
 
-QString writePlainMovie(const QTemporaryDir& folder) {
+QString writePlainMovie(const QTemporaryDir& folder, const QByteArray& json = plainMovie) {
     const QString path = folder.filePath(QStringLiteral("plain"));
     QFile file(path);
     file.open(QIODevice::WriteOnly);
-    file.write(plainMovie);
+    file.write(json);
     return path;
 }
 
@@ -166,15 +166,13 @@ TEST(AnimationPlayer, PlayRunsTheTimelineOnceAndStillFramesClamp) {
 
 TEST(AnimationPlayer, AMovieDeclaringAHugeSizeIsDrawnNoLargerThanItsControl) {
     QTemporaryDir folder;
-    QFile huge(folder.filePath(QStringLiteral("huge")));
-    huge.open(QIODevice::WriteOnly);
-    huge.write(QByteArray(plainMovie).replace(R"("w":40,"h":40)", R"("w":100000,"h":100000)"));
-    huge.close();
+    const QString huge = writePlainMovie(
+        folder, QByteArray(plainMovie).replace(R"("w":40,"h":40)", R"("w":100000,"h":100000)"));
 
     Stage stage;
     for (const auto scale : {AnimationPlayer::Scale::NoScale, AnimationPlayer::Scale::ShowAll}) {
         AnimationPlayer player(stage.canvas, 0, 0, 50, 30, scale);
-        player.setMovie(huge.fileName());
+        player.setMovie(huge);
         ASSERT_TRUE(player.loaded());
         EXPECT_EQ(player.render(2.0).size(), QSize(100, 60));
     }
