@@ -101,6 +101,7 @@ void frmGame::ResetPlayfield(qint16 fullReset) {
         lblLevel.setCaption(QStringLiteral("0"));
     }
     ShowLives(lives);
+    // Every game timer stops, the bullets' too: they leave the playfield with this reset.
     HoldPlay();
     tmrShoot.setEnabled(false);
     for (qint16 i = 0, last = bulletCount; i <= last; ++i) {
