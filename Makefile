@@ -24,8 +24,8 @@ play: game play-dir
 
 # Only the game and what it needs: the first window comes before the test suites are built.
 game: setup
-	@cmake --preset default >/dev/null
-	@cmake --build --preset default --target vexaroo
+	@cmake --preset $(PRESET) >/dev/null
+	@cmake --build --preset $(PRESET) --target vexaroo
 
 play-dir:
 	@mkdir -p $(PLAY_DIR)
@@ -74,8 +74,8 @@ bench-peer: setup
 
 # What the install rules take (game, launcher, icons, pages), without the test suites.
 installable: setup
-	@cmake --preset default >/dev/null
-	@cmake --build --preset default --target installable
+	@cmake --preset $(PRESET) >/dev/null
+	@cmake --build --preset $(PRESET) --target installable
 
 # Installs under PREFIX (and DESTDIR, when set).
 install: installable
