@@ -21,25 +21,36 @@ constexpr qint64 maxBacklogMs = 50;
 
 } // namespace
 
-struct RealClock::Impl {
-    struct Entry {
-        Timer* timer;
-        qint64 due;
-        quint64 order;
-    };
+void TimerSchedule::start(Timer& timer, qint64 now) {
+    forget(timer);
+    entries_.push_back({&timer, now + std::max(1, timer.interval()), nextOrder_++});
+}
 
+void TimerSchedule::forget(Timer& timer) {
+    std::erase_if(entries_, [&](const Entry& e) { return e.timer == &timer; });
+}
+
+TimerSchedule::Entry* TimerSchedule::first() {
+    auto next = std::min_element(entries_.begin(), entries_.end(), [](auto& a, auto& b) {
+        return a.due != b.due ? a.due < b.due : a.order < b.order;
+    });
+    return next == entries_.end() ? nullptr : &*next;
+}
+
+void TimerSchedule::ticked(Entry& entry) {
+    entry.due += std::max(1, entry.timer->interval());
+    entry.order = nextOrder_++;
+}
+
+struct RealClock::Impl {
     QElapsedTimer elapsed;
     // The one Qt timer: it wakes the program when the first timer's slack has run out.
     QTimer wake;
     qint64 wakeAt = -1;
-    quint64 nextOrder = 0;
-    std::vector<Entry> entries;
+    TimerSchedule schedule;
 
     void fireDue();
     void arm();
-    void forget(Timer& timer) {
-        std::erase_if(entries, [&](const Entry& e) { return e.timer == &timer; });
-    }
 };
 
 RealClock::RealClock() : impl_(std::make_unique<Impl>()) {
@@ -59,19 +70,15 @@ qint64 RealClock::nowMs() const {
 void RealClock::Impl::fireDue() {
     wakeAt = -1;
     const qint64 now = elapsed.elapsed();
-    for (;;) {
-        auto next = std::min_element(entries.begin(), entries.end(), [](auto& a, auto& b) {
-            return a.due != b.due ? a.due < b.due : a.order < b.order;
-        });
-        if (next == entries.end() || next->due > now)
+    while (TimerSchedule::Entry* next = schedule.first()) {
+        if (next->due > now)
             break;
         Timer* timer = next->timer;
         // Ticks that come late are still made up, so that a busy machine does not slow the
         // game down; after a longer stall the schedule starts afresh instead of bursting.
-        next->due += std::max(1, timer->interval());
+        schedule.ticked(*next);
         if (now - next->due > maxBacklogMs)
             next->due = now;
-        next->order = nextOrder++;
         // Armed before the tick: a handler that opens a message box waits in a nested event
         // loop, in which the other timers go on.
         arm();
@@ -82,7 +89,7 @@ void RealClock::Impl::fireDue() {
 
 void RealClock::Impl::arm() {
     qint64 at = -1;
-    for (const Entry& e : entries) {
+    for (const TimerSchedule::Entry& e : schedule.entries()) {
         const qint64 latest = e.due + slackMs(e.timer->interval());
         if (at < 0 || latest < at)
             at = latest;
@@ -97,41 +104,34 @@ void RealClock::Impl::arm() {
 }
 
 void RealClock::start(Timer& timer) {
-    impl_->forget(timer);
-    impl_->entries.push_back({&timer, nowMs() + std::max(1, timer.interval()), impl_->nextOrder++});
+    impl_->schedule.start(timer, nowMs());
     impl_->arm();
 }
 
 void RealClock::stop(Timer& timer) {
-    impl_->forget(timer);
-    impl_->arm();
+    forget(timer);
 }
 
 void RealClock::forget(Timer& timer) {
-    impl_->forget(timer);
+    impl_->schedule.forget(timer);
     impl_->arm();
 }
 
 void VirtualClock::advance(qint64 ms) {
     const qint64 target = now_ + ms;
-    for (;;) {
-        auto next = std::min_element(entries_.begin(), entries_.end(), [](auto& a, auto& b) {
-            return a.due != b.due ? a.due < b.due : a.order < b.order;
-        });
-        if (next == entries_.end() || next->due > target)
+    while (TimerSchedule::Entry* next = schedule_.first()) {
+        if (next->due > target)
             break;
         now_ = std::max(now_, next->due);
         Timer* timer = next->timer;
-        next->due += std::max(1, timer->interval());
-        next->order = nextOrder_++;
+        schedule_.ticked(*next);
         timer->fire();
     }
     now_ = std::max(now_, target);
 }
 
 void VirtualClock::start(Timer& timer) {
-    forget(timer);
-    entries_.push_back({&timer, now_ + std::max(1, timer.interval()), nextOrder_++});
+    schedule_.start(timer, now_);
 }
 
 void VirtualClock::stop(Timer& timer) {
@@ -139,5 +139,5 @@ void VirtualClock::stop(Timer& timer) {
 }
 
 void VirtualClock::forget(Timer& timer) {
-    std::erase_if(entries_, [&](const Entry& e) { return e.timer == &timer; });
+    schedule_.forget(timer);
 }

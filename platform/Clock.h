@@ -23,6 +23,30 @@ protected:
     virtual void forget(Timer& timer) = 0;
 };
 
+// The running timers' next ticks, taken in time order, ties in the order they became due.
+// Both clocks keep their timers in one.
+class TimerSchedule {
+public:
+    struct Entry {
+        Timer* timer;
+        qint64 due;
+        quint64 order;
+    };
+
+    // A fresh interval for the timer, counting from now.
+    void start(Timer& timer, qint64 now);
+    void forget(Timer& timer);
+    // The entry due first, or null when no timer runs.
+    Entry* first();
+    // The entry's tick is taken: its next is one interval later.
+    void ticked(Entry& entry);
+    const std::vector<Entry>& entries() const { return entries_; }
+
+private:
+    std::vector<Entry> entries_;
+    quint64 nextOrder_ = 0;
+};
+
 // Real time. Timers due within a few milliseconds of one another tick in one wake-up of the
 // program; each keeps its own schedule, so its rate does not change.
 class RealClock final : public Clock {
@@ -48,7 +72,7 @@ public:
     // Moves time forward, firing every due timer in time order (ties in the order they
     // became due). A tick may itself advance the clock, as a test's message box does.
     void advance(qint64 ms);
-    std::size_t runningTimers() const { return entries_.size(); }
+    std::size_t runningTimers() const { return schedule_.entries().size(); }
 
 protected:
     void start(Timer& timer) override;
@@ -56,12 +80,6 @@ protected:
     void forget(Timer& timer) override;
 
 private:
-    struct Entry {
-        Timer* timer;
-        qint64 due;
-        quint64 order;
-    };
     qint64 now_ = 0;
-    quint64 nextOrder_ = 0;
-    std::vector<Entry> entries_;
+    TimerSchedule schedule_;
 };
