@@ -131,11 +131,8 @@ void Form::nativeWindowEvent(QEvent* event) {
         // that came up over it meanwhile.
         frameCentred_ = true;
         centre();
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            if (window->isVisible() && window->windowHandle() &&
-                window->windowHandle()->transientParent() == windowHandle())
-                placement::centre(*window, frameGeometry());
-        }
+        for (QWidget* window : ownedWindows())
+            placement::centre(*window, frameGeometry());
     }
     // The click is over once the window manager has activated this window; only then may
     // another window take the activation.
@@ -151,13 +148,19 @@ void Form::changeEvent(QEvent* event) {
 
 // A disabled window waits for a window it owns: activating it means that one, as on Windows.
 void Form::activateOwnedWindow() {
+    if (const QList<QWidget*> owned = ownedWindows(); !owned.isEmpty())
+        owned.front()->activateWindow();
+}
+
+// The shown windows this one owns: its screens and boxes.
+QList<QWidget*> Form::ownedWindows() const {
+    QList<QWidget*> owned;
     for (QWidget* window : QApplication::topLevelWidgets()) {
         if (window->isVisible() && window->windowHandle() &&
-            window->windowHandle()->transientParent() == windowHandle()) {
-            window->activateWindow();
-            return;
-        }
+            window->windowHandle()->transientParent() == windowHandle())
+            owned.push_back(window);
     }
+    return owned;
 }
 
 void Form::closeEvent(QCloseEvent* event) {

@@ -61,6 +61,7 @@ private:
     void nativeWindowEvent(QEvent* event);
     void centre();
     void activateOwnedWindow();
+    QList<QWidget*> ownedWindows() const;
 
     SpriteCanvas* canvas_;
     bool loaded_ = false;
