@@ -15,15 +15,15 @@
 
 namespace recordfile {
 
-bool read(const QString& path, int recordLength, qsizetype maxRecords, Contents* contents,
-          QString* error) {
+bool read(const QString& path, int recordLength, qsizetype maxRecords,
+          std::vector<QByteArray>* records, QString* error) {
     QByteArray bytes;
     if (!files::readStart(path, maxRecords * recordLength, &bytes, error, files::Missing::Create))
         return false;
-    contents->records.clear();
+    records->clear();
     const qsizetype whole = bytes.size() / recordLength;
     for (qsizetype k = 0; k < whole; ++k)
-        contents->records.push_back(bytes.mid(k * recordLength, recordLength));
+        records->push_back(bytes.mid(k * recordLength, recordLength));
     return true;
 }
 

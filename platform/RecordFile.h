@@ -8,14 +8,10 @@
 // A file of fixed-length records, read and written whole.
 namespace recordfile {
 
-struct Contents {
-    std::vector<QByteArray> records; // the whole records read, in file order
-};
-
-// Reads the whole records from the start, at most maxRecords of them and no byte beyond. A
-// missing file is created empty, as opening a record file does.
-bool read(const QString& path, int recordLength, qsizetype maxRecords, Contents* contents,
-          QString* error);
+// Reads the whole records from the start, in file order, at most maxRecords of them and no
+// byte beyond. A missing file is created empty, as opening a record file does.
+bool read(const QString& path, int recordLength, qsizetype maxRecords,
+          std::vector<QByteArray>* records, QString* error);
 
 // Replaces the file with these records in one step.
 bool write(const QString& path, const std::vector<QByteArray>& records, QString* error);

@@ -68,13 +68,13 @@ bool save(const ScoreRecord& record, QString* error) {
         return false;
     }
 
-    recordfile::Contents contents;
-    if (!recordfile::read(fileName, ScoreRecord::slotLength, keptRecords - 1, &contents, &reason)) {
+    std::vector<QByteArray> stored;
+    if (!recordfile::read(fileName, ScoreRecord::slotLength, keptRecords - 1, &stored, &reason)) {
         *error = describe(reason);
         return false;
     }
     std::vector<ScoreRecord> entries;
-    for (const QByteArray& slot : contents.records)
+    for (const QByteArray& slot : stored)
         entries.push_back(ScoreRecord::fromSlot(slot));
     entries.push_back(record);
     SortScores(entries, static_cast<qint16>(entries.size() - 1));
@@ -90,14 +90,14 @@ bool save(const ScoreRecord& record, QString* error) {
 }
 
 bool readBestTen(std::vector<ScoreRecord>* best, QString* error) {
-    recordfile::Contents contents;
+    std::vector<QByteArray> stored;
     QString reason;
-    if (!recordfile::read(fileName, ScoreRecord::slotLength, bestShown, &contents, &reason)) {
+    if (!recordfile::read(fileName, ScoreRecord::slotLength, bestShown, &stored, &reason)) {
         *error = describe(reason);
         return false;
     }
     best->clear();
-    for (const QByteArray& slot : contents.records)
+    for (const QByteArray& slot : stored)
         best->push_back(ScoreRecord::fromSlot(slot));
     return true;
 }
