@@ -5,7 +5,6 @@
 #include <QColor>
 #include <QImage>
 #include <QRectF>
-#include <QRegion>
 #include <QString>
 #include <QWidget>
 
