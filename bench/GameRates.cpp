@@ -135,35 +135,56 @@ double mib(long kib) {
     return kib / 1024.0;
 }
 
-// How often a timer ticked while it ran. A lost life, a turn or an edge stops a timer and
-// starts it afresh later, so the rate is taken over the gaps between ticks that no such
-// break came between.
+// How often a timer ticked while it ran. The real clock runs the ticks due within a frame in
+// one wake-up, each up to a frame late; so the rate is taken from the first tick of one
+// wake-up to the first of a later one (late alike), over the ticks from the one to the other.
+// A lost life, a turn or an edge stops a timer and starts it afresh later: no span reaches
+// over such a break.
 struct Rate {
     long ticks = 0;
-    long gaps = 0;
-    qint64 gapNs = 0;
-    qint64 lastNs = -1;
+    long counted = 0; // ticks within the spans
+    qint64 spanNs = 0;
+    qint64 firstNs = -1; // the first tick of the latest wake-up since the last break
+    long sinceFirst = 0; // ticks from that one on, that one included
+    quint64 passAtLast = ~quint64(0);
     int breaksAtLast = 0;
 
-    // The handler enabled it afresh just now.
-    void restart(qint64 now, int breaks) {
-        lastNs = now;
-        breaksAtLast = breaks;
-    }
-    void tick(qint64 now, int breaks) {
+    // pass: the pass of the event loop (wake-up) the tick runs in.
+    void tick(qint64 now, quint64 pass, int breaks) {
         ++ticks;
-        if (lastNs >= 0 && breaks == breaksAtLast) {
-            ++gaps;
-            gapNs += now - lastNs;
+        if (breaks != breaksAtLast) {
+            breaksAtLast = breaks;
+            firstNs = -1;
         }
-        restart(now, breaks);
+        const bool firstOfWakeUp = pass != passAtLast;
+        passAtLast = pass;
+        if (!firstOfWakeUp) {
+            ++sinceFirst;
+            return;
+        }
+        if (firstNs >= 0) {
+            counted += sinceFirst;
+            spanNs += now - firstNs;
+        }
+        firstNs = now;
+        sinceFirst = 1;
     }
-    double perSecond() const { return gaps ? gaps * 1e9 / gapNs : 0; }
+    double perSecond() const { return spanNs ? counted * 1e9 / spanNs : 0; }
 };
+
+// Two timers' spans together (Gorvan's left and right movement).
+Rate pooled(const Rate& a, const Rate& b) {
+    Rate both;
+    both.ticks = a.ticks + b.ticks;
+    both.counted = a.counted + b.counted;
+    both.spanNs = a.spanNs + b.spanNs;
+    return both;
+}
 
 struct Rates {
     QElapsedTimer clock;
-    Rate shoot, target, move, level, rof;
+    Rate shoot, target, left, right, level, rof;
+    quint64 passes = 0; // of the event loop, counted where it is about to sleep
     int losses = 0;
     int turns = 0;     // direction keys pressed or let go, and stops at an edge
     int fireTurns = 0; // the fire key pressed or let go
@@ -176,12 +197,9 @@ void keepLives(frmGame& game, CountingMessageBox& messageBox, Rates& rates) {
         game.lives = 3;
     };
     messageBox.onClosed = [&rates] {
-        // The game's timers stopped before the box; the lost life's handler enables these two
-        // again right after it, the others come back with the keys.
+        // The game's timers stopped before the box; the lost life's handler enables
+        // tmrTarget and tmrLevel again right after it, the others come back with the keys.
         ++rates.losses;
-        const qint64 now = rates.clock.nsecsElapsed();
-        rates.target.restart(now, rates.losses);
-        rates.level.restart(now, rates.losses);
     };
 }
 
@@ -189,8 +207,10 @@ void keepLives(frmGame& game, CountingMessageBox& messageBox, Rates& rates) {
 // player holding the other key would.
 void countTicks(frmGame& game, Rates& rates, bool turnAtEdges) {
     rates.clock.start();
+    QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock,
+                     [&rates] { ++rates.passes; });
     const auto count = [&rates](Rate& rate, int breaks) {
-        rate.tick(rates.clock.nsecsElapsed(), breaks);
+        rate.tick(rates.clock.nsecsElapsed(), rates.passes, breaks);
     };
     game.tmrShoot.setOnTick([&, count] {
         count(rates.shoot, rates.losses);
@@ -208,8 +228,9 @@ void countTicks(frmGame& game, Rates& rates, bool turnAtEdges) {
         count(rates.rof, rates.losses + rates.fireTurns);
         game.tmrROF_Timer();
     });
-    const auto move = [&, count, turnAtEdges](Timer& timer, void (frmGame::*step)(), int back) {
-        count(rates.move, rates.losses + rates.turns);
+    const auto move = [&, count, turnAtEdges](Timer& timer, Rate& rate, void (frmGame::*step)(),
+                                              int back) {
+        count(rate, rates.losses + rates.turns);
         (game.*step)();
         if (timer.enabled())
             return;
@@ -217,11 +238,12 @@ void countTicks(frmGame& game, Rates& rates, bool turnAtEdges) {
         if (turnAtEdges)
             game.keyDown(back, 0);
     };
-    game.tmrRight.setOnTick([&game, move] {
-        move(game.tmrRight, &frmGame::tmrRight_Timer, game.settings.keyMoveLeft);
+    game.tmrRight.setOnTick([&game, &rates, move] {
+        move(game.tmrRight, rates.right, &frmGame::tmrRight_Timer, game.settings.keyMoveLeft);
     });
-    game.tmrLeft.setOnTick(
-        [&game, move] { move(game.tmrLeft, &frmGame::tmrLeft_Timer, game.settings.keyMoveRight); });
+    game.tmrLeft.setOnTick([&game, &rates, move] {
+        move(game.tmrLeft, rates.left, &frmGame::tmrLeft_Timer, game.settings.keyMoveRight);
+    });
 }
 
 // Sees the keys go down and up, for the rates of the timers they start and stop.
@@ -248,7 +270,7 @@ private:
 };
 
 void rateLine(const char* name, const Rate& rate, double nominal) {
-    if (rate.gaps == 0) {
+    if (rate.counted == 0) {
         std::printf("  %-18s %7ld ticks    (no two in a row without a lost life between)\n", name,
                     rate.ticks);
         return;
@@ -351,7 +373,7 @@ int play(int seconds, bool watchIntro) {
     player.holdKeys(game);
     pause(1000); // and the keys come in
 
-    rates.shoot = rates.target = rates.move = rates.level = rates.rof = {};
+    rates.shoot = rates.target = rates.left = rates.right = rates.level = rates.rof = {};
     paints.paints = 0;
     const int boxesAtStart = messageBox.shown;
     const double cpuAtStart = cpuSeconds();
@@ -367,7 +389,7 @@ int play(int seconds, bool watchIntro) {
 
     rateLine("tmrShoot", rates.shoot, 100);
     rateLine("tmrTarget", rates.target, 1000.0 / 30);
-    rateLine("tmrLeft/tmrRight", rates.move, 100);
+    rateLine("tmrLeft/tmrRight", pooled(rates.left, rates.right), 100);
     rateLine("tmrROF", rates.rof, 5);
     rateLine("tmrLevel", rates.level, 0.1);
     std::printf("  game CPU           %5.2f %% of one core (%d lost lives played through)\n",
