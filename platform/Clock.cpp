@@ -9,12 +9,12 @@
 
 namespace {
 
-// A tick may come this much after its time, so that timers due close together run in one
-// wake-up of the program: two 10 ms timers started at different moments share every
-// wake-up, and the 30 ms target timer joins one of theirs. The schedule itself never moves,
-// so a timer keeps its rate.
-qint64 slackMs(int interval) {
-    return std::min(5, interval / 2);
+// A tick may come this much after its time. Every wake-up runs all that is due, so the next
+// comes a whole frame later at the earliest: at most one wake-up per frame, however many
+// timers run (three ticks of each 10 ms timer, one of the 30 ms target timer). The schedule
+// itself never moves, so a timer keeps its rate.
+qint64 slackMs(const Timer& timer) {
+    return timer.punctual() ? 0 : Clock::frameMs - 1;
 }
 
 constexpr qint64 maxBacklogMs = 50;
@@ -90,7 +90,7 @@ void RealClock::Impl::fireDue() {
 void RealClock::Impl::arm() {
     qint64 at = -1;
     for (const TimerSchedule::Entry& e : schedule.entries()) {
-        const qint64 latest = e.due + slackMs(e.timer->interval());
+        const qint64 latest = e.due + slackMs(*e.timer);
         if (at < 0 || latest < at)
             at = latest;
     }

@@ -11,6 +11,12 @@ class Timer;
 // where a minute of play takes milliseconds and comes out the same every time.
 class Clock {
 public:
+    // The length of a frame: the program paints at most once in each slot of this many
+    // milliseconds (a target's step, three of a bullet's; every frame costs the X server a
+    // wake-up, and the movies run at 24 a second), and the real clock runs the timers due
+    // within one frame together.
+    static constexpr int frameMs = 30;
+
     virtual ~Clock() = default;
     virtual qint64 nowMs() const = 0;
 
@@ -47,8 +53,9 @@ private:
     quint64 nextOrder_ = 0;
 };
 
-// Real time. Timers due within a few milliseconds of one another tick in one wake-up of the
-// program; each keeps its own schedule, so its rate does not change.
+// Real time. A tick may come up to a frame after its time, so that the timers due within one
+// frame tick in one wake-up of the program, in the order they became due, just before the
+// frame that shows what they did; each keeps its own schedule, so its rate does not change.
 class RealClock final : public Clock {
 public:
     RealClock();

@@ -53,9 +53,10 @@ void addDamage(std::vector<QRect>& damage, const QRect& rect) {
 } // namespace
 
 SpriteCanvas::SpriteCanvas(QWidget* window, Clock& clock)
-    : QWidget(window), clock_(clock), frameTimer_(clock, frameMs) {
+    : QWidget(window), clock_(clock), frameTimer_(clock, Clock::frameMs) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     frameTimer_.setOnTick([this] { frame(); });
+    frameTimer_.setPunctual(true);
     // The end of each pass of the event loop, when every timer that was due has run.
     if (auto* dispatcher = QAbstractEventDispatcher::instance())
         connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, [this] { endOfPass(); });
@@ -83,13 +84,13 @@ void SpriteCanvas::remove(Sprite* sprite) {
 
 void SpriteCanvas::endOfPass() {
     // Something waits for a frame, and this slot has none yet.
-    if (frameTimer_.enabled() && clock_.nowMs() / frameMs != lastSlot_)
+    if (frameTimer_.enabled() && clock_.nowMs() / Clock::frameMs != lastSlot_)
         frame();
 }
 
 void SpriteCanvas::frame() {
     const qint64 now = clock_.nowMs();
-    lastSlot_ = now / frameMs;
+    lastSlot_ = now / Clock::frameMs;
     const bool shown = isVisible();
     bool animating = false;
     for (Sprite* sprite : sprites_) {

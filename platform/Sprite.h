@@ -18,15 +18,11 @@ class Sprite;
 // Paints a window's sprites: the moving controls of the game screen, which hold
 // fractional positions that widgets cannot. It covers the whole window, below the labels.
 //
-// A change to a sprite only marks it; once a frame (one in each frameMs of the clock at most)
+// A change to a sprite only marks it; once a frame (one in each Clock::frameMs at most)
 // the canvas repaints what the marked sprites covered before and cover now, in one paint and
 // one flush however many timers moved them. Nothing runs while nothing is to be drawn.
 class SpriteCanvas final : public QWidget {
 public:
-    // At most one frame in each slot of this many milliseconds: a target's step, three of a
-    // bullet's. Every frame costs the X server a wake-up; the movies run at 24 a second.
-    static constexpr int frameMs = 30;
-
     SpriteCanvas(QWidget* window, Clock& clock);
     ~SpriteCanvas() override;
 
@@ -55,7 +51,7 @@ private:
     std::vector<Sprite*> marked_;
     std::vector<QRect> damage_; // of this frame, kept for its room
     // Runs while a frame is due: a sprite is marked or a visible movie animates. Frames come
-    // at the end of a pass of the event loop, one per frameMs slot of the clock at most.
+    // at the end of a pass of the event loop, one per frame slot of the clock at most.
     Timer frameTimer_;
     qint64 lastSlot_ = -1;
 };

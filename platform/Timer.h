@@ -20,6 +20,11 @@ public:
     int interval() const { return interval_; }
     void setInterval(int ms);
     void setOnTick(std::function<void()> onTick) { onTick_ = std::move(onTick); }
+    // On the real clock a tick may come up to a frame late, to share a wake-up with the
+    // others; a punctual timer ticks on time (the frames themselves, which keep the movies'
+    // pace).
+    bool punctual() const { return punctual_; }
+    void setPunctual(bool punctual) { punctual_ = punctual; }
 
     // Runs one tick now; the clock calls it when the interval has passed.
     void fire();
@@ -29,6 +34,7 @@ private:
     int interval_;
     bool enabled_ = false;
     bool inTick_ = false;
+    bool punctual_ = false;
     std::function<void()> onTick_;
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };

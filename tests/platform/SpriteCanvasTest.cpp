@@ -57,7 +57,7 @@ TEST(SpriteCanvas, ChangesInOneSlotPaintOnceWhereSpritesWereAndAre) {
     stage.settle();
 
     // Three timers' changes in one pass, and a fourth later in the same slot.
-    const int slot = SpriteCanvas::frameMs;
+    const int slot = Clock::frameMs;
     stage.clock.advance(slot - stage.clock.nowMs() % slot);
     a.move(14, 10);
     b.setTop(103);

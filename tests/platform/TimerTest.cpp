@@ -2,9 +2,15 @@
 #include "Clock.h"
 #include "Doubles.h"
 
+#include <QAbstractEventDispatcher>
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <set>
 
 namespace {
 
@@ -128,4 +134,31 @@ TEST(RealClock, OtherTimersGoOnWhileAHandlerWaitsInANestedLoop) {
     slow.setEnabled(true);
     ASSERT_TRUE(QTest::qWaitFor([&] { return waits > 0; }, 10000));
     EXPECT_TRUE(othersWentOn);
+}
+
+TEST(RealClock, TicksDueWithinAFrameRunInOneWakeUpInTheOrderTheyBecameDue) {
+    RealClock clock;
+    quint64 passes = 0;
+    QObject context;
+    QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock,
+                     &context, [&] { ++passes; });
+    std::vector<std::pair<quint64, char>> ticks; // the pass each ran in, and which timer
+    Timer first(clock, 10, [&] { ticks.push_back({passes, 'a'}); });
+    Timer second(clock, 10, [&] { ticks.push_back({passes, 'b'}); });
+    first.setEnabled(true);
+    second.setEnabled(true);
+    QElapsedTimer elapsed;
+    elapsed.start();
+    QEventLoop loop;
+    QTimer::singleShot(300, &loop, &QEventLoop::quit);
+    loop.exec();
+    const qint64 ms = elapsed.elapsed();
+
+    ASSERT_GE(ticks.size(), 20u);
+    std::set<quint64> wakeUps;
+    for (std::size_t i = 0; i < ticks.size(); ++i) {
+        EXPECT_EQ(ticks[i].second, i % 2 ? 'b' : 'a') << "tick " << i;
+        wakeUps.insert(ticks[i].first);
+    }
+    EXPECT_LE(wakeUps.size(), std::size_t(ms / Clock::frameMs + 2));
 }
