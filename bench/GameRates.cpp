@@ -148,6 +148,7 @@ struct Rate {
     long sinceFirst = 0; // ticks from that one on, that one included
     quint64 passAtLast = ~quint64(0);
     int breaksAtLast = 0;
+    bool settled = false; // a whole wake-up has passed since the last break
 
     // pass: the pass of the event loop (wake-up) the tick runs in.
     void tick(qint64 now, quint64 pass, int breaks) {
@@ -155,6 +156,7 @@ struct Rate {
         if (breaks != breaksAtLast) {
             breaksAtLast = breaks;
             firstNs = -1;
+            settled = false;
         }
         const bool firstOfWakeUp = pass != passAtLast;
         passAtLast = pass;
@@ -166,7 +168,11 @@ struct Rate {
             counted += sinceFirst;
             spanNs += now - firstNs;
         }
-        firstNs = now;
+        // The first wake-up after a break comes at any moment of its frame; the later ones
+        // come when the frame is due.
+        if (settled)
+            firstNs = now;
+        settled = true;
         sinceFirst = 1;
     }
     double perSecond() const { return spanNs ? counted * 1e9 / spanNs : 0; }
