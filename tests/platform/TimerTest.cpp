@@ -136,15 +136,16 @@ TEST(RealClock, OtherTimersGoOnWhileAHandlerWaitsInANestedLoop) {
     EXPECT_TRUE(othersWentOn);
 }
 
-TEST(RealClock, TicksDueWithinAFrameRunInOneWakeUpInTheOrderTheyBecameDue) {
+// The order of ticks comes from the schedule both clocks share (see the virtual clock's tests).
+TEST(RealClock, TimersDueWithinAFrameShareOneWakeUp) {
     RealClock clock;
     quint64 passes = 0;
     QObject context;
     QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock,
                      &context, [&] { ++passes; });
-    std::vector<std::pair<quint64, char>> ticks; // the pass each ran in, and which timer
-    Timer first(clock, 10, [&] { ticks.push_back({passes, 'a'}); });
-    Timer second(clock, 10, [&] { ticks.push_back({passes, 'b'}); });
+    std::vector<quint64> ticks; // the pass of the event loop each ran in
+    Timer first(clock, 10, [&] { ticks.push_back(passes); });
+    Timer second(clock, 10, [&] { ticks.push_back(passes); });
     first.setEnabled(true);
     second.setEnabled(true);
     QElapsedTimer elapsed;
@@ -155,10 +156,6 @@ TEST(RealClock, TicksDueWithinAFrameRunInOneWakeUpInTheOrderTheyBecameDue) {
     const qint64 ms = elapsed.elapsed();
 
     ASSERT_GE(ticks.size(), 20u);
-    std::set<quint64> wakeUps;
-    for (std::size_t i = 0; i < ticks.size(); ++i) {
-        EXPECT_EQ(ticks[i].second, i % 2 ? 'b' : 'a') << "tick " << i;
-        wakeUps.insert(ticks[i].first);
-    }
+    const std::set<quint64> wakeUps(ticks.begin(), ticks.end());
     EXPECT_LE(wakeUps.size(), std::size_t(ms / Clock::frameMs + 2));
 }
