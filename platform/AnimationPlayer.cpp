@@ -241,14 +241,17 @@ QSize AnimationPlayer::pixels(qreal devicePixelRatio) const {
                                  static_cast<int>(std::ceil(target.height() / 2)));
 }
 
-QImage AnimationPlayer::image(int frame, QSize pixels) const {
-    if (frame != imageFrame_ || pixels != image_.size()) {
+QImage AnimationPlayer::image(int frame, qreal devicePixelRatio) const {
+    const QSize size = pixels(devicePixelRatio);
+    if (!movie_ || size.isEmpty())
+        return {};
+    if (frame != imageFrame_ || size != image_.size()) {
         // A movie played through shows each frame once: it has one buffer of its own and
         // leaves the shared frames to the sprites that loop.
         if (playStarted_)
-            movie_->renderInto(image_, frame, pixels);
+            movie_->renderInto(image_, frame, size);
         else
-            image_ = movie_->frame(frame, pixels, quality_);
+            image_ = movie_->frame(frame, size, quality_);
         imageFrame_ = frame;
     }
     return image_;
@@ -268,18 +271,14 @@ void AnimationPlayer::forgetPictures() {
 }
 
 QImage AnimationPlayer::render(qreal devicePixelRatio) const {
-    const QSize size = pixels(devicePixelRatio);
-    if (!movie_ || size.isEmpty())
-        return {};
-    return image(currentMovieFrame(), size);
+    return image(currentMovieFrame(), devicePixelRatio);
 }
 
 void AnimationPlayer::paint(QPainter& painter) {
-    const QSize size = pixels(painter.device()->devicePixelRatioF());
-    if (!movie_ || size.isEmpty())
-        return;
     const int frame = currentMovieFrame();
-    const QImage shown = image(frame, size);
+    const QImage shown = image(frame, painter.device()->devicePixelRatioF());
+    if (shown.isNull())
+        return;
     paintedFrame_ = frame;
     painter.setRenderHint(QPainter::SmoothPixmapTransform, quality_ >= 1);
     painter.drawImage(drawRect(), shown);

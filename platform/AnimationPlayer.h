@@ -49,7 +49,8 @@ public:
 private:
     QRectF drawRect() const;
     QSize pixels(qreal devicePixelRatio) const;
-    QImage image(int frame, QSize pixels) const;
+    // The frame's picture at the pixel ratio (empty without a movie), kept while it is shown.
+    QImage image(int frame, qreal devicePixelRatio) const;
     void forgetImage();
 
     Scale scale_;
