@@ -2,7 +2,8 @@
 // (120 by default): keys and clicks on every screen, boxes answered. As it goes it checks
 // that the program lives, shows at least one window, opens a game when Play is clicked,
 // keeps the scores file whole and in order, and keeps its memory near its level after the
-// first game. A failure names the invariant and leaves build/screenshots/soak-failure.png.
+// first game (on the menu, whenever it stands alone). A failure names the invariant and
+// leaves build/screenshots/soak-failure.png.
 #include "XSession.h"
 
 #include <QDateTime>
@@ -214,7 +215,11 @@ public:
         }
         const qint64 rss = residentKb();
         peakKb = std::max(peakKb, rss);
-        if (baselineKb > 0 && rss > baselineKb + memoryMarginKb)
+        // Compared where the level was taken, on the menu alone: a game and its boxes hold
+        // pictures and buffers that the menu does not, and let them go when they close.
+        const std::vector<Window> shown = windows();
+        const bool menuAlone = shown.size() == 1 && shown.front().title == menuTitle;
+        if (baselineKb > 0 && menuAlone && rss > baselineKb + memoryMarginKb)
             return fail(QStringLiteral("memory stays near its level after the first game: "
                                        "%1 KiB, level %2 KiB")
                             .arg(rss)
