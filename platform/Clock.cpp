@@ -17,6 +17,7 @@ qint64 slackMs(const Timer& timer) {
     return timer.punctual() ? 0 : Clock::frameMs - 1;
 }
 
+// Ticks up to this late are made up, so that a busy machine does not slow the game down.
 constexpr qint64 maxBacklogMs = 50;
 
 } // namespace
@@ -37,8 +38,9 @@ TimerSchedule::Entry* TimerSchedule::first() {
     return next == entries_.end() ? nullptr : &*next;
 }
 
-void TimerSchedule::ticked(Entry& entry) {
-    entry.due += std::max(1, entry.timer->interval());
+void TimerSchedule::ticked(Entry& entry, qint64 now) {
+    const qint64 interval = std::max(1, entry.timer->interval());
+    entry.due = now - entry.due > maxBacklogMs ? now + interval : entry.due + interval;
     entry.order = nextOrder_++;
 }
 
@@ -74,11 +76,7 @@ void RealClock::Impl::fireDue() {
         if (next->due > now)
             break;
         Timer* timer = next->timer;
-        // Ticks that come late are still made up, so that a busy machine does not slow the
-        // game down; after a longer stall the schedule starts afresh instead of bursting.
-        schedule.ticked(*next);
-        if (now - next->due > maxBacklogMs)
-            next->due = now;
+        schedule.ticked(*next, now);
         // Armed before the tick: a handler that opens a message box waits in a nested event
         // loop, in which the other timers go on.
         arm();
@@ -124,7 +122,7 @@ void VirtualClock::advance(qint64 ms) {
             break;
         now_ = std::max(now_, next->due);
         Timer* timer = next->timer;
-        schedule_.ticked(*next);
+        schedule_.ticked(*next, now_);
         timer->fire();
     }
     now_ = std::max(now_, target);

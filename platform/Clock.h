@@ -44,8 +44,10 @@ public:
     void forget(Timer& timer);
     // The entry due first, or null when no timer runs.
     Entry* first();
-    // The entry's tick is taken: its next is one interval later.
-    void ticked(Entry& entry);
+    // The entry's tick is taken at `now`: its next is one interval later. A tick later than a
+    // short backlog (the program was stopped, or the machine stalled) is taken once, and the
+    // timer's schedule starts afresh from now, so a stall never brings a burst of ticks.
+    void ticked(Entry& entry, qint64 now);
     const std::vector<Entry>& entries() const { return entries_; }
 
 private:
@@ -79,6 +81,9 @@ public:
     // Moves time forward, firing every due timer in time order (ties in the order they
     // became due). A tick may itself advance the clock, as a test's message box does.
     void advance(qint64 ms);
+    // Time passes as for a stopped program: no timer ticks until the next advance, which
+    // takes each late timer's tick once.
+    void stall(qint64 ms) { now_ += ms; }
     std::size_t runningTimers() const { return schedule_.entries().size(); }
 
 protected:

@@ -105,6 +105,32 @@ TEST(VirtualClock, TimerStoppedByAnotherTickDoesNotFire) {
     EXPECT_EQ(ticks, 0);
 }
 
+// A stopped program (kill -STOP, a stalled machine) takes each late tick once and then keeps
+// the timer's rate; a short delay is made up tick by tick.
+TEST(VirtualClock, AStallTicksEachLateTimerOnceThenKeepsItsRate) {
+    struct Row {
+        int interval;
+        qint64 ranBefore, stall;
+        int ticksAfterStall;
+    };
+    for (const Row& row : {Row{10000, 5000, 12000, 1}, Row{10000, 5000, 25000, 1},
+                           Row{10000, 9000, 45000, 1}, Row{10, 0, 40, 4}, Row{10, 0, 200, 1}}) {
+        SCOPED_TRACE(row.stall);
+        VirtualClock clock;
+        int ticks = 0;
+        Timer timer(clock, row.interval, [&] { ++ticks; });
+        timer.setEnabled(true);
+        clock.advance(row.ranBefore);
+        const int before = ticks;
+        clock.stall(row.stall);
+        clock.advance(0);
+        EXPECT_EQ(ticks - before, row.ticksAfterStall);
+        clock.advance(row.interval - 1);
+        EXPECT_EQ(ticks - before, row.ticksAfterStall) << "a tick before its interval";
+        clock.advance(1);
+        EXPECT_EQ(ticks - before, row.ticksAfterStall + 1) << "the rate after the stall";
+    }
+}
 TEST(RealClock, TimerTicksOnTheEventLoopUntilStopped) {
     RealClock clock;
     int ticks = 0;
