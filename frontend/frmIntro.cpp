@@ -1,6 +1,7 @@
 #include "frmIntro.h"
 
 #include "Controls.h"
+#include "Keys.h"
 #include "Resources.h"
 #include "System.h"
 
@@ -13,6 +14,7 @@ frmIntro::frmIntro(Services& services, Screens& screens)
     lblSkipIntro.setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblSkipIntro.setCursor(resources::handCursor());
     new ClickWatcher(&lblSkipIntro, [this] { lblSkipIntro_Click(); });
+    setKeyPreview(true);
     tmrIntro.setEnabled(true);
 }
 
@@ -45,6 +47,12 @@ void frmIntro::lblSkipIntro_Click() {
     tmrIntro.setEnabled(false);
     screens_.frmMain().show();
     unload();
+}
+
+// The keys a player tries first to get past a movie skip it, as the click does.
+void frmIntro::Form_KeyDown(int keyCode, int /*shift*/) {
+    if (keyCode == keys::Escape || keyCode == keys::Return || keyCode == keys::Space)
+        lblSkipIntro_Click();
 }
 
 // Closed by its frame, the intro hands over as "Skip Intro" does; otherwise nothing would

@@ -19,6 +19,7 @@ public:
 
     void Form_Load() override;
     void Form_Unload(int& cancel) override;
+    void Form_KeyDown(int keyCode, int shift) override;
     void tmrIntro_Timer();
     void lblSkipIntro_Click();
 

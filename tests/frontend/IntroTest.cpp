@@ -78,26 +78,33 @@ TEST_F(IntroWindow, TheMovieIsDrawnAcrossTheWholeWindow) {
 
 // --- Handing over to the menu ---
 
+// "Skip Intro" is clicked, or the player presses one of the keys that get past a movie.
 TEST_F(IntroWindow, SkipShowsTheMenuAndTheIntroNeverComesBack) {
-    frmIntro& intro = shownIntro();
-    playMovie(intro, introMovie);
-    world.clock.advance(1000);
-    QPointer<frmIntro> watched = &intro;
-    clickSkip(intro);
-    frmMain* menu = loaded<frmMain>();
-    ASSERT_NE(menu, nullptr);
-    EXPECT_TRUE(menu->isVisible());
-    // Unloaded: hidden, and destroyed once the events of the click are done.
-    EXPECT_TRUE(!watched || (watched->isUnloaded() && !watched->isVisible()));
-    processDeferredDeletes();
-    EXPECT_FALSE(watched);
-    EXPECT_EQ(loaded<frmIntro>(), nullptr);
+    for (const Qt::Key key : {Qt::Key_unknown, Qt::Key_Escape, Qt::Key_Return, Qt::Key_Space}) {
+        SCOPED_TRACE(key);
+        frmIntro& intro = shownIntro();
+        playMovie(intro, introMovie);
+        world.clock.advance(1000);
+        QPointer<frmIntro> watched = &intro;
+        if (key == Qt::Key_unknown)
+            clickSkip(intro);
+        else
+            QTest::keyClick(&intro, key);
+        frmMain* menu = loaded<frmMain>();
+        ASSERT_NE(menu, nullptr);
+        EXPECT_TRUE(menu->isVisible());
+        // Unloaded: hidden, and destroyed once the events of the click are done.
+        EXPECT_TRUE(!watched || (watched->isUnloaded() && !watched->isVisible()));
+        processDeferredDeletes();
+        EXPECT_FALSE(watched);
+        EXPECT_EQ(loaded<frmIntro>(), nullptr);
 
-    // Had the intro's timer fired again it would show the menu; hide it to see that it stays.
-    menu->hide();
-    world.clock.advance(10000);
-    EXPECT_FALSE(menu->isVisible());
-    EXPECT_FALSE(program.hasEnded());
+        // Had the intro's timer fired again it would show the menu; hide it to see that it stays.
+        menu->hide();
+        world.clock.advance(10000);
+        EXPECT_FALSE(menu->isVisible());
+        EXPECT_FALSE(program.hasEnded());
+    }
 }
 
 TEST_F(IntroWindow, SkippedAtOnceTheTimerStopsBeforeTheIntroIsDestroyed) {
