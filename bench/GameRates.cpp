@@ -49,7 +49,7 @@ public:
     std::function<void()> onShown, onClosed;
 
 protected:
-    void showModal(QWidget& owner, const QString& text) override {
+    void showModal(QWidget& owner, const QString& text, int /*answerKey*/) override {
         ++shown;
         if (onShown)
             onShown();

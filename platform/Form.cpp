@@ -69,8 +69,8 @@ void Form::show(QWidget& owner) {
     show();
 }
 
-void Form::MsgBox(const QString& text) {
-    services.messageBox.show(*this, text);
+void Form::MsgBox(const QString& text, int answerKey) {
+    services.messageBox.show(*this, text, answerKey);
 }
 
 void Form::keyDown(int keyCode, int shift) {

@@ -44,8 +44,8 @@ protected:
     virtual void Form_KeyDown(int keyCode, int shift) { (void)keyCode, (void)shift; }
     virtual void Form_KeyUp(int keyCode, int shift) { (void)keyCode, (void)shift; }
 
-    // A message box owned by this window.
-    void MsgBox(const QString& text);
+    // A message box owned by this window, answered by OK or by `answerKey` (0: none).
+    void MsgBox(const QString& text, int answerKey = 0);
 
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;

@@ -1,9 +1,11 @@
 #include "MessageBox.h"
 
+#include "Keys.h"
 #include "Placement.h"
 
 #include <QApplication>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QWindow>
 
@@ -28,8 +30,9 @@ QWidget* shownOwner(QWidget& owner) {
 
 class OwnedBox final : public QMessageBox {
 public:
-    OwnedBox(QWidget* over, const QString& text)
-        : QMessageBox(QMessageBox::NoIcon, title, text, QMessageBox::Ok), over_(over) {
+    OwnedBox(QWidget* over, const QString& text, int answerKey)
+        : QMessageBox(QMessageBox::NoIcon, title, text, QMessageBox::Ok), over_(over),
+          answerKey_(answerKey) {
         // Window managers title their frames in a larger bold font, between an icon and two
         // or three buttons: without that room the title is cut. The box sizes itself to its
         // layout whenever that changes, so the room is a part of the layout.
@@ -43,6 +46,15 @@ public:
     }
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        // A held key repeats: only a fresh press answers, or holding it would open and close
+        // the box in turn.
+        if (answerKey_ != 0 && !event->isAutoRepeat() && keys::virtualKeyCode(*event) == answerKey_)
+            accept();
+        else
+            QMessageBox::keyPressEvent(event);
+    }
+
     void showEvent(QShowEvent* event) override {
         QMessageBox::showEvent(event); // sizes the box to its text
         if (over_) {
@@ -53,19 +65,20 @@ protected:
 
 private:
     QWidget* over_;
+    int answerKey_;
 };
 
 } // namespace
 
-void MessageBox::show(QWidget& owner, const QString& text) {
+void MessageBox::show(QWidget& owner, const QString& text, int answerKey) {
     ++open_;
-    showModal(owner, text);
+    showModal(owner, text, answerKey);
     --open_;
 }
 
-void QtMessageBox::showModal(QWidget& owner, const QString& text) {
+void QtMessageBox::showModal(QWidget& owner, const QString& text, int answerKey) {
     QString shown = text;
     shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    OwnedBox box(shownOwner(owner), shown);
+    OwnedBox box(shownOwner(owner), shown, answerKey);
     box.exec();
 }

@@ -11,14 +11,16 @@ class MessageBox {
 public:
     virtual ~MessageBox() = default;
 
-    void show(QWidget& owner, const QString& text);
+    // A box may also be answered by one key (a virtual-key code, 0 for none), pressed anew:
+    // the key that opened a pause closes it again.
+    void show(QWidget& owner, const QString& text, int answerKey = 0);
 
     // While one of the program's boxes is open no window of the program may close, however
     // it is asked to, as a modal box holds its owner on Windows.
     bool isOpen() const { return open_ > 0; }
 
 protected:
-    virtual void showModal(QWidget& owner, const QString& text) = 0;
+    virtual void showModal(QWidget& owner, const QString& text, int answerKey) = 0;
 
 private:
     int open_ = 0;
@@ -26,5 +28,5 @@ private:
 
 class QtMessageBox final : public MessageBox {
 protected:
-    void showModal(QWidget& owner, const QString& text) override;
+    void showModal(QWidget& owner, const QString& text, int answerKey) override;
 };

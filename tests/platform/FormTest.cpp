@@ -1,10 +1,14 @@
 #include "Form.h"
 #include "Doubles.h"
+#include "MessageBox.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QPointer>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -113,4 +117,31 @@ TEST(Form, CloseButtonUnloadsAndTheWindowGoesAfterTheHandler) {
     EXPECT_EQ(form->unloads, 1);
     processDeferredDeletes();
     EXPECT_FALSE(form);
+}
+
+// The box's own key answers it as OK does, but only pressed anew: a held key's repeats do not,
+// and a box without one ignores it.
+TEST(MessageBox, ItsAnswerKeyClosesItWhenPressedAnew) {
+    struct Row {
+        int answerKey;
+        bool autoRepeat;
+        bool answered;
+    };
+    QWidget owner;
+    owner.show();
+    for (const Row row : {Row{80, false, true}, Row{80, true, false}, Row{0, false, false}}) {
+        bool byKey = false;
+        QTimer::singleShot(0, [&] {
+            QWidget* box = QApplication::activeModalWidget();
+            ASSERT_NE(box, nullptr);
+            QKeyEvent p(QEvent::KeyPress, Qt::Key_P, Qt::NoModifier, QStringLiteral("p"),
+                        row.autoRepeat);
+            QCoreApplication::sendEvent(box, &p);
+            byKey = QApplication::activeModalWidget() == nullptr || !box->isVisible();
+            if (!byKey)
+                box->close();
+        });
+        QtMessageBox().show(owner, QStringLiteral("Game Paused"), row.answerKey);
+        EXPECT_EQ(byKey, row.answered) << row.answerKey << " " << row.autoRepeat;
+    }
 }

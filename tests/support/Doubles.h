@@ -13,15 +13,18 @@
 #include <functional>
 #include <vector>
 
-// Records every box; `whileOpen` runs while a box is "open", e.g. to let time pass.
+// Records every box and the key that may answer it; `whileOpen` runs while a box is "open",
+// e.g. to let time pass.
 class RecordingMessageBox final : public MessageBox {
 public:
     std::vector<QString> texts;
+    std::vector<int> answerKeys;
     std::function<void(const QString&)> whileOpen;
 
 protected:
-    void showModal(QWidget& /*owner*/, const QString& text) override {
+    void showModal(QWidget& /*owner*/, const QString& text, int answerKey) override {
         texts.push_back(text);
+        answerKeys.push_back(answerKey);
         if (whileOpen)
             whileOpen(text);
     }
