@@ -17,6 +17,10 @@ PictureBox::PictureBox(QWidget* window, const QString& picture, int left, int to
 void PictureBox::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     painter.drawImage(QPointF(0, 0), resources::picture(picture_, size(), devicePixelRatioF()));
+    if (showFocus_ && hasFocus()) {
+        painter.setPen(QPen(palette::white, 1, Qt::DotLine));
+        painter.drawRect(rect().adjusted(2, 2, -3, -3));
+    }
 }
 
 void PictureBox::mouseMoveEvent(QMouseEvent* event) {
@@ -37,6 +41,18 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
     pressed_ = false;
     if (click && onClick)
         onClick();
+}
+
+void PictureBox::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    if (showFocus_)
+        update();
+}
+
+void PictureBox::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    if (showFocus_)
+        update();
 }
 
 Outline::Outline(QWidget* window, int left, int top, int width, int height, QColor color,

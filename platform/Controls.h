@@ -16,6 +16,8 @@ public:
                bool visible = true);
 
     const QString& picture() const { return picture_; }
+    // A box that takes the keyboard's focus shows it with a dotted frame.
+    void setShowFocus(bool on) { showFocus_ = on; }
 
     std::function<void()> onClick;
     std::function<void()> onMouseMove;
@@ -25,10 +27,13 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     QString picture_;
     bool pressed_ = false;
+    bool showFocus_ = false;
 };
 
 // A rectangle outline. It takes no mouse events: they go to whatever lies below.

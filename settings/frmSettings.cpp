@@ -80,8 +80,10 @@ frmSettings::frmSettings(Services& services, Screens& screens)
                                                 8, 20 + 20 * i, 1, 13, true, palette::white);
         picAssign[i] =
             std::make_unique<PictureBox>(this, QStringLiteral("keybox"), 108, 158 + 20 * i, 70, 20);
-        // A clicked box takes the focus, so the key that follows goes to it and not to OK.
-        picAssign[i]->setFocusPolicy(Qt::ClickFocus);
+        // A clicked box takes the focus, so the key that follows goes to it and not to OK; Tab
+        // reaches it too.
+        picAssign[i]->setFocusPolicy(Qt::StrongFocus);
+        picAssign[i]->setShowFocus(true);
         picAssign[i]->setCursor(resources::handCursor());
         picAssign[i]->onClick = [this, i] { picAssign_Click(i); };
         lblAssign[i] = std::make_unique<Label>(picAssign[i].get(), QString(), binding.nameLeft, 4,
@@ -95,7 +97,15 @@ frmSettings::frmSettings(Services& services, Screens& screens)
 
     connect(&cmdOk, &QPushButton::clicked, this, [this] { cmdOk_Click(); });
 
+    // OK first, as the screen opens on it, then top to bottom and round again; the window
+    // itself is no stop, or Tab would lose the focus frame in it.
+    setFocusPolicy(Qt::ClickFocus);
     setTabOrder(&cmdOk, &comQuality);
+    QWidget* previous = &comQuality;
+    for (auto& box : picAssign) {
+        setTabOrder(previous, box.get());
+        previous = box.get();
+    }
     setKeyPreview(true);
 }
 
@@ -144,18 +154,27 @@ bool frmSettings::KeyBoxWaits() const {
     return false;
 }
 
-// While no box waits for a key, Return is OK and Esc leaves without saving; a waiting box takes
-// Return like any other key and still refuses Esc.
+// While no box waits for a key, Return or Space on a focused key box starts its wait as a
+// click does; otherwise Return is OK and Esc leaves without saving. A waiting box takes Return
+// like any other key; Esc ends its wait and it keeps the key it had.
 void frmSettings::Form_KeyDown(int keyCode, int /*shift*/) {
     if (!KeyBoxWaits()) {
-        if (keyCode == keys::Return)
+        const int focused = FocusedKeyBox();
+        if (focused >= 0 && (keyCode == keys::Return || keyCode == keys::Space))
+            picAssign_Click(focused);
+        else if (keyCode == keys::Return)
             cmdOk_Click();
         else if (keyCode == keys::Escape)
             unload();
         return;
     }
+    if (keyCode == keys::Escape) {
+        for (int i = 0; i < keyBoxes; ++i)
+            lblAssign[i]->setCaption(KeyName(keyCodeOf(i)));
+        return;
+    }
     // P pauses the game, so it can never be bound.
-    if (keyCode == keys::P || keyCode == keys::Escape || keyCode == keyWithoutCode)
+    if (keyCode == keys::P || keyCode == keyWithoutCode)
         return;
     for (int i = 0; i < keyBoxes; ++i) {
         if (lblAssign[i]->caption() == waiting) {
@@ -163,6 +182,15 @@ void frmSettings::Form_KeyDown(int keyCode, int /*shift*/) {
             lblAssign[i]->setCaption(KeyName(keyCodeOf(i)));
         }
     }
+}
+
+// The key box that has the keyboard's focus, or -1.
+int frmSettings::FocusedKeyBox() const {
+    for (int i = 0; i < keyBoxes; ++i) {
+        if (picAssign[i]->hasFocus())
+            return i;
+    }
+    return -1;
 }
 
 void frmSettings::cmdOk_Click() {

@@ -51,6 +51,7 @@ protected:
 private:
     qint16& keyCodeOf(int box) { return settings.*keyBindings[box].code; }
     bool KeyBoxWaits() const;
+    int FocusedKeyBox() const;
 
     Screens& screens_;
 };

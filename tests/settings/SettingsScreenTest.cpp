@@ -4,6 +4,7 @@
 #include "Program.h"
 #include "frmSettings.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QTest>
 
@@ -183,20 +184,44 @@ TEST_F(SettingsScreen, ClickingBoxTwoThenBoxFourLeavesOnlyBoxFourWaiting) {
     EXPECT_EQ(names(s)[4], QStringLiteral("B"));
 }
 
-TEST_F(SettingsScreen, PauseAndEscapeAreRefusedAndTheBoxKeepsWaiting) {
+// P is never bound; Esc ends the wait and the box keeps the key it had.
+TEST_F(SettingsScreen, PauseIsRefusedAndEscEndsTheWaitKeepingTheOldKey) {
     frmSettings& s = open();
     clickBox(s, 0);
     press(s, Qt::Key_P);
-    press(s, Qt::Key_Escape);
     EXPECT_EQ(names(s)[0], QStringLiteral("..."));
-    EXPECT_EQ(s.settings.keyMoveLeft, 37);
     // A key the platform has no code for is no key press either.
     s.keyDown(0, 0);
     EXPECT_EQ(names(s)[0], QStringLiteral("..."));
+    press(s, Qt::Key_Escape);
+    EXPECT_EQ(names(s)[0], QStringLiteral("[left arrow]"));
     EXPECT_EQ(s.settings.keyMoveLeft, 37);
+    EXPECT_FALSE(s.isUnloaded()) << "the Esc that ended the wait also left the screen";
+    clickBox(s, 0);
     press(s, Qt::Key_W);
     EXPECT_EQ(names(s)[0], QStringLiteral("W"));
     EXPECT_EQ(s.settings.keyMoveLeft, 87);
+}
+
+// Tab goes from OK through the list to each key box in turn; Return or Space there starts the
+// wait as a click does, and the next key is the box's.
+TEST_F(SettingsScreen, TheKeyBoxesAreReachedAndSetFromTheKeyboard) {
+    frmSettings& s = open();
+    QApplication::setActiveWindow(&s); // Tab moves the focus in the active window
+    press(s, Qt::Key_Tab);
+    EXPECT_EQ(s.focusWidget(), &s.comQuality);
+    for (int box = 0; box < frmSettings::keyBoxes; ++box) {
+        press(s, Qt::Key_Tab);
+        ASSERT_EQ(s.focusWidget(), s.picAssign[box].get()) << box;
+        press(s, box % 2 ? Qt::Key_Space : Qt::Key_Return);
+        EXPECT_EQ(names(s)[box], QStringLiteral("...")) << box;
+        press(s, Qt::Key(Qt::Key_A + box));
+        EXPECT_EQ(names(s)[box], QString(QChar('A' + box)));
+    }
+    press(s, Qt::Key_Tab);
+    EXPECT_EQ(s.focusWidget(), &s.cmdOk);
+    EXPECT_EQ(codes(s), (std::vector<qint16>{65, 66, 67, 68, 69}));
+    EXPECT_FALSE(s.isUnloaded());
 }
 
 TEST_F(SettingsScreen, AKeyWhileNoBoxWaitsChangesNothing) {
@@ -338,7 +363,7 @@ TEST_F(SettingsScreen, ReturnIsOkAndEscLeavesWithoutSavingUnlessABoxWaits) {
         EXPECT_EQ(file(), c.written);
         EXPECT_TRUE(menu().isEnabled());
     }
-    // A waiting box takes Return as its key (Esc it refuses, as above).
+    // A waiting box takes Return as its key (Esc ends the wait, as above).
     frmSettings& s = open();
     clickBox(s, 0);
     press(s, Qt::Key_Return);
