@@ -8,12 +8,17 @@
 #include "System.h"
 
 #include <QGuiApplication>
+#include <QTimer>
 
 #include <cmath>
 
 namespace {
 constexpr qint16 True = -1;
 constexpr qint16 False = 0;
+
+// How long the program must have been left before the game pauses: longer than the focus
+// takes to pass between two of its own windows.
+constexpr int leaveSettleMs = 100;
 
 const QString lifePresent = QStringLiteral("life_present");
 const QString lifeLost = QStringLiteral("life_lost");
@@ -36,7 +41,8 @@ frmGame::frmGame(Services& services, Screens& screens)
       tmrUp(services.clock, 10, [this] { tmrUp_Timer(); }),
       tmrDown(services.clock, 10, [this] { tmrDown_Timer(); }),
       tmrLeft(services.clock, 10, [this] { tmrLeft_Timer(); }),
-      tmrRight(services.clock, 10, [this] { tmrRight_Timer(); }), screens_(screens) {
+      tmrRight(services.clock, 10, [this] { tmrRight_Timer(); }),
+      tmrLeave(services.clock, leaveSettleMs, [this] { tmrLeave_Timer(); }), screens_(screens) {
     lblLivesText.setAlignment(Qt::AlignRight | Qt::AlignTop);
     for (int left : {404, 424, 444})
         imgLife.push_back(std::make_unique<PictureSprite>(canvas(), lifePresent, left, 4, 20, 31));
@@ -46,7 +52,9 @@ frmGame::frmGame(Services& services, Screens& screens)
     setKeyPreview(true);
     connect(qApp, &QGuiApplication::applicationStateChanged, this,
             [this](Qt::ApplicationState state) {
-                if (state != Qt::ApplicationActive)
+                if (state == Qt::ApplicationActive)
+                    Application_Activate();
+                else
                     Application_Deactivate();
             });
 }
@@ -83,6 +91,7 @@ void frmGame::Form_Load() {
 }
 
 void frmGame::Form_Unload(int& /*cancel*/) {
+    tmrLeave.setEnabled(false);
     ResetPlayfield(True);
     screens_.frmMain().show();
     if (highScorePending) {
@@ -222,7 +231,7 @@ void frmGame::Form_KeyDown(int keyCode, int /*shift*/) {
 // until a key is pressed again.
 void frmGame::PauseGame() {
     HoldPlay();
-    MsgBox(QStringLiteral("Game Paused"));
+    MsgBox(QStringLiteral("Game Paused"), keys::P);
     ResumePlay();
 }
 
@@ -238,11 +247,44 @@ void frmGame::ResumePlay() {
     tmrTarget.setEnabled(true);
 }
 
-// The player went to another program: the game waits for him as with P, unless one of our
-// boxes already holds it. No key held then can keep Gorvan moving, since the pause stops him.
+// The player went to another program: once that has settled, the game waits for him as with P.
 void frmGame::Application_Deactivate() {
-    if (isVisible() && !services.messageBox.isOpen())
-        PauseGame();
+    applicationActive_ = false;
+    tmrLeave.setEnabled(true);
+}
+
+void frmGame::Application_Activate() {
+    applicationActive_ = true;
+    tmrLeave.setEnabled(false);
+}
+
+// No box for a window that is closing, hidden or minimised, or when one of our boxes already
+// holds the game. No key held then can keep Gorvan moving, since the pause stops him.
+void frmGame::tmrLeave_Timer() {
+    tmrLeave.setEnabled(false);
+    if (applicationActive_ || isUnloaded() || !isVisible() || services.messageBox.isOpen())
+        return;
+    if (isMinimized()) {
+        HoldPlay();
+        pauseWhenShown_ = true;
+        return;
+    }
+    PauseGame();
+}
+
+void frmGame::changeEvent(QEvent* event) {
+    Form::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && pauseWhenShown_ && !isMinimized()) {
+        pauseWhenShown_ = false;
+        // After the window manager has shown the window again, so that the box has an owner
+        // on the screen.
+        QTimer::singleShot(0, this, [this] {
+            if (isVisible() && !isUnloaded() && !services.messageBox.isOpen())
+                PauseGame();
+            else
+                ResumePlay();
+        });
+    }
 }
 
 void frmGame::Form_KeyUp(int keyCode, int /*shift*/) {

@@ -39,6 +39,9 @@ public:
     Timer tmrDown;
     Timer tmrLeft;
     Timer tmrRight;
+    // Leaving the program pauses the game once the leave has settled: a close of the game
+    // that comes with it, or a return at once, is no reason for a box.
+    Timer tmrLeave;
 
     // Game state: 16-bit integers; flags hold -1 for true and 0 for false.
     Settings settings; // the quality and the bound keys, read from the settings file
@@ -65,6 +68,8 @@ public:
     void tmrROF_Timer();
     void tmrShoot_Timer();
     void Application_Deactivate();
+    void Application_Activate();
+    void tmrLeave_Timer();
 
     void PlaceTarget(qint16 index);
     void ResetPlayfield(qint16 fullReset);
@@ -77,4 +82,10 @@ private:
     bool TouchesGorvan(const AnimationPlayer& target) const;
 
     Screens& screens_;
+    bool applicationActive_ = true;
+    // Left while minimised: the pause box waits until the window shows again.
+    bool pauseWhenShown_ = false;
+
+protected:
+    void changeEvent(QEvent* event) override;
 };

@@ -1,5 +1,6 @@
 #include "GameFixture.h"
 
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QTest>
 
@@ -153,23 +154,50 @@ TEST_F(GameWindow, LeavingTheProgramPausesAsPUnlessABoxIsAlreadyOpen) {
     frmGame& g = gameWithTargetsFarAway();
     g.show();
     g.Form_KeyDown(Right, 0); // held as the player leaves, and never released here
-    const std::vector<float> lefts = targetLefts();
     bool held = false;
     world.messageBox.whileOpen = [&](const QString&) {
+        const std::vector<float> lefts = targetLefts();
         world.clock.advance(1000);
         held = targetLefts() == lefts;
         // Leaving again while the box is open adds no box.
         emit qApp->applicationStateChanged(Qt::ApplicationInactive);
+        world.clock.advance(1000);
     };
     emit qApp->applicationStateChanged(Qt::ApplicationInactive);
+    world.clock.advance(100);
     ASSERT_EQ(world.messageBox.texts, std::vector<QString>{QStringLiteral("Game Paused")});
+    EXPECT_EQ(world.messageBox.answerKeys, std::vector<int>{P}) << "P does not answer the pause";
     EXPECT_TRUE(held);
     EXPECT_TRUE(g.tmrTarget.enabled());
     const float left = g.swfGV.left();
     world.clock.advance(500);
     EXPECT_EQ(g.swfGV.left(), left) << "the key held when the player left still moves Gorvan";
+}
 
-    g.unload(); // no game runs once the window is gone
-    emit qApp->applicationStateChanged(Qt::ApplicationInactive);
-    EXPECT_EQ(world.messageBox.texts.size(), 1u);
+// The leave settles first: a return at once, or a close of the game that comes with it (from a
+// taskbar, say), is no reason for a box, and a closed game never shows one.
+TEST_F(GameWindow, NoPauseBoxForALeaveUndoneOrAGameClosedMeanwhile) {
+    for (const char* meanwhile : {"returned", "closed", "hidden"}) {
+        SCOPED_TRACE(meanwhile);
+        frmGame& g = gameWithTargetsFarAway();
+        g.show();
+        emit qApp->applicationStateChanged(Qt::ApplicationInactive);
+        world.clock.advance(50);
+        if (meanwhile == std::string("returned"))
+            emit qApp->applicationStateChanged(Qt::ApplicationActive);
+        else if (meanwhile == std::string("closed")) {
+            QCloseEvent close;
+            QCoreApplication::sendEvent(&g, &close);
+        } else
+            g.hide();
+        world.clock.advance(1000);
+        EXPECT_TRUE(world.messageBox.texts.empty());
+        if (!g.isUnloaded()) {
+            EXPECT_TRUE(g.tmrTarget.enabled() || !g.isVisible());
+            g.unload();
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        world.messageBox.texts.clear();
+        emit qApp->applicationStateChanged(Qt::ApplicationActive);
+    }
 }
