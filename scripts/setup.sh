@@ -12,7 +12,7 @@ packages=(
   libgtest-dev
   fonts-wine fonts-dejavu-core
   xdg-utils
-  xvfb xdotool imagemagick x11-xserver-utils x11-utils jwm
+  xvfb xdotool wmctrl imagemagick x11-xserver-utils x11-utils jwm
   librsvg2-bin desktop-file-utils appstream lintian
   xfwm4 dbus dbus-x11
   valgrind

@@ -1,8 +1,8 @@
 // The real program played at random under a window manager for VEXAROO_SOAK_SECONDS
-// (120 by default): keys and clicks on every screen, boxes answered. As it goes it checks
-// that the program lives, shows at least one window, opens a game when Play is clicked,
-// keeps the scores file whole and in order, and keeps its memory near its level after the
-// first game (on the menu, whenever it stands alone). A failure names the invariant and
+// (120 by default): keys and clicks on every screen, boxes answered, windows closed from a
+// taskbar. After every action it checks that the program lives, shows at least one window,
+// opens a game when Play is clicked, keeps the scores file whole and in order, and keeps its
+// memory near its level after the first game (on the menu, whenever it stands alone). A failure names the invariant and
 // leaves build/screenshots/soak-failure.png.
 #include "XSession.h"
 
@@ -61,7 +61,8 @@ public:
     QRandomGenerator random{static_cast<quint32>(QDateTime::currentMSecsSinceEpoch())};
     QString failure;
     qint64 baselineKb = -1, peakKb = 0;
-    int actions = 0, games = 0, submitted = 0, boxes = 0, plays = 0, menuClicksHeld = 0;
+    int actions = 0, games = 0, submitted = 0, boxes = 0, plays = 0, menuClicksHeld = 0,
+        taskbarCloses = 0;
     QElapsedTimer gameClock;
     QElapsedTimer running;
     qint64 durationMs = 0;
@@ -358,6 +359,15 @@ public:
             click(at(*menu, 75, 133));
             ++menuClicksHeld;
 
+        } else if (pick(12) == 0) {
+            // Closed from a taskbar, any of its windows: one that a box or a screen holds must
+            // stay, and a closed game must bring the menu back. Not the menu on its own, whose
+            // close rightly ends the program.
+            const Window& any = shown.at(pick(static_cast<int>(shown.size())));
+            if (any.title != menuTitle || shown.size() > 1) {
+                x.run(QStringLiteral("wmctrl"), {"-i", "-c", QString::number(any.id)});
+                ++taskbarCloses;
+            }
         } else if (pick(10) == 0) {
             // Anywhere on any of its windows, also one that a screen or a box holds.
             const Window& any = shown.at(pick(static_cast<int>(shown.size())));
@@ -423,10 +433,11 @@ TEST(Soak, RandomPlayOnEveryScreenKeepsEveryInvariant) {
             break;
     }
     std::printf("soak: %lld s, %d actions, %d Play clicks, %d games, %d boxes answered, "
-                "%d scores submitted, %d clicks on a held menu; memory after the first game "
-                "%lld KiB, peak %lld KiB\n",
+                "%d scores submitted, %d clicks on a held menu, %d taskbar closes; memory after "
+                "the first game %lld KiB, peak %lld KiB\n",
                 soak.running.elapsed() / 1000, soak.actions, soak.plays, soak.games, soak.boxes,
-                soak.submitted, soak.menuClicksHeld, soak.baselineKb, soak.peakKb);
+                soak.submitted, soak.menuClicksHeld, soak.taskbarCloses, soak.baselineKb,
+                soak.peakKb);
     EXPECT_TRUE(soak.failure.isEmpty()) << soak.failure.toStdString();
     EXPECT_GT(soak.games, 0) << "no game was played";
 }

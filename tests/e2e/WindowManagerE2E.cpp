@@ -52,16 +52,33 @@ protected:
         EXPECT_GT(x.visibleGameWindows(), 0) << "nothing shown " << when;
     }
 
-    // The program from its start to the menu, the intro skipped.
-    unsigned long menuAfterTheIntro() {
+    // The program from its start to the menu, the intro skipped by a click on "Skip Intro" or
+    // by a key.
+    unsigned long menuAfterTheIntro(const QString& skipKey = QString()) {
         if (!x.startGame(folder.path()))
             return 0;
         const unsigned long intro = x.waitForWindow(QStringLiteral(" "));
         if (intro == 0)
             return 0;
-        click(x.geometry(intro).topLeft() + QPoint(20, 10));
+        if (skipKey.isEmpty()) {
+            click(x.geometry(intro).topLeft() + QPoint(20, 10));
+        } else {
+            xdotool({"windowactivate", "--sync", QString::number(intro)});
+            keys({skipKey});
+        }
         return x.waitForWindow(QStringLiteral("Main Menu"));
     }
+    // As a player gets there: the program started as `make play` does, the intro skipped, Play
+    // clicked on the menu.
+    unsigned long gameFromTheMenu(unsigned long menu) {
+        click(x.geometry(menu).topLeft() + QPoint(75, 133));
+        return x.waitForWindow(gameTitle);
+    }
+    // A taskbar's or a pager's close, by wmctrl itself.
+    void wmctrlClose(unsigned long window) {
+        x.run(QStringLiteral("wmctrl"), {"-i", "-c", QString::number(window)});
+    }
+    bool ended() { return x.game().waitForFinished(5000); }
     unsigned long gameOf(const QString& scenario) {
         if (!x.startGame(folder.path(), QStringLiteral(VEXAROO_HARNESS), {scenario}))
             return 0;
@@ -154,9 +171,9 @@ TEST_P(UnderWindowManager, GoingToAnotherProgramPausesTheGame) {
     other.waitForFinished();
 }
 
-TEST_P(UnderWindowManager, TheMenuIsPlayedFromTheKeyboardAlone) {
-    const unsigned long menu = menuAfterTheIntro();
-    ASSERT_NE(menu, 0u) << "no menu";
+TEST_P(UnderWindowManager, TheIntroAndTheMenuArePlayedFromTheKeyboardAlone) {
+    const unsigned long menu = menuAfterTheIntro(QStringLiteral("Escape"));
+    ASSERT_NE(menu, 0u) << "Esc did not skip the intro";
     ASSERT_TRUE(becomesActive(menu));
     // The manager's focus settles once the intro's window is gone, as a player's first key waits.
     QThread::msleep(500);
@@ -171,6 +188,78 @@ TEST_P(UnderWindowManager, TheMenuIsPlayedFromTheKeyboardAlone) {
     keys({"Up", "Up", "Return"});
     EXPECT_NE(x.waitForWindow(gameTitle), 0u) << "Up, Up, Return did not start a game";
     EXPECT_TRUE(gone(QStringLiteral("Main Menu")));
+}
+
+// Every way a player or a taskbar closes the game during play brings the menu back, and the
+// next game starts from it.
+TEST_P(UnderWindowManager, EveryCloseOfAGameInPlayBringsTheMenuBack) {
+    unsigned long menu = menuAfterTheIntro();
+    ASSERT_NE(menu, 0u) << "no menu";
+    for (const char* how : {"wmctrl", "WM_DELETE_WINDOW", "Alt+F4"}) {
+        SCOPED_TRACE(how);
+        const unsigned long game = gameFromTheMenu(menu);
+        ASSERT_NE(game, 0u) << "Play opened no game; on screen: "
+                            << x.visibleTitles().toStdString();
+        QThread::msleep(1000);
+        if (how == std::string("wmctrl")) {
+            wmctrlClose(game);
+        } else if (how == std::string("WM_DELETE_WINDOW")) {
+            ASSERT_TRUE(x.requestClose(game));
+        } else {
+            xdotool({"windowactivate", "--sync", QString::number(game)});
+            keys({"alt+F4"});
+        }
+        menu = x.waitForWindow(QStringLiteral("Main Menu"));
+        ASSERT_NE(menu, 0u) << "no menu after the game; on screen: "
+                            << x.visibleTitles().toStdString();
+        EXPECT_TRUE(gone(gameTitle));
+        EXPECT_EQ(x.waitForWindow(boxTitle, 0), 0u) << "a box for a game that closed";
+        expectAWindowShown("after the game closed");
+    }
+    wmctrlClose(menu);
+    ASSERT_TRUE(ended()) << "the program did not end with the menu";
+    EXPECT_EQ(x.game().exitCode(), 0);
+}
+
+// Under its pause box and under a lost life's box, reached by P and by standing still, the game
+// refuses every close and stays where it was; once the box is answered play goes on, and a close
+// then brings the menu back.
+TEST_P(UnderWindowManager, NoCloseTakesTheGameFromUnderAPauseOrALostLife) {
+    unsigned long menu = menuAfterTheIntro();
+    ASSERT_NE(menu, 0u) << "no menu";
+    for (const char* moment : {"paused", "lost life"}) {
+        SCOPED_TRACE(moment);
+        const unsigned long game = gameFromTheMenu(menu);
+        ASSERT_NE(game, 0u) << "Play opened no game";
+        const bool paused = moment == std::string("paused");
+        if (paused) {
+            xdotool({"windowactivate", "--sync", QString::number(game)});
+            QThread::msleep(300);
+            keys({"p"});
+        }
+        const unsigned long box = x.waitForWindow(boxTitle, paused ? 5000 : 60000);
+        ASSERT_NE(box, 0u) << "no box; on screen: " << x.visibleTitles().toStdString();
+        wmctrlClose(game);
+        ASSERT_TRUE(x.requestClose(game));
+        QThread::msleep(1000);
+        EXPECT_NE(x.waitForWindow(gameTitle, 0), 0u) << "the game went under its box";
+        EXPECT_NE(x.waitForWindow(boxTitle, 0), 0u) << "the box went";
+        EXPECT_EQ(x.waitForWindow(QStringLiteral("Main Menu"), 0), 0u);
+        expectAWindowShown("with the box open");
+
+        // P answers its own pause, Return any box.
+        xdotool({"windowactivate", "--sync", QString::number(box)});
+        keys({paused ? "p" : "Return"});
+        ASSERT_TRUE(gone(boxTitle));
+        EXPECT_NE(x.waitForWindow(gameTitle, 0), 0u) << "play did not go on";
+        expectAWindowShown("after the box");
+
+        wmctrlClose(game);
+        menu = x.waitForWindow(QStringLiteral("Main Menu"));
+        ASSERT_NE(menu, 0u) << "no menu after the game; on screen: "
+                            << x.visibleTitles().toStdString();
+        expectAWindowShown("after the game closed");
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(WindowManagers, UnderWindowManager, ::testing::Values("jwm", "xfwm4"));
