@@ -2,8 +2,8 @@
 // (120 by default): keys and clicks on every screen, boxes answered, windows closed from a
 // taskbar. After every action it checks that the program lives, shows at least one window,
 // opens a game when Play is clicked, keeps the scores file whole and in order, and keeps its
-// memory near its level after the first game (on the menu, whenever it stands alone). A failure names the invariant and
-// leaves build/screenshots/soak-failure.png.
+// memory near its level after the first game (on the menu, whenever it stands alone). A
+// failure names the invariant and leaves build/screenshots/soak-failure.png.
 #include "XSession.h"
 
 #include <QDateTime>
