@@ -1,4 +1,5 @@
 #include "Clock.h"
+#include "CommandLine.h"
 #include "Display.h"
 #include "MessageBox.h"
 #include "Program.h"
@@ -10,6 +11,14 @@
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    if (const CommandLine command = parseCommandLine(arguments); command.exitCode) {
+        std::fputs(qPrintable(command.output), stdout);
+        std::fputs(qPrintable(command.errors), stderr);
+        return *command.exitCode;
+    }
     // Without a display QApplication aborts with the toolkit's own words; say it plainly.
     if (QString problem; !display::reachable(&problem)) {
         std::fprintf(stderr, "%s\n", qPrintable(problem));

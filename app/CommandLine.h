@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// What the player asked for on the command line. Read before any window or display is
+// touched, so that --help and --version answer anywhere.
+struct CommandLine {
+    // Set when the program should end at once with this code (after --help, --version or a
+    // mistake); `output` is for standard output, `errors` for standard error.
+    std::optional<int> exitCode;
+    QString output, errors;
+};
+
+// `arguments` as main() has them, the program's name first.
+CommandLine parseCommandLine(const QStringList& arguments);
