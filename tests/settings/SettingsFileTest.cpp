@@ -62,7 +62,7 @@ TEST(SettingsFile, TheSameBytesGiveTheSameValuesInEveryLocale) {
     world.writeFile(QStringLiteral("settings"),
                     " 1 \r\n 37 \r\n 39.5 \r\n 38.5 \r\n 40 \r\n 65.6 \r\n");
     const std::string previous = std::setlocale(LC_ALL, nullptr);
-    // Comma decimals; Turkish also folds i and I its own way.
+    // Both write decimals with a comma; Turkish also has its own upper and lower case of i.
     for (const char* locale : {"C", "de_DE.UTF-8", "tr_TR.UTF-8"}) {
         if (!std::setlocale(LC_ALL, locale)) {
             ADD_FAILURE() << "the locale " << locale
@@ -72,7 +72,7 @@ TEST(SettingsFile, TheSameBytesGiveTheSameValuesInEveryLocale) {
         const SettingsRead read = readSettings();
         EXPECT_TRUE(read.problem.isEmpty()) << locale;
         EXPECT_EQ(values(read.settings), (std::vector<qint16>{1, 37, 40, 38, 40, 66})) << locale;
-        EXPECT_EQ(numeric::valueOf(QStringLiteral("2.5 ")), 2.5) << locale;
+        EXPECT_EQ(numeric::valueOf(QStringLiteral("2.5 ")), 2.5) << locale; // as in a caption
     }
     std::setlocale(LC_ALL, previous.c_str());
 }
