@@ -56,8 +56,8 @@ fuzz: fuzz-build
 	    -print_final_stats=1 -artifact_prefix=$(CURDIR)/build-fuzz/fuzz_$$t- \
 	    $(CURDIR)/build-fuzz/corpus/$$t $(CURDIR)/fuzz/corpus/$$t >build-fuzz/fuzz_$$t.log 2>&1; rc=$$?; \
 	  grep -E 'stat::number_of_executed_units|stat::peak_rss_mb|DONE' build-fuzz/fuzz_$$t.log; \
-	  [ $$rc -eq 0 ] || { tail -40 build-fuzz/fuzz_$$t.log; exit 1; }; \
-	done
+	  [ $$rc -eq 0 ] || { tail -40 build-fuzz/fuzz_$$t.log; failed="$$failed $$t"; }; \
+	done; [ -z "$$failed" ] || { echo "failed:$$failed"; exit 1; }
 
 # The real program played at random for SOAK_SECONDS under Xvfb and jwm, its invariants
 # checked as it goes (make test plays two minutes).

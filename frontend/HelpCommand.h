@@ -1,13 +1,13 @@
 #pragma once
 
+#include <QByteArrayList>
 #include <QString>
-#include <QStringList>
 
 // How the help text is opened: the editor to start and its arguments, or why it cannot be.
 struct HelpCommand {
     QString program;
-    QStringList arguments;
-    QString problem; // empty when the command can be launched
+    QByteArrayList arguments; // as the system names them: a path need not be valid text
+    QString problem;          // empty when the command can be launched
 
     QString commandLine() const;
 };
@@ -19,7 +19,7 @@ inline const QString helpFileName = QStringLiteral("HelpFile.txt");
 HelpCommand windowsHelpCommand(const QString& windir);
 
 // Other desktops: the desktop's opener for text files, with the help file's absolute path.
-HelpCommand desktopHelpCommand(const QString& helpFilePath);
+HelpCommand desktopHelpCommand(const QByteArray& helpFilePath);
 
 // The command for the system the game runs on.
 HelpCommand helpCommand();

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <map>
 
 // The frames a marker frameN names, played in a loop.
@@ -82,8 +83,15 @@ std::shared_ptr<Movie> Movie::open(const QString& path) {
     if (auto existing = loaded.value(path).lock())
         return existing;
 
+    // Times are turned into frames at this rate: from one frame a second, below which
+    // nothing moves, to one a millisecond, the clock's finest step. A rate outside, infinite
+    // or not a number at all makes the movie unusable, as a missing one.
+    constexpr double slowestFps = 1;
+    constexpr double fastestFps = 1000;
     auto animation = parse(path);
-    if (!animation || animation->totalFrame() == 0)
+    if (!animation || animation->totalFrame() == 0 ||
+        animation->totalFrame() > static_cast<size_t>(std::numeric_limits<int>::max()) ||
+        !(animation->frameRate() >= slowestFps && animation->frameRate() <= fastestFps))
         return nullptr;
 
     auto movie = std::make_shared<Movie>();
@@ -91,7 +99,7 @@ std::shared_ptr<Movie> Movie::open(const QString& path) {
     // Frames are cached by this number, which no later movie takes again.
     static int movies = 0;
     movie->id_ = ++movies;
-    movie->fps_ = animation->frameRate() > 0 ? animation->frameRate() : 30.0;
+    movie->fps_ = animation->frameRate();
     movie->totalFrames_ = static_cast<int>(animation->totalFrame());
     size_t width = 0, height = 0;
     animation->size(width, height);
@@ -101,8 +109,9 @@ std::shared_ptr<Movie> Movie::open(const QString& path) {
         bool isNumber = false;
         const int n =
             marker.startsWith(QLatin1String("frame")) ? marker.mid(5).toInt(&isNumber) : 0;
-        if (isNumber && end > start)
-            movie->segments_[n] = {static_cast<int>(start), static_cast<int>(end - start)};
+        const qint64 count = static_cast<qint64>(end) - start;
+        if (isNumber && count > 0 && count <= std::numeric_limits<int>::max())
+            movie->segments_[n] = {static_cast<int>(start), static_cast<int>(count)};
     }
     movie->animation_ = std::move(animation);
     loaded.insert(path, movie);

@@ -3,6 +3,9 @@
 #include <cmath>
 #include <limits>
 
+#include <locale.h>
+#include <stdlib.h>
+
 namespace numeric {
 
 namespace {
@@ -38,6 +41,13 @@ template <typename Chars> qsizetype numberPrefix(const Chars& text, qsizetype fr
     return i - from;
 }
 
+// The C library reads numbers in the locale Qt has set from the environment, where the
+// decimal point may be a comma; the files and captions always use the point.
+double readNumber(const char* text) {
+    static const locale_t c = newlocale(LC_ALL_MASK, "C", nullptr);
+    return strtod_l(text, nullptr, c);
+}
+
 } // namespace
 
 double valueOf(const QString& text) {
@@ -48,7 +58,7 @@ double valueOf(const QString& text) {
     const qsizetype length = numberPrefix(latin, from);
     if (length == 0)
         return 0.0;
-    return std::strtod(latin.mid(from, length).constData(), nullptr);
+    return readNumber(latin.mid(from, length).constData());
 }
 
 qint16 toInteger(double value) {
@@ -69,7 +79,7 @@ QString decimalText(qint64 value) {
 bool parseNumber(const QByteArray& token, double* value) {
     if (token.isEmpty() || numberPrefix(token, 0) != token.size())
         return false;
-    *value = std::strtod(token.constData(), nullptr);
+    *value = readNumber(token.constData());
     return true;
 }
 

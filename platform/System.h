@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayList>
 #include <QString>
 #include <QStringList>
 
@@ -14,16 +15,17 @@ class Launcher {
 public:
     virtual ~Launcher() = default;
     using Failed = std::function<void(const QString& reason)>;
-    // Starts the program with its arguments without waiting for it. When it cannot be
+    // Starts the program with its arguments without waiting for it. Each argument reaches
+    // the program as these very bytes, so a path need not be valid text. When it cannot be
     // started, or later ends with an error, `failed` runs on this thread with the reason.
-    virtual void launch(const QString& program, const QStringList& arguments, Failed failed) = 0;
+    virtual void launch(const QString& program, const QByteArrayList& arguments, Failed failed) = 0;
 };
 
 // Watches each program it starts through the event loop, never blocking the caller.
 class ProcessLauncher final : public Launcher {
 public:
     ~ProcessLauncher() override;
-    void launch(const QString& program, const QStringList& arguments, Failed failed) override;
+    void launch(const QString& program, const QByteArrayList& arguments, Failed failed) override;
 
 private:
     std::set<QProcess*> running_;
@@ -36,6 +38,11 @@ QString programDirectory();
 
 // The current directory, as the system writes it.
 QString currentDirectory();
+
+// The path of a file in the current directory as the bytes the system names it by, which
+// need not be valid text. Empty, with the reason, when the system cannot name it: the folder
+// is gone, or the path is longer than the system takes.
+QByteArray pathInCurrentDirectory(const QByteArray& fileName, QString* problem);
 
 // An environment variable, empty when unset.
 QString environment(const QString& name);

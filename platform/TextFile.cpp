@@ -2,15 +2,15 @@
 
 #include "Numeric.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 
 #include <algorithm>
 #include <cerrno>
 #include <limits>
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <limits.h>
 #include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -81,26 +81,74 @@ WriteCall& writeCall() {
 }
 
 // Temporaries are named after the file and the process that wrote them.
-const QString temporaryInfix = QStringLiteral(".saving.");
+const QByteArray temporaryInfix = QByteArrayLiteral(".saving.");
 
-QString temporaryFor(const QString& target) {
-    return target + temporaryInfix + QString::number(getpid());
+// Where a name lies, as a folder to join with another name ("dir/" or nothing).
+QByteArray folderOf(const QByteArray& path) {
+    return path.left(path.lastIndexOf('/') + 1);
 }
 
 // A temporary whose process is gone was left by a save that was killed midway.
-void removeStrayTemporaries(const QString& target) {
-    const QFileInfo info(target);
-    QDir folder = info.dir();
-    const QString prefix = info.fileName() + temporaryInfix;
-    const QStringList strays =
-        folder.entryList({prefix + QLatin1Char('*')}, QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString& name : strays) {
+void removeStrayTemporaries(const QByteArray& target) {
+    const QByteArray folder = folderOf(target);
+    const QByteArray prefix = target.mid(folder.size()) + temporaryInfix;
+    DIR* entries = ::opendir(folder.isEmpty() ? "." : folder.constData());
+    if (!entries)
+        return;
+    while (const dirent* entry = ::readdir(entries)) {
+        const QByteArray name(entry->d_name);
+        if (!name.startsWith(prefix))
+            continue;
         bool isNumber = false;
         const qint64 pid = name.mid(prefix.size()).toLongLong(&isNumber);
         if (isNumber && pid > 0 && pid <= std::numeric_limits<pid_t>::max() &&
             kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH)
-            folder.remove(name);
+            ::unlink((folder + name).constData());
     }
+    ::closedir(entries);
+}
+
+// The file that a chain of links finally names, whether it exists or not: a save replaces
+// that file and keeps every link. Each link's target is taken from the link's own folder.
+// False with errno set when the chain cannot be followed.
+bool finalTarget(QByteArray path, QByteArray* target) {
+    constexpr int maxLinks = 40; // as many as the system follows before it calls it a loop
+    for (int links = 0; links <= maxLinks; ++links) {
+        struct stat status {};
+        if (::lstat(path.constData(), &status) != 0 || !S_ISLNK(status.st_mode)) {
+            *target = path; // a missing end is created; other faults are met on writing
+            return true;
+        }
+        char named[PATH_MAX];
+        const ssize_t length = ::readlink(path.constData(), named, sizeof named);
+        if (length < 0)
+            return false;
+        if (length == static_cast<ssize_t>(sizeof named)) {
+            errno = ENAMETOOLONG;
+            return false;
+        }
+        const QByteArray link(named, length);
+        path = link.startsWith('/') ? link : folderOf(path) + link;
+    }
+    errno = ELOOP;
+    return false;
+}
+
+// Renaming over a file needs only its folder, and root may write any file, so a file the
+// player has made read-only would be replaced all the same: it is refused here instead.
+bool mayReplace(const QByteArray& target, QString* error) {
+    struct stat status {};
+    if (::stat(target.constData(), &status) != 0 || !S_ISREG(status.st_mode))
+        return true; // a missing file is created; other kinds fail on the rename
+    if ((status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
+        *error = QStringLiteral("it is read-only");
+        return false;
+    }
+    if (::faccessat(AT_FDCWD, target.constData(), W_OK, AT_EACCESS) != 0) {
+        *error = qt_error_string(errno);
+        return false;
+    }
+    return true;
 }
 
 bool writeWhole(int fd, const QByteArray& contents) {
@@ -167,21 +215,24 @@ bool readStart(const QString& path, qsizetype maxBytes, QByteArray* contents, QS
 }
 
 bool replaceAll(const QString& path, const QByteArray& contents, QString* error) {
-    // A link is followed, so the file it names is the one replaced.
-    const QFileInfo link(path);
-    const QString target = link.isSymLink() ? link.symLinkTarget() : path;
+    QByteArray target;
+    if (!finalTarget(QFile::encodeName(path), &target)) {
+        *error = qt_error_string(errno);
+        return false;
+    }
+    if (!mayReplace(target, error))
+        return false;
     removeStrayTemporaries(target);
 
-    const QString temporary = temporaryFor(target);
-    const QByteArray temporaryName = QFile::encodeName(temporary);
-    const int fd = ::open(temporaryName.constData(),
-                          O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0666);
+    const QByteArray temporary = target + temporaryInfix + QByteArray::number(getpid());
+    const int fd =
+        ::open(temporary.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0666);
     if (fd < 0) {
         *error = qt_error_string(errno);
         return false;
     }
     struct stat old {};
-    if (::stat(QFile::encodeName(target).constData(), &old) == 0 && S_ISREG(old.st_mode))
+    if (::stat(target.constData(), &old) == 0 && S_ISREG(old.st_mode))
         fchmod(fd, old.st_mode & 07777);
     // Every byte and the flush to the disk are checked before the file is replaced.
     bool ok = writeWhole(fd, contents) && fsync(fd) == 0;
@@ -190,12 +241,12 @@ bool replaceAll(const QString& path, const QByteArray& contents, QString* error)
         ok = false;
         failure = errno;
     }
-    if (ok && ::rename(temporaryName.constData(), QFile::encodeName(target).constData()) != 0) {
+    if (ok && ::rename(temporary.constData(), target.constData()) != 0) {
         ok = false;
         failure = errno;
     }
     if (!ok) {
-        ::unlink(temporaryName.constData());
+        ::unlink(temporary.constData());
         *error = qt_error_string(failure);
     }
     return ok;

@@ -56,7 +56,9 @@ bool readStart(const QString& path, qsizetype maxBytes, QByteArray* contents, QS
 // Replaces the file with the bytes in one step: the bytes go to a temporary beside it, which
 // takes the file's place only once every byte is on the disk, so a crash or a full disk
 // leaves the old file as it was. Temporaries left by saves that were killed midway are
-// removed first. False with a reason when it cannot be written.
+// removed first. Through a chain of links the file at its end is replaced and every link
+// kept. A file without write permission for the player is left as it is. False with a
+// reason when it cannot be written.
 bool replaceAll(const QString& path, const QByteArray& contents, QString* error);
 
 // Every write of replaceAll goes through this call (write(2)'s contract); tests put a

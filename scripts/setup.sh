@@ -16,17 +16,39 @@ packages=(
   librsvg2-bin desktop-file-utils appstream lintian
   xfwm4 dbus dbus-x11
   valgrind
+  locales
 )
+
+# The tests read the settings file under locales whose decimal point is a comma.
+locales=(de_DE.UTF-8 tr_TR.UTF-8)
 
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+# `locale -a` writes de_DE.UTF-8 as de_DE.utf8.
+installed_locales=$(locale -a 2>/dev/null | tr 'A-Z' 'a-z' | tr -d -- '-')
+missing_locales=()
+for l in "${locales[@]}"; do
+  grep -qx "$(echo "$l" | tr 'A-Z' 'a-z' | tr -d -- '-')" <<<"$installed_locales" ||
+    missing_locales+=("$l")
+done
+[ ${#missing[@]} -eq 0 ] && [ ${#missing_locales[@]} -eq 0 ] && exit 0
 
-echo "Installing: ${missing[*]}"
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
-export DEBIAN_FRONTEND=noninteractive
-$sudo apt-get update -qq
-$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  $sudo apt-get update -qq
+  $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# Listed in /etc/locale.gen, so that the locales package's own runs of locale-gen keep them.
+if [ ${#missing_locales[@]} -gt 0 ]; then
+  echo "Generating locales: ${missing_locales[*]}"
+  for l in "${missing_locales[@]}"; do
+    grep -qx "$l UTF-8" /etc/locale.gen 2>/dev/null || echo "$l UTF-8" | $sudo tee -a /etc/locale.gen >/dev/null
+  done
+  $sudo locale-gen
+fi

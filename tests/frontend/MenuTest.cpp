@@ -5,6 +5,13 @@
 #include "frmSettings.h"
 
 #include <QFile>
+#include <QScopeGuard>
+
+#include <climits>
+#include <cstdlib>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 // --- Layout: the parts that the highlight and click rules rely on ---
 
@@ -269,7 +276,7 @@ TEST(HelpCommand, WindowsCommandLineIsNotepadFromTheWindowsFolder) {
         EXPECT_EQ(command.commandLine(),
                   windir + QStringLiteral("\\system32\\notepad.exe HelpFile.txt"));
         EXPECT_EQ(command.program, windir + QStringLiteral("\\system32\\notepad.exe"));
-        EXPECT_EQ(command.arguments, QStringList{QStringLiteral("HelpFile.txt")});
+        EXPECT_EQ(command.arguments, QByteArrayList{"HelpFile.txt"});
         EXPECT_TRUE(command.problem.isEmpty());
     }
     // Without WINDIR there is no editor to start, and the reason says so.
@@ -286,9 +293,9 @@ TEST_F(MenuWindow, EveryHelpClickStartsAnotherEditorOnTheHelpFile) {
 #ifndef Q_OS_WIN
         // The editor gets the help file of the current directory, by its full path.
         ASSERT_EQ(launch.arguments.size(), 1);
-        EXPECT_EQ(QFileInfo(launch.arguments[0]),
-                  QFileInfo(world.path(QStringLiteral("HelpFile.txt"))));
-        EXPECT_TRUE(QFileInfo(launch.arguments[0]).isAbsolute());
+        const QFileInfo helpFile(QFile::decodeName(launch.arguments[0]));
+        EXPECT_EQ(helpFile, QFileInfo(world.path(QStringLiteral("HelpFile.txt"))));
+        EXPECT_TRUE(helpFile.isAbsolute());
 #endif
         EXPECT_EQ(launch.program, world.launcher.launches[0].program);
     }
@@ -299,6 +306,46 @@ TEST_F(MenuWindow, EveryHelpClickStartsAnotherEditorOnTheHelpFile) {
     QTest::mouseClick(menu.windowHandle(), Qt::RightButton, {}, centreOf(menu.lblHelp));
     EXPECT_EQ(world.launcher.launches.size(), 2u);
 }
+
+#ifndef Q_OS_WIN
+TEST_F(MenuWindow, HelpGetsThePathInTheBytesOfAnyFolderOrSaysWhyThereIsNone) {
+    frmMain& menu = shownMenu();
+    char folder[PATH_MAX];
+    ASSERT_TRUE(realpath(QFile::encodeName(world.folder.path()).constData(), folder));
+    // Made and removed here by relative names: the folder's own cleanup cannot name them.
+    const QByteArray odd = "x\xff";
+    const QByteArray level(200, 'd');
+    std::vector<const char*> made;
+    auto enter = [&](const QByteArray& name) {
+        if (mkdir(name.constData(), 0700) == 0 && chdir(name.constData()) == 0)
+            made.push_back(name.constData());
+    };
+    const auto leave = qScopeGuard([&] {
+        for (; !made.empty(); made.pop_back())
+            EXPECT_TRUE(chdir("..") == 0 && rmdir(made.back()) == 0);
+    });
+
+    // A folder name that is no valid text reaches the editor byte for byte.
+    enter(odd);
+    clickAt(centreOf(menu.lblHelp));
+    ASSERT_EQ(world.launcher.launches.size(), 1u);
+    EXPECT_EQ(world.launcher.launches[0].arguments,
+              QByteArrayList{QByteArray(folder) + "/x\xff/HelpFile.txt"});
+
+    // Deeper than the system can name: it says so, and nothing is started.
+    constexpr std::size_t depth = PATH_MAX / 200 + 1;
+    while (made.size() <= depth)
+        enter(level);
+    ASSERT_EQ(made.size(), depth + 1);
+    clickAt(centreOf(menu.lblHelp));
+    EXPECT_EQ(world.launcher.launches.size(), 1u);
+    const QString text = world.messageBox.texts.empty() ? QString() : world.messageBox.texts[0];
+    EXPECT_TRUE(text.contains(QStringLiteral("HelpFile.txt")) &&
+                text.contains(QStringLiteral("longer than")))
+        << text.toStdString();
+    EXPECT_TRUE(menu.isEnabled());
+}
+#endif
 
 TEST_F(MenuWindow, HelpThatCannotStartShowsWhyAndTheMenuGoesOn) {
     frmMain& menu = shownMenu();

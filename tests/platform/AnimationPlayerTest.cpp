@@ -122,12 +122,23 @@ TEST(AnimationPlayer, MissingOrBrokenMovieShowsNothingAndNeverPlays) {
     const QString fifo = folder.filePath(QStringLiteral("fifo"));
     mkfifo(QFile::encodeName(fifo), 0600);
 
+    // Frame rates that no clock can turn into frames: 48 digits, beyond a float; none at all;
+    // backwards; slower than a frame a second; faster than one a millisecond.
+    QStringList paths = {folder.filePath(QStringLiteral("absent")), broken.fileName(), fifo};
+    for (const char* rate :
+         {"188888888888888888888888888888888888888888888880", "0", "-10", "0.5", "5000"}) {
+        const QString path = folder.filePath(QStringLiteral("fr") + QLatin1String(rate));
+        QFile movie(path);
+        movie.open(QIODevice::WriteOnly);
+        movie.write(QByteArray(plainMovie).replace("\"fr\":10", QByteArray("\"fr\":") + rate));
+        paths << path;
+    }
+
     Stage stage;
-    for (const QString& path :
-         {folder.filePath(QStringLiteral("absent")), broken.fileName(), fifo}) {
+    for (const QString& path : paths) {
         AnimationPlayer player(stage.canvas, 0, 0, 50, 50);
         player.setMovie(path);
-        EXPECT_FALSE(player.loaded());
+        EXPECT_FALSE(player.loaded()) << path.toStdString();
         EXPECT_TRUE(player.render(1.0).isNull());
         player.play();
         EXPECT_FALSE(player.isPlaying());

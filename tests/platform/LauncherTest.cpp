@@ -7,16 +7,18 @@
 TEST(ProcessLauncher, TellsWhenAProgramCannotStartOrEndsWithAnErrorAndNeverBlocks) {
     struct Case {
         QString program;
-        QStringList arguments;
+        QByteArrayList arguments;
         const char* reason; // nullptr: no failure is told
     };
     const Case cases[] = {
-        {QStringLiteral("sh"), {QStringLiteral("-c"), QStringLiteral("exit 0")}, nullptr},
-        {QStringLiteral("sh"), {QStringLiteral("-c"), QStringLiteral("exit 3")}, "exit code 3"},
-        {QStringLiteral("sh"),
-         {QStringLiteral("-c"), QStringLiteral("kill -9 $$")},
-         "unexpectedly"},
+        {QStringLiteral("sh"), {"-c", "exit 0"}, nullptr},
+        {QStringLiteral("sh"), {"-c", "exit 3"}, "exit code 3"},
+        {QStringLiteral("sh"), {"-c", "kill -9 $$"}, "unexpectedly"},
         {QStringLiteral("/nonexistent/opener"), {}, "No such file"},
+        // A path's bytes arrive as they are, though they are no valid text.
+        {QStringLiteral("sh"),
+         {"-c", R"sh([ "$1" = "$(printf '/x\377\ny')" ] || exit 9)sh", "sh", "/x\xff\ny"},
+         nullptr},
     };
     ProcessLauncher launcher;
     std::vector<QString> told(std::size(cases));

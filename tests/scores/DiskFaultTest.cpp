@@ -5,11 +5,14 @@
 #include "SettingsFile.h"
 #include "TextFile.h"
 
+#include <QFileInfo>
+
 #include <gtest/gtest.h>
 
 #include <cerrno>
 #include <functional>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -116,4 +119,67 @@ TEST(DiskFault, ALockLeftByAKilledGameIsFreeAtOnceAndALiveOneIsWaitedFor) {
     recordfile::Lock second(lockName);
     EXPECT_FALSE(second.acquire(50, &error));
     EXPECT_TRUE(error.contains(QStringLiteral("another program"))) << error.toStdString();
+}
+
+TEST(DiskFault, BothSaversLeaveAFileThePlayerMadeReadOnlyAndSayWhy) {
+    // Read-only is the file's mode, which holds for root's saves too.
+    const QByteArray old = "the old file";
+    for (const Saver& saver : savers) {
+        for (const bool throughLink : {false, true}) {
+            TestWorld world;
+            const QString file = QString::fromLatin1(saver.file);
+            const QString real = throughLink ? QStringLiteral("real") : file;
+            QFile::remove(world.path(file));
+            world.writeFile(real, old);
+            if (throughLink) {
+                ASSERT_TRUE(QFile::link(real, world.path(file)));
+            }
+            ASSERT_EQ(chmod(QFile::encodeName(world.path(real)).constData(), 0444), 0);
+            const QStringList before = folderContents(world);
+            QString error;
+            EXPECT_FALSE(saver.save(&error)) << saver.file << (throughLink ? " via a link" : "");
+            EXPECT_TRUE(error.contains(QStringLiteral("read-only"))) << error.toStdString();
+            EXPECT_EQ(world.readFile(real), old) << saver.file;
+            struct stat status {};
+            ASSERT_EQ(lstat(QFile::encodeName(world.path(real)).constData(), &status), 0);
+            EXPECT_EQ(status.st_mode & 07777, 0444u) << saver.file;
+            EXPECT_EQ(QFileInfo(world.path(file)).isSymLink(), throughLink) << saver.file;
+            EXPECT_EQ(folderContents(world), before) << saver.file << ": a temporary was left";
+        }
+    }
+}
+
+TEST(DiskFault, BothSaversWriteTheFileAtTheEndOfAChainOfLinksAndKeepTheLinks) {
+    // file -> links/mid -> ../store/real: each link is read from its own folder.
+    auto linkText = [](const QString& path) {
+        char text[256];
+        const ssize_t length = readlink(QFile::encodeName(path).constData(), text, sizeof text);
+        return length < 0 ? QByteArray() : QByteArray(text, length);
+    };
+    for (const Saver& saver : savers) {
+        for (const bool endExists : {true, false}) {
+            TestWorld world;
+            const QString file = QString::fromLatin1(saver.file);
+            QFile::remove(world.path(file));
+            QDir folder(world.folder.path());
+            folder.mkdir(QStringLiteral("links"));
+            folder.mkdir(QStringLiteral("store"));
+            if (endExists)
+                world.writeFile(QStringLiteral("store/real"), "");
+            ASSERT_TRUE(QFile::link(QStringLiteral("../store/real"),
+                                    world.path(QStringLiteral("links/mid"))));
+            ASSERT_TRUE(QFile::link(QStringLiteral("links/mid"), world.path(file)));
+            QString error;
+            ASSERT_TRUE(saver.save(&error)) << saver.file << ": " << error.toStdString();
+            EXPECT_FALSE(world.readFile(QStringLiteral("store/real")).isEmpty())
+                << saver.file << (endExists ? "" : ", made at the end of the chain");
+            EXPECT_EQ(linkText(world.path(file)), QByteArray("links/mid")) << saver.file;
+            EXPECT_EQ(linkText(world.path(QStringLiteral("links/mid"))),
+                      QByteArray("../store/real"))
+                << saver.file;
+            EXPECT_EQ(QDir(world.path(QStringLiteral("store"))).entryList(QDir::Files),
+                      QStringList{QStringLiteral("real")})
+                << saver.file;
+        }
+    }
 }

@@ -1,12 +1,15 @@
 #include "SettingsFile.h"
 #include "Doubles.h"
+#include "Numeric.h"
 #include "TextFile.h"
 
 #include <QFileInfo>
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <functional>
+#include <string>
 
 #include <sys/stat.h>
 
@@ -51,6 +54,27 @@ TEST(SettingsFile, PauseAndEscapeCodesAreUsedAsReadAndValuesBeyondTheRangeSatura
     read = readSettings();
     EXPECT_TRUE(read.problem.isEmpty());
     EXPECT_EQ(values(read.settings), (std::vector<qint16>{0, 32767, -32768, 32767, 32767, 32}));
+}
+
+TEST(SettingsFile, TheSameBytesGiveTheSameValuesInEveryLocale) {
+    TestWorld world;
+    // A fraction rounds to the nearest whole number, ties to the even one.
+    world.writeFile(QStringLiteral("settings"),
+                    " 1 \r\n 37 \r\n 39.5 \r\n 38.5 \r\n 40 \r\n 65.6 \r\n");
+    const std::string previous = std::setlocale(LC_ALL, nullptr);
+    // Both write decimals with a comma; Turkish also has its own upper and lower case of i.
+    for (const char* locale : {"C", "de_DE.UTF-8", "tr_TR.UTF-8"}) {
+        if (!std::setlocale(LC_ALL, locale)) {
+            ADD_FAILURE() << "the locale " << locale
+                          << " is not installed; scripts/setup.sh generates it";
+            continue;
+        }
+        const SettingsRead read = readSettings();
+        EXPECT_TRUE(read.problem.isEmpty()) << locale;
+        EXPECT_EQ(values(read.settings), (std::vector<qint16>{1, 37, 40, 38, 40, 66})) << locale;
+        EXPECT_EQ(numeric::valueOf(QStringLiteral("2.5 ")), 2.5) << locale; // as in a caption
+    }
+    std::setlocale(LC_ALL, previous.c_str());
 }
 
 TEST(SettingsFile, UnreadableValuesTakeTheDefaultsAndTheProblemIsNamed) {

@@ -34,14 +34,14 @@ class RecordingLauncher final : public Launcher {
 public:
     // A launch succeeds unless `failWith` names why it cannot start; a test may fail it
     // later, as an opener ending with an error does, through its `failed`.
-    void launch(const QString& program, const QStringList& arguments, Failed failed) override {
+    void launch(const QString& program, const QByteArrayList& arguments, Failed failed) override {
         launches.push_back({program, arguments, failed});
         if (!failWith.isEmpty())
             failed(failWith);
     }
     struct Launch {
         QString program;
-        QStringList arguments;
+        QByteArrayList arguments;
         Failed failed;
     };
     std::vector<Launch> launches;
