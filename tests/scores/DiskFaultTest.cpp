@@ -1,5 +1,6 @@
-// Faults of the disk and leftovers of killed programs, met by both savers.
+// Faults of the disk and leftovers of killed programs, met by every saver.
 #include "Doubles.h"
+#include "Preferences.h"
 #include "RecordFile.h"
 #include "ScoresFile.h"
 #include "SettingsFile.h"
@@ -37,6 +38,7 @@ const Saver savers[] = {
          return writeSettings(Settings{0, 65, 68, 87, 83, 17}, error);
      }},
     {"scores", [](QString* error) { return scores::save(someScore(), error); }},
+    {"preferences", [](QString* error) { return writePreferences(Preferences{}, error); }},
 };
 
 // A disk with `room` bytes free: writes take what fits, then fail as a full disk does.
@@ -62,7 +64,7 @@ QStringList folderContents(const TestWorld& world) {
 
 } // namespace
 
-TEST(DiskFault, BothSaversOnAFullDiskKeepTheOldFileWholeAndSayWhy) {
+TEST(DiskFault, EverySaverOnAFullDiskKeepTheOldFileWholeAndSayWhy) {
     const QByteArray old = "the old file, longer than what fits";
     for (const Saver& saver : savers) {
         for (const qint64 room : {0, 7}) {
@@ -121,7 +123,7 @@ TEST(DiskFault, ALockLeftByAKilledGameIsFreeAtOnceAndALiveOneIsWaitedFor) {
     EXPECT_TRUE(error.contains(QStringLiteral("another program"))) << error.toStdString();
 }
 
-TEST(DiskFault, BothSaversLeaveAFileThePlayerMadeReadOnlyAndSayWhy) {
+TEST(DiskFault, EverySaverLeaveAFileThePlayerMadeReadOnlyAndSayWhy) {
     // Read-only is the file's mode, which holds for root's saves too.
     const QByteArray old = "the old file";
     for (const Saver& saver : savers) {
@@ -149,7 +151,7 @@ TEST(DiskFault, BothSaversLeaveAFileThePlayerMadeReadOnlyAndSayWhy) {
     }
 }
 
-TEST(DiskFault, BothSaversWriteTheFileAtTheEndOfAChainOfLinksAndKeepTheLinks) {
+TEST(DiskFault, EverySaverWriteTheFileAtTheEndOfAChainOfLinksAndKeepTheLinks) {
     // file -> links/mid -> ../store/real: each link is read from its own folder.
     auto linkText = [](const QString& path) {
         char text[256];
