@@ -64,7 +64,7 @@ QStringList folderContents(const TestWorld& world) {
 
 } // namespace
 
-TEST(DiskFault, EverySaverOnAFullDiskKeepTheOldFileWholeAndSayWhy) {
+TEST(DiskFault, EverySaverOnAFullDiskKeepsTheOldFileWholeAndSaysWhy) {
     const QByteArray old = "the old file, longer than what fits";
     for (const Saver& saver : savers) {
         for (const qint64 room : {0, 7}) {
@@ -123,7 +123,7 @@ TEST(DiskFault, ALockLeftByAKilledGameIsFreeAtOnceAndALiveOneIsWaitedFor) {
     EXPECT_TRUE(error.contains(QStringLiteral("another program"))) << error.toStdString();
 }
 
-TEST(DiskFault, EverySaverLeaveAFileThePlayerMadeReadOnlyAndSayWhy) {
+TEST(DiskFault, EverySaverLeavesAFileThePlayerMadeReadOnlyAndSaysWhy) {
     // Read-only is the file's mode, which holds for root's saves too.
     const QByteArray old = "the old file";
     for (const Saver& saver : savers) {
@@ -151,7 +151,7 @@ TEST(DiskFault, EverySaverLeaveAFileThePlayerMadeReadOnlyAndSayWhy) {
     }
 }
 
-TEST(DiskFault, EverySaverWriteTheFileAtTheEndOfAChainOfLinksAndKeepTheLinks) {
+TEST(DiskFault, EverySaverWritesTheFileAtTheEndOfAChainOfLinksAndKeepsTheLinks) {
     // file -> links/mid -> ../store/real: each link is read from its own folder.
     auto linkText = [](const QString& path) {
         char text[256];
