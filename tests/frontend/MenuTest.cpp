@@ -1,6 +1,5 @@
 #include "MenuFixture.h"
 
-#include "HelpCommand.h"
 #include "frmHigh.h"
 #include "frmSettings.h"
 
@@ -263,33 +262,17 @@ TEST_F(MenuWindow, ClosingTheMenuEndsTheProgram) {
 
 // --- Help ---
 
-TEST(HelpCommand, WindowsCommandLineIsNotepadFromTheWindowsFolder) {
-    for (const QString& windir : {QStringLiteral("C:\\WINDOWS"), QStringLiteral("D:\\WINNT")}) {
-        const HelpCommand command = windowsHelpCommand(windir);
-        EXPECT_EQ(command.commandLine(),
-                  windir + QStringLiteral("\\system32\\notepad.exe HelpFile.txt"));
-        EXPECT_EQ(command.program, windir + QStringLiteral("\\system32\\notepad.exe"));
-        EXPECT_EQ(command.arguments, QStringList{QStringLiteral("HelpFile.txt")});
-        EXPECT_TRUE(command.problem.isEmpty());
-    }
-    // Without WINDIR there is no editor to start, and the reason says so.
-    const HelpCommand unset = windowsHelpCommand(QString());
-    EXPECT_TRUE(unset.problem.contains(QStringLiteral("WINDIR")));
-}
-
 TEST_F(MenuWindow, EveryHelpClickStartsAnotherEditorOnTheHelpFile) {
     frmMain& menu = shownMenu();
     clickAt(centreOf(menu.lblHelp));
     clickAt(centreOf(menu.lblHelp));
     ASSERT_EQ(world.launcher.launches.size(), 2u);
     for (const auto& launch : world.launcher.launches) {
-#ifndef Q_OS_WIN
         // The editor gets the help file of the current directory, by its full path.
         ASSERT_EQ(launch.arguments.size(), 1);
         EXPECT_EQ(QFileInfo(launch.arguments[0]),
                   QFileInfo(world.path(QStringLiteral("HelpFile.txt"))));
         EXPECT_TRUE(QFileInfo(launch.arguments[0]).isAbsolute());
-#endif
         EXPECT_EQ(launch.program, world.launcher.launches[0].program);
     }
     EXPECT_TRUE(world.messageBox.texts.empty());
