@@ -49,8 +49,4 @@ QString currentDirectory() {
     return QDir::toNativeSeparators(QDir::currentPath());
 }
 
-QString environment(const QString& name) {
-    return qEnvironmentVariable(name.toLocal8Bit());
-}
-
 } // namespace sys

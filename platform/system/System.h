@@ -37,7 +37,4 @@ QString programDirectory();
 // The current directory, as the system writes it.
 QString currentDirectory();
 
-// An environment variable, empty when unset.
-QString environment(const QString& name);
-
 } // namespace sys
