@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <deque>
 #include <functional>
 #include <vector>
 
@@ -43,6 +44,29 @@ public:
     };
     std::vector<Launch> launches;
     QString failWith;
+};
+
+// Hands out the draws a test queued, then `fallback` for every further draw.
+class ScriptedRandom final : public Random {
+public:
+    void randomize() override { ++randomizeCalls; }
+    float next() override {
+        ++drawsMade;
+        if (draws_.empty())
+            return fallback;
+        const float r = draws_.front();
+        draws_.pop_front();
+        return r;
+    }
+    void queue(std::initializer_list<float> draws) { draws_.insert(draws_.end(), draws); }
+    std::size_t pending() const { return draws_.size(); }
+
+    float fallback = 0.0f;
+    int randomizeCalls = 0;
+    int drawsMade = 0;
+
+private:
+    std::deque<float> draws_;
 };
 
 // A virtual clock, scripted draws and recording doubles, in a fresh current directory that
