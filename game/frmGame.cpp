@@ -277,31 +277,27 @@ void frmGame::tmrLevel_Timer() {
 // may carry Gorvan up to one step past an edge.
 
 void frmGame::tmrUp_Timer() {
-    if (swfGV.top() <= sqrStatsBackground.height())
-        tmrUp.setEnabled(false);
-    else
-        swfGV.setTop(swfGV.top() - moveStep);
+    StepGorvan(tmrUp, swfGV.top() <= sqrStatsBackground.height(), 0, -moveStep);
 }
 
 void frmGame::tmrDown_Timer() {
-    if (swfGV.top() + swfGV.height() >= scaleHeight())
-        tmrDown.setEnabled(false);
-    else
-        swfGV.setTop(swfGV.top() + moveStep);
+    StepGorvan(tmrDown, swfGV.top() + swfGV.height() >= scaleHeight(), 0, moveStep);
 }
 
 void frmGame::tmrLeft_Timer() {
-    if (swfGV.left() <= 0)
-        tmrLeft.setEnabled(false);
-    else
-        swfGV.setLeft(swfGV.left() - moveStep);
+    StepGorvan(tmrLeft, swfGV.left() <= 0, -moveStep, 0);
 }
 
 void frmGame::tmrRight_Timer() {
-    if (swfGV.left() + swfGV.width() >= scaleWidth())
-        tmrRight.setEnabled(false);
+    StepGorvan(tmrRight, swfGV.left() + swfGV.width() >= scaleWidth(), moveStep, 0);
+}
+
+// At the edge the direction's timer stops; elsewhere Gorvan takes one step.
+void frmGame::StepGorvan(Timer& direction, bool atEdge, float dx, float dy) {
+    if (atEdge)
+        direction.setEnabled(false);
     else
-        swfGV.setLeft(swfGV.left() + moveStep);
+        swfGV.move(swfGV.left() + dx, swfGV.top() + dy);
 }
 
 void frmGame::tmrROF_Timer() {
