@@ -1,6 +1,7 @@
 #include "frmIntro.h"
 
 #include "Controls.h"
+#include "Palette.h"
 #include "Resources.h"
 #include "System.h"
 
@@ -8,7 +9,7 @@ frmIntro::frmIntro(Services& services, Screens& screens)
     : Form(services, QStringLiteral(" "), 86, 59),
       tmrIntro(services.clock, 100, [this] { tmrIntro_Timer(); }),
       swfIntro(canvas(), 0, 0, 85, 57, AnimationPlayer::Scale::NoScale),
-      lblSkipIntro(this, QStringLiteral("Skip Intro"), 4, 4, 46, 13, true, QColor(128, 128, 128)),
+      lblSkipIntro(this, QStringLiteral("Skip Intro"), 4, 4, 46, 13, true, palette::grey),
       screens_(screens) {
     lblSkipIntro.setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblSkipIntro.setCursor(resources::handCursor());

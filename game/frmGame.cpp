@@ -1,8 +1,10 @@
 #include "frmGame.h"
 
+#include "Clock.h"
 #include "Keys.h"
 #include "MessageBox.h"
 #include "Numeric.h"
+#include "Palette.h"
 #include "Random.h"
 #include "SettingsFile.h"
 #include "System.h"
@@ -21,7 +23,7 @@ const QString lifeLost = QStringLiteral("life_lost");
 
 frmGame::frmGame(Services& services, Screens& screens)
     : Form(services, QStringLiteral("Vexaroo - Press P to pause"), 471, 353),
-      sqrStatsBackground(canvas(), 1, 1, 470, 37, QColor(128, 128, 128), Qt::black, 2),
+      sqrStatsBackground(canvas(), 1, 1, 470, 37, palette::grey, Qt::black, 2),
       lblDestroyedText(this, QStringLiteral("Enemies Destroyed:"), 4, 5, 94, 13),
       lblDestroyed(this, QStringLiteral("0"), 100, 5, 6, 13),
       lblLevelText(this, QStringLiteral("Level:"), 4, 19, 29, 13),
@@ -30,7 +32,8 @@ frmGame::frmGame(Services& services, Screens& screens)
       imgLife1(canvas(), lifePresent, 428, 40, 20, 31, false),
       imgLife0(canvas(), lifeLost, 448, 40, 20, 31, false), swfGV(canvas(), 124, 142.47f, 34, 68),
       tmrLevel(services.clock, 10000, [this] { tmrLevel_Timer(); }),
-      tmrTarget(services.clock, 30, [this] { tmrTarget_Timer(); }),
+      // A target takes one step in each frame of the clock.
+      tmrTarget(services.clock, Clock::frameMs, [this] { tmrTarget_Timer(); }),
       tmrROF(services.clock, 200, [this] { tmrROF_Timer(); }),
       tmrShoot(services.clock, 10, [this] { tmrShoot_Timer(); }),
       tmrUp(services.clock, 10, [this] { tmrUp_Timer(); }),
