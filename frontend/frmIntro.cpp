@@ -1,6 +1,7 @@
 #include "frmIntro.h"
 
 #include "Controls.h"
+#include "Movies.h"
 #include "Palette.h"
 #include "Resources.h"
 #include "System.h"
@@ -26,7 +27,7 @@ void frmIntro::Form_Load() {
     setFixedSize(menu);
     canvas().setGeometry(rect());
     swfIntro.move(0, 0, scaleWidth(), scaleHeight());
-    swfIntro.setMovie(sys::programDirectory() + QStringLiteral("/anim/intro"));
+    swfIntro.setMovie(movies::path(movies::intro));
     swfIntro.play();
 }
 

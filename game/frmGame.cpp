@@ -3,6 +3,7 @@
 #include "Clock.h"
 #include "Keys.h"
 #include "MessageBox.h"
+#include "Movies.h"
 #include "Numeric.h"
 #include "Palette.h"
 #include "Random.h"
@@ -64,8 +65,8 @@ void frmGame::Form_Load() {
     targetCount = 10;
     bulletCount = 5;
     moveStep = 5;
-    swfGV.setMovie(sys::programDirectory() + QStringLiteral("/anim/gv"));
-    swfTarget[0]->setMovie(sys::programDirectory() + QStringLiteral("/anim/target"));
+    swfGV.setMovie(movies::path(movies::gorvan));
+    swfTarget[0]->setMovie(movies::path(movies::target));
 
     const SettingsRead read = readSettings();
     if (!read.problem.isEmpty())
