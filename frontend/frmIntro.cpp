@@ -6,8 +6,8 @@
 #include "Resources.h"
 #include "System.h"
 
-frmIntro::frmIntro(Services& services, Screens& screens)
-    : Form(services, QStringLiteral(" "), 86, 59),
+frmIntro::frmIntro(Services& given, Screens& screens)
+    : Form(given, QStringLiteral(" "), 86, 59),
       tmrIntro(services.clock, 100, [this] { tmrIntro_Timer(); }),
       swfIntro(canvas(), 0, 0, 85, 57, AnimationPlayer::Scale::NoScale),
       lblSkipIntro(this, QStringLiteral("Skip Intro"), 4, 4, 46, 13, true, palette::grey),

@@ -22,8 +22,8 @@ const QString lifePresent = QStringLiteral("life_present");
 const QString lifeLost = QStringLiteral("life_lost");
 } // namespace
 
-frmGame::frmGame(Services& services, Screens& screens)
-    : Form(services, QStringLiteral("Vexaroo - Press P to pause"), 471, 353),
+frmGame::frmGame(Services& given, Screens& screens)
+    : Form(given, QStringLiteral("Vexaroo - Press P to pause"), 471, 353),
       sqrStatsBackground(canvas(), 1, 1, 470, 37, palette::grey, Qt::black, 2),
       lblDestroyedText(this, QStringLiteral("Enemies Destroyed:"), 4, 5, 94, 13),
       lblDestroyed(this, QStringLiteral("0"), 100, 5, 6, 13),

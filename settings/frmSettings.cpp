@@ -34,8 +34,8 @@ void styleFrame(QGroupBox& frame, const QString& caption, int left, int top, int
 }
 } // namespace
 
-frmSettings::frmSettings(Services& services, Screens& screens)
-    : Form(services, QStringLiteral("Settings"), 190, clientHeight), fraGraphics(this),
+frmSettings::frmSettings(Services& given, Screens& screens)
+    : Form(given, QStringLiteral("Settings"), 190, clientHeight), fraGraphics(this),
       lblQualityText(&fraGraphics, QStringLiteral("Image Quality:"), 8, 20, 1, 13, true,
                      palette::white),
       comQuality(&fraGraphics), fraControls(this),

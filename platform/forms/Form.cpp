@@ -15,11 +15,11 @@ namespace {
 constexpr int releaseGuardMs = 10;
 } // namespace
 
-Form::Form(Services& services, const QString& caption, int clientWidth, int clientHeight)
+Form::Form(Services& given, const QString& caption, int clientWidth, int clientHeight)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      services(services), canvas_(new SpriteCanvas(this, services.clock)),
-      releaseGuard_(services.clock, releaseGuardMs) {
+      services(given), canvas_(new SpriteCanvas(this, given.clock)),
+      releaseGuard_(given.clock, releaseGuardMs) {
     setWindowTitle(caption);
     setWindowIcon(resources::programIcon());
     setFixedSize(clientWidth, clientHeight);
