@@ -69,6 +69,14 @@ private:
     std::deque<float> draws_;
 };
 
+// The settings file as the game delivers it.
+inline QByteArray deliveredSettings() {
+    QFile file(QStringLiteral(VEXAROO_SOURCE_DIR "/data/settings"));
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("cannot read the delivered settings file");
+    return file.readAll();
+}
+
 // A virtual clock, scripted draws and recording doubles, in a fresh current directory that
 // holds the delivered settings file.
 struct TestWorld {
@@ -82,7 +90,7 @@ struct TestWorld {
 
     TestWorld() {
         QDir::setCurrent(folder.path());
-        writeFile(QStringLiteral("settings"), " 1 \r\n 37 \r\n 39 \r\n 38 \r\n 40 \r\n 32 \r\n");
+        writeFile(QStringLiteral("settings"), deliveredSettings());
     }
     ~TestWorld() { QDir::setCurrent(previousFolder); }
 
