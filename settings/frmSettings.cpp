@@ -14,7 +14,8 @@ constexpr int keyWithoutCode = 0;
 
 // The Controls frame has a row per binding, OK stands below it and the window ends below OK.
 constexpr int controlsTop = 140;
-constexpr int controlsHeight = 23 + 20 * frmSettings::keyBoxes;
+constexpr int rowHeight = 20;
+constexpr int controlsHeight = 23 + rowHeight * frmSettings::keyBoxes;
 constexpr int okTop = controlsTop + controlsHeight + 9;
 constexpr int clientHeight = okTop + 28;
 
@@ -77,9 +78,9 @@ frmSettings::frmSettings(Services& given, Screens& screens)
     for (int i = 0; i < keyBoxes; ++i) {
         const KeyBinding& binding = keyBindings[i];
         lblKeyText[i] = std::make_unique<Label>(&fraControls, QString::fromLatin1(binding.caption),
-                                                8, 20 + 20 * i, 1, 13, true, palette::white);
-        picAssign[i] =
-            std::make_unique<PictureBox>(this, QStringLiteral("keybox"), 108, 158 + 20 * i, 70, 20);
+                                                8, 20 + rowHeight * i, 1, 13, true, palette::white);
+        picAssign[i] = std::make_unique<PictureBox>(this, QStringLiteral("keybox"), 108,
+                                                    158 + rowHeight * i, 70, rowHeight);
         // A clicked box takes the focus, so the key that follows goes to it and not to OK.
         picAssign[i]->setFocusPolicy(Qt::ClickFocus);
         picAssign[i]->setCursor(resources::handCursor());
