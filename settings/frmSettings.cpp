@@ -26,7 +26,7 @@ void styleFrame(QGroupBox& frame, const QString& caption, int left, int top, int
     frame.setTitle(caption);
     frame.setGeometry(left, top, width, height);
     frame.setFont(resources::textFont());
-    // The caption stands on the frame's top line, as a group box of the forms runtime has it.
+    // The caption stands on the frame's top line, interrupting it.
     frame.setStyleSheet(
         QStringLiteral("QGroupBox { border: 1px solid %1; margin-top: 6px; }"
                        "QGroupBox::title { subcontrol-origin: margin; left: 6px; top: 0px;"
