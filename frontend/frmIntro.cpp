@@ -4,7 +4,6 @@
 #include "Movies.h"
 #include "Palette.h"
 #include "Resources.h"
-#include "System.h"
 
 frmIntro::frmIntro(Services& given, Screens& screens)
     : Form(given, QStringLiteral(" "), 86, 59),

@@ -8,7 +8,6 @@
 #include "Palette.h"
 #include "Random.h"
 #include "SettingsFile.h"
-#include "System.h"
 
 #include <QGuiApplication>
 
