@@ -2,14 +2,15 @@
 
 #include "Controls.h"
 #include "Keys.h"
+#include "Movies.h"
+#include "Palette.h"
 #include "Resources.h"
-#include "System.h"
 
-frmIntro::frmIntro(Services& services, Screens& screens)
-    : Form(services, QStringLiteral(" "), 86, 59),
+frmIntro::frmIntro(Services& given, Screens& screens)
+    : Form(given, QStringLiteral(" "), 86, 59),
       tmrIntro(services.clock, 100, [this] { tmrIntro_Timer(); }),
       swfIntro(canvas(), 0, 0, 85, 57, AnimationPlayer::Scale::NoScale),
-      lblSkipIntro(this, QStringLiteral("Skip Intro"), 4, 4, 46, 13, true, QColor(128, 128, 128)),
+      lblSkipIntro(this, QStringLiteral("Skip Intro"), 4, 4, 46, 13, true, palette::grey),
       screens_(screens) {
     lblSkipIntro.setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblSkipIntro.setCursor(resources::handCursor());
@@ -27,7 +28,7 @@ void frmIntro::Form_Load() {
     setFixedSize(menu);
     canvas().setGeometry(rect());
     swfIntro.move(0, 0, scaleWidth(), scaleHeight());
-    swfIntro.setMovie(sys::programDirectory() + QStringLiteral("/anim/intro"));
+    swfIntro.setMovie(movies::path(movies::intro));
     swfIntro.play();
 }
 

@@ -42,8 +42,8 @@ std::array<std::unique_ptr<PictureBox>, 2> pictureButton(QWidget* window, const 
 }
 } // namespace
 
-frmMain::frmMain(Services& services, Screens& screens)
-    : Form(services, QStringLiteral("Main Menu"), 522, 354),
+frmMain::frmMain(Services& given, Screens& screens)
+    : Form(given, QStringLiteral("Main Menu"), 522, 354),
       imgTitle(this, QStringLiteral("title"), 11, 4, 500, 100),
       picPlay(pictureButton(this, QStringLiteral("btn_play"), 108)),
       picSettings(pictureButton(this, QStringLiteral("btn_settings"), 168)),

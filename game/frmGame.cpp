@@ -1,11 +1,13 @@
 #include "frmGame.h"
 
+#include "Clock.h"
 #include "Keys.h"
 #include "MessageBox.h"
+#include "Movies.h"
 #include "Numeric.h"
+#include "Palette.h"
 #include "Random.h"
 #include "SettingsFile.h"
-#include "System.h"
 
 #include <QGuiApplication>
 #include <QTimer>
@@ -24,9 +26,9 @@ const QString lifePresent = QStringLiteral("life_present");
 const QString lifeLost = QStringLiteral("life_lost");
 } // namespace
 
-frmGame::frmGame(Services& services, Screens& screens)
-    : Form(services, QStringLiteral("Vexaroo - Press P to pause"), 471, 353),
-      sqrStatsBackground(canvas(), 1, 1, 470, 37, QColor(128, 128, 128), Qt::black, 2),
+frmGame::frmGame(Services& given, Screens& screens)
+    : Form(given, QStringLiteral("Vexaroo - Press P to pause"), 471, 353),
+      sqrStatsBackground(canvas(), 1, 1, 470, 37, palette::grey, Qt::black, 2),
       lblDestroyedText(this, QStringLiteral("Enemies Destroyed:"), 4, 5, 94, 13),
       lblDestroyed(this, QStringLiteral("0"), 100, 5, 6, 13),
       lblLevelText(this, QStringLiteral("Level:"), 4, 19, 29, 13),
@@ -35,7 +37,8 @@ frmGame::frmGame(Services& services, Screens& screens)
       imgLife1(canvas(), lifePresent, 428, 40, 20, 31, false),
       imgLife0(canvas(), lifeLost, 448, 40, 20, 31, false), swfGV(canvas(), 124, 142.47f, 34, 68),
       tmrLevel(services.clock, 10000, [this] { tmrLevel_Timer(); }),
-      tmrTarget(services.clock, 30, [this] { tmrTarget_Timer(); }),
+      // A target takes one step in each frame of the clock.
+      tmrTarget(services.clock, Clock::frameMs, [this] { tmrTarget_Timer(); }),
       tmrROF(services.clock, 200, [this] { tmrROF_Timer(); }),
       tmrShoot(services.clock, 10, [this] { tmrShoot_Timer(); }),
       tmrUp(services.clock, 10, [this] { tmrUp_Timer(); }),
@@ -69,8 +72,8 @@ void frmGame::Form_Load() {
     targetCount = 10;
     bulletCount = 5;
     moveStep = 5;
-    swfGV.setMovie(sys::programDirectory() + QStringLiteral("/anim/gv"));
-    swfTarget[0]->setMovie(sys::programDirectory() + QStringLiteral("/anim/target"));
+    swfGV.setMovie(movies::path(movies::gorvan));
+    swfTarget[0]->setMovie(movies::path(movies::target));
 
     const SettingsRead read = readSettings();
     if (!read.problem.isEmpty())
@@ -319,31 +322,27 @@ void frmGame::tmrLevel_Timer() {
 // may carry Gorvan up to one step past an edge.
 
 void frmGame::tmrUp_Timer() {
-    if (swfGV.top() <= sqrStatsBackground.height())
-        tmrUp.setEnabled(false);
-    else
-        swfGV.setTop(swfGV.top() - moveStep);
+    StepGorvan(tmrUp, swfGV.top() <= sqrStatsBackground.height(), 0, -moveStep);
 }
 
 void frmGame::tmrDown_Timer() {
-    if (swfGV.top() + swfGV.height() >= scaleHeight())
-        tmrDown.setEnabled(false);
-    else
-        swfGV.setTop(swfGV.top() + moveStep);
+    StepGorvan(tmrDown, swfGV.top() + swfGV.height() >= scaleHeight(), 0, moveStep);
 }
 
 void frmGame::tmrLeft_Timer() {
-    if (swfGV.left() <= 0)
-        tmrLeft.setEnabled(false);
-    else
-        swfGV.setLeft(swfGV.left() - moveStep);
+    StepGorvan(tmrLeft, swfGV.left() <= 0, -moveStep, 0);
 }
 
 void frmGame::tmrRight_Timer() {
-    if (swfGV.left() + swfGV.width() >= scaleWidth())
-        tmrRight.setEnabled(false);
+    StepGorvan(tmrRight, swfGV.left() + swfGV.width() >= scaleWidth(), moveStep, 0);
+}
+
+// At the edge the direction's timer stops; elsewhere Gorvan takes one step.
+void frmGame::StepGorvan(Timer& direction, bool atEdge, float dx, float dy) {
+    if (atEdge)
+        direction.setEnabled(false);
     else
-        swfGV.setLeft(swfGV.left() + moveStep);
+        swfGV.move(swfGV.left() + dx, swfGV.top() + dy);
 }
 
 void frmGame::tmrROF_Timer() {

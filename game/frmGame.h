@@ -79,6 +79,7 @@ public:
 private:
     void HoldPlay();
     void ResumePlay();
+    void StepGorvan(Timer& direction, bool atEdge, float dx, float dy);
     bool TouchesGorvan(const AnimationPlayer& target) const;
 
     Screens& screens_;

@@ -20,8 +20,8 @@ QString twoDigits(int rank) {
 }
 } // namespace
 
-frmHigh::frmHigh(Services& services, Screens& screens)
-    : Form(services, QStringLiteral("High Scores"), 277, 207),
+frmHigh::frmHigh(Services& given, Screens& screens)
+    : Form(given, QStringLiteral("High Scores"), 277, 207),
       lblHighScoresText(this,
                         QStringLiteral(" Below shows a list of the top 10 high scores in order of "
                                        "  highest level achieved."),

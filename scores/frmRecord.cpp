@@ -5,8 +5,8 @@
 #include "Palette.h"
 #include "ScoresFile.h"
 
-frmRecord::frmRecord(Services& services, Screens& screens)
-    : Form(services, QStringLiteral("You have a high score!"), 286, 177),
+frmRecord::frmRecord(Services& given, Screens& screens)
+    : Form(given, QStringLiteral("You have a high score!"), 286, 177),
       lblHighScoreText(this,
                        QStringLiteral(" You have achieved a high score! Please enter your name  to "
                                       "be entered into the Vexaroo hall of fame."),

@@ -14,7 +14,8 @@ constexpr int keyWithoutCode = 0;
 
 // The Controls frame has a row per binding, OK stands below it and the window ends below OK.
 constexpr int controlsTop = 140;
-constexpr int controlsHeight = 23 + 20 * frmSettings::keyBoxes;
+constexpr int rowHeight = 20;
+constexpr int controlsHeight = 23 + rowHeight * frmSettings::keyBoxes;
 constexpr int okTop = controlsTop + controlsHeight + 9;
 constexpr int clientHeight = okTop + 28;
 
@@ -25,7 +26,7 @@ void styleFrame(QGroupBox& frame, const QString& caption, int left, int top, int
     frame.setTitle(caption);
     frame.setGeometry(left, top, width, height);
     frame.setFont(resources::textFont());
-    // The caption stands on the frame's top line, as a group box of the forms runtime has it.
+    // The caption stands on the frame's top line, interrupting it.
     frame.setStyleSheet(
         QStringLiteral("QGroupBox { border: 1px solid %1; margin-top: 6px; }"
                        "QGroupBox::title { subcontrol-origin: margin; left: 6px; top: 0px;"
@@ -34,8 +35,8 @@ void styleFrame(QGroupBox& frame, const QString& caption, int left, int top, int
 }
 } // namespace
 
-frmSettings::frmSettings(Services& services, Screens& screens)
-    : Form(services, QStringLiteral("Settings"), 190, clientHeight), fraGraphics(this),
+frmSettings::frmSettings(Services& given, Screens& screens)
+    : Form(given, QStringLiteral("Settings"), 190, clientHeight), fraGraphics(this),
       lblQualityText(&fraGraphics, QStringLiteral("Image Quality:"), 8, 20, 1, 13, true,
                      palette::white),
       comQuality(&fraGraphics), fraControls(this),
@@ -77,9 +78,9 @@ frmSettings::frmSettings(Services& services, Screens& screens)
     for (int i = 0; i < keyBoxes; ++i) {
         const KeyBinding& binding = keyBindings[i];
         lblKeyText[i] = std::make_unique<Label>(&fraControls, QString::fromLatin1(binding.caption),
-                                                8, 20 + 20 * i, 1, 13, true, palette::white);
-        picAssign[i] =
-            std::make_unique<PictureBox>(this, QStringLiteral("keybox"), 108, 158 + 20 * i, 70, 20);
+                                                8, 20 + rowHeight * i, 1, 13, true, palette::white);
+        picAssign[i] = std::make_unique<PictureBox>(this, QStringLiteral("keybox"), 108,
+                                                    158 + rowHeight * i, 70, rowHeight);
         // A clicked box takes the focus, so the key that follows goes to it and not to OK; Tab
         // reaches it too.
         picAssign[i]->setFocusPolicy(Qt::StrongFocus);

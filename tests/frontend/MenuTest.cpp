@@ -1,6 +1,5 @@
 #include "MenuFixture.h"
 
-#include "HelpCommand.h"
 #include "frmHigh.h"
 #include "frmSettings.h"
 
@@ -270,33 +269,17 @@ TEST_F(MenuWindow, ClosingTheMenuEndsTheProgram) {
 
 // --- Help ---
 
-TEST(HelpCommand, WindowsCommandLineIsNotepadFromTheWindowsFolder) {
-    for (const QString& windir : {QStringLiteral("C:\\WINDOWS"), QStringLiteral("D:\\WINNT")}) {
-        const HelpCommand command = windowsHelpCommand(windir);
-        EXPECT_EQ(command.commandLine(),
-                  windir + QStringLiteral("\\system32\\notepad.exe HelpFile.txt"));
-        EXPECT_EQ(command.program, windir + QStringLiteral("\\system32\\notepad.exe"));
-        EXPECT_EQ(command.arguments, QByteArrayList{"HelpFile.txt"});
-        EXPECT_TRUE(command.problem.isEmpty());
-    }
-    // Without WINDIR there is no editor to start, and the reason says so.
-    const HelpCommand unset = windowsHelpCommand(QString());
-    EXPECT_TRUE(unset.problem.contains(QStringLiteral("WINDIR")));
-}
-
 TEST_F(MenuWindow, EveryHelpClickStartsAnotherEditorOnTheHelpFile) {
     frmMain& menu = shownMenu();
     clickAt(centreOf(menu.lblHelp));
     clickAt(centreOf(menu.lblHelp));
     ASSERT_EQ(world.launcher.launches.size(), 2u);
     for (const auto& launch : world.launcher.launches) {
-#ifndef Q_OS_WIN
         // The editor gets the help file of the current directory, by its full path.
         ASSERT_EQ(launch.arguments.size(), 1);
         const QFileInfo helpFile(QFile::decodeName(launch.arguments[0]));
         EXPECT_EQ(helpFile, QFileInfo(world.path(QStringLiteral("HelpFile.txt"))));
         EXPECT_TRUE(helpFile.isAbsolute());
-#endif
         EXPECT_EQ(launch.program, world.launcher.launches[0].program);
     }
     EXPECT_TRUE(world.messageBox.texts.empty());
@@ -307,7 +290,6 @@ TEST_F(MenuWindow, EveryHelpClickStartsAnotherEditorOnTheHelpFile) {
     EXPECT_EQ(world.launcher.launches.size(), 2u);
 }
 
-#ifndef Q_OS_WIN
 TEST_F(MenuWindow, HelpGetsThePathInTheBytesOfAnyFolderOrSaysWhyThereIsNone) {
     frmMain& menu = shownMenu();
     char folder[PATH_MAX];
@@ -345,7 +327,6 @@ TEST_F(MenuWindow, HelpGetsThePathInTheBytesOfAnyFolderOrSaysWhyThereIsNone) {
         << text.toStdString();
     EXPECT_TRUE(menu.isEnabled());
 }
-#endif
 
 TEST_F(MenuWindow, HelpThatCannotStartShowsWhyAndTheMenuGoesOn) {
     frmMain& menu = shownMenu();

@@ -38,15 +38,15 @@ TEST_F(GameWindow, OnlyTargetsTouchingGorvansInnerBoxHitHim) {
         {110, 67.5f, false}, // only his outer five pixels at the top
     };
     for (const Case& c : cases) {
-        TestWorld world;
-        Program program{world.services};
-        world.random.fallback = justUnderOne;
-        frmGame& g = program.game();
+        TestWorld caseWorld;
+        Program caseProgram{caseWorld.services};
+        caseWorld.random.fallback = justUnderOne;
+        frmGame& g = caseProgram.game();
         g.swfGV.move(100, 100);
         putTarget(g, 4, c.left, c.top);
         g.tmrTarget_Timer();
         EXPECT_EQ(g.lives, c.hits ? 2 : 3) << "target at " << c.left << ", " << c.top;
-        EXPECT_EQ(world.messageBox.texts.size(), c.hits ? 1u : 0u);
+        EXPECT_EQ(caseWorld.messageBox.texts.size(), c.hits ? 1u : 0u);
     }
 }
 

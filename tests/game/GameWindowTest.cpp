@@ -155,6 +155,25 @@ TEST_F(GameWindow, TargetsBounceOffTheStripAndTheBottomEdge) {
     EXPECT_EQ(g.targetMotion[1][1], -2);
 }
 
+TEST_F(GameWindow, ATargetTurnsWhenItReachesAnEdgeExactly) {
+    frmGame& g = gameWithTargetsFarAway();
+    auto& target = *g.swfTarget[0];
+    const struct {
+        float top;
+        qint16 drift;
+        float next;
+    } rows[] = {
+        {37, -2, 39},  // top on the strip's height
+        {316, 2, 314}, // 316 + 37 = 353
+    };
+    for (const auto& row : rows) {
+        target.setTop(row.top);
+        g.targetMotion[0][1] = row.drift;
+        g.tmrTarget_Timer();
+        EXPECT_EQ(target.top(), row.next);
+    }
+}
+
 TEST_F(GameWindow, AtLevelZeroEveryTargetMovesOnePixelPerTick) {
     world.random.fallback = 0.3f;
     game();

@@ -5,7 +5,7 @@
 #include <QTest>
 
 namespace {
-constexpr int Left = 37, Up = 38, Right = 39, Space = 32, P = 80;
+constexpr int Left = 37, Up = 38, Right = 39, Down = 40, Space = 32, P = 80;
 } // namespace
 
 TEST_F(GameWindow, RightHeldThenLeftPressedTurnsLeftAndReleasingRightOnlyRestsTheFrame) {
@@ -38,6 +38,28 @@ TEST_F(GameWindow, HorizontalAndVerticalKeysAreIndependent) {
     EXPECT_EQ(g.swfGV.frameNum(), 0);
     EXPECT_TRUE(g.tmrRight.enabled());
     EXPECT_FALSE(g.tmrDown.enabled());
+}
+
+TEST_F(GameWindow, PressingADirectionStopsItsOppositeWhicheverWasHeldFirst) {
+    frmGame& g = gameWithTargetsFarAway();
+    const struct {
+        int held, pressed;
+        Timer frmGame::*stopped;
+        Timer frmGame::*running;
+    } rows[] = {
+        {Right, Left, &frmGame::tmrRight, &frmGame::tmrLeft},
+        {Left, Right, &frmGame::tmrLeft, &frmGame::tmrRight},
+        {Up, Down, &frmGame::tmrUp, &frmGame::tmrDown},
+        {Down, Up, &frmGame::tmrDown, &frmGame::tmrUp},
+    };
+    for (const auto& row : rows) {
+        g.Form_KeyDown(row.held, 0);
+        g.Form_KeyDown(row.pressed, 0);
+        EXPECT_FALSE((g.*row.stopped).enabled()) << row.held << " then " << row.pressed;
+        EXPECT_TRUE((g.*row.running).enabled()) << row.held << " then " << row.pressed;
+        g.Form_KeyUp(row.pressed, 0);
+        g.Form_KeyUp(row.held, 0);
+    }
 }
 
 TEST_F(GameWindow, OneKeyBoundToTwoActionsPerformsBothInTableOrder) {

@@ -65,3 +65,22 @@ TEST_F(GameWindow, MovementReadsMoveStepAtEveryTick) {
     world.clock.advance(10);
     EXPECT_EQ(g.swfGV.left(), 107.0f);
 }
+
+TEST_F(GameWindow, EachMoverStopsWhenGorvanStandsExactlyOnItsEdge) {
+    frmGame& g = gameWithTargetsFarAway();
+    const struct {
+        Timer frmGame::*mover;
+        float left, top;
+    } rows[] = {
+        {&frmGame::tmrUp, 100, 37},     // on the strip's edge
+        {&frmGame::tmrDown, 100, 285},  // 285 + 68 = 353
+        {&frmGame::tmrRight, 437, 100}, // 437 + 34 = 471
+    };
+    for (const auto& row : rows) {
+        g.swfGV.move(row.left, row.top);
+        (g.*row.mover).setEnabled(true);
+        world.clock.advance(10);
+        EXPECT_EQ(g.swfGV.rect().topLeft(), QPointF(row.left, row.top));
+        EXPECT_FALSE((g.*row.mover).enabled());
+    }
+}

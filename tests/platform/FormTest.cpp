@@ -16,7 +16,7 @@ namespace {
 
 class ProbeForm final : public Form {
 public:
-    explicit ProbeForm(Services& services) : Form(services, QStringLiteral("Probe"), 200, 100) {
+    explicit ProbeForm(Services& given) : Form(given, QStringLiteral("Probe"), 200, 100) {
         setKeyPreview(true);
     }
     void Form_Load() override { ++loads; }

@@ -110,6 +110,27 @@ TEST_F(ScoresFile, LevelComesFirstThenTargetsAndNegativeCountsSortLow) {
     EXPECT_EQ(scores::shownName(two[0].firstName), QStringLiteral("a"));
 }
 
+TEST(SortScores, RecordsOfOneLevelAreOrderedByTargetsHit) {
+    const struct {
+        std::vector<ScoreRecord> entries;
+        QStringList order;
+    } rows[] = {
+        {{scoreOf(QStringLiteral("few"), 4, 1), scoreOf(QStringLiteral("many"), 4, 9)},
+         {"many", "few"}},
+        {{scoreOf(QStringLiteral("one"), 4, 1), scoreOf(QStringLiteral("three"), 4, 3),
+          scoreOf(QStringLiteral("two"), 4, 2)},
+         {"three", "two", "one"}},
+    };
+    for (const auto& row : rows) {
+        std::vector<ScoreRecord> entries = row.entries;
+        scores::SortScores(entries, static_cast<qint16>(entries.size() - 1));
+        QStringList order;
+        for (const ScoreRecord& e : entries)
+            order << scores::shownName(e.firstName);
+        EXPECT_EQ(order, row.order);
+    }
+}
+
 TEST_F(ScoresFile, TrailingBytesMakeNoRecordAndTheNextSaveCoversThem) {
     world.writeFile(QStringLiteral("scores"),
                     fileOf({scoreOf(QStringLiteral("A"), 5, 1)}) + QByteArray("junk", 4));

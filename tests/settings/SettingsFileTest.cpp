@@ -26,10 +26,10 @@ const std::vector<qint16> delivered = {1, 37, 39, 38, 40, 32};
 TEST(SettingsFile, ReadsEveryFormOfTheSequentialFormat) {
     TestWorld world;
     const QByteArray forms[] = {
-        " 1 \r\n 37 \r\n 39 \r\n 38 \r\n 40 \r\n 32 \r\n", // as the program writes it
-        "0\r\n65\r\n68\r\n87\r\n83\r\n17\r\n",             // no blanks
-        "0,65,68,87,83,17\r\n",                            // one line, commas
-        "  0 , 65,68\n87\r\n\r\n 83 ,17",                  // mixed, no final line end
+        deliveredSettings(),                   // as delivered, as the program writes it
+        "0\r\n65\r\n68\r\n87\r\n83\r\n17\r\n", // no blanks
+        "0,65,68,87,83,17\r\n",                // one line, commas
+        "  0 , 65,68\n87\r\n\r\n 83 ,17",      // mixed, no final line end
     };
     for (const QByteArray& form : forms) {
         world.writeFile(QStringLiteral("settings"), form);

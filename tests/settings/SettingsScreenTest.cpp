@@ -12,7 +12,7 @@
 
 namespace {
 const QString settingsFile = QStringLiteral("settings");
-const QByteArray delivered = " 1 \r\n 37 \r\n 39 \r\n 38 \r\n 40 \r\n 32 \r\n";
+const QByteArray delivered = deliveredSettings();
 } // namespace
 
 // The settings screen as the menu opens it, on the virtual clock, over the delivered file.

@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <deque>
 #include <functional>
 #include <vector>
 
@@ -48,6 +49,37 @@ public:
     QString failWith;
 };
 
+// Hands out the draws a test queued, then `fallback` for every further draw.
+class ScriptedRandom final : public Random {
+public:
+    void randomize() override { ++randomizeCalls; }
+    float next() override {
+        ++drawsMade;
+        if (draws_.empty())
+            return fallback;
+        const float r = draws_.front();
+        draws_.pop_front();
+        return r;
+    }
+    void queue(std::initializer_list<float> draws) { draws_.insert(draws_.end(), draws); }
+    std::size_t pending() const { return draws_.size(); }
+
+    float fallback = 0.0f;
+    int randomizeCalls = 0;
+    int drawsMade = 0;
+
+private:
+    std::deque<float> draws_;
+};
+
+// The settings file as the game delivers it.
+inline QByteArray deliveredSettings() {
+    QFile file(QStringLiteral(VEXAROO_SOURCE_DIR "/data/settings"));
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("cannot read the delivered settings file");
+    return file.readAll();
+}
+
 // A virtual clock, scripted draws and recording doubles, in a fresh current directory that
 // holds the delivered settings file.
 struct TestWorld {
@@ -61,7 +93,7 @@ struct TestWorld {
 
     TestWorld() {
         QDir::setCurrent(folder.path());
-        writeFile(QStringLiteral("settings"), " 1 \r\n 37 \r\n 39 \r\n 38 \r\n 40 \r\n 32 \r\n");
+        writeFile(QStringLiteral("settings"), deliveredSettings());
     }
     ~TestWorld() { QDir::setCurrent(previousFolder); }
 

@@ -20,12 +20,6 @@ void Timer::setEnabled(bool enabled) {
         clock_.stop(*this);
 }
 
-void Timer::setInterval(int ms) {
-    interval_ = ms;
-    if (enabled_)
-        clock_.start(*this);
-}
-
 void Timer::fire() {
     if (inTick_ || !onTick_)
         return;

@@ -11,12 +11,3 @@ float SystemRandom::next() {
     // 24 random bits give every float in [0, 1) on a 2^-24 grid and never 1.0.
     return static_cast<float>(engine_() >> 8) * (1.0f / 16777216.0f);
 }
-
-float ScriptedRandom::next() {
-    ++drawsMade;
-    if (draws_.empty())
-        return fallback;
-    const float r = draws_.front();
-    draws_.pop_front();
-    return r;
-}

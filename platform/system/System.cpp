@@ -113,8 +113,4 @@ QByteArray pathInCurrentDirectory(const QByteArray& fileName, QString* problem) 
     return path;
 }
 
-QString environment(const QString& name) {
-    return qEnvironmentVariable(name.toLocal8Bit());
-}
-
 } // namespace sys

@@ -31,7 +31,7 @@ public:
 
     // With key preview the window's key handlers run first for every key, then the key
     // still reaches the focused control. Key codes are virtual-key codes; a held key gives
-    // repeated key-downs and one key-up, as on Windows.
+    // repeated key-downs and one key-up at the real release.
     void setKeyPreview(bool on) { keyPreview_ = on; }
     void keyDown(int keyCode, int shift);
     void keyUp(int keyCode, int shift);

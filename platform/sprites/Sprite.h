@@ -137,7 +137,7 @@ public:
                   float height, bool visible = true);
     const QString& picture() const { return picture_; }
     void setPicture(const QString& picture);
-    // A further element of a control array: a hidden copy of this one.
+    // Another of a row of like pictures (the bullets): a hidden copy of this one.
     std::unique_ptr<PictureSprite> copyHidden() const;
     void paint(QPainter& painter) override;
     void forgetPictures() override { image_ = QImage(); }

@@ -18,7 +18,6 @@ public:
     bool enabled() const { return enabled_; }
     void setEnabled(bool enabled);
     int interval() const { return interval_; }
-    void setInterval(int ms);
     void setOnTick(std::function<void()> onTick) { onTick_ = std::move(onTick); }
     // On the real clock a tick may come up to a frame late, to share a wake-up with the
     // others; a punctual timer ticks on time (the frames themselves, which keep the movies'

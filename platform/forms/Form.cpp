@@ -15,11 +15,11 @@ namespace {
 constexpr int releaseGuardMs = 10;
 } // namespace
 
-Form::Form(Services& services, const QString& caption, int clientWidth, int clientHeight)
+Form::Form(Services& given, const QString& caption, int clientWidth, int clientHeight)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      services(services), canvas_(new SpriteCanvas(this, services.clock)),
-      releaseGuard_(services.clock, releaseGuardMs) {
+      services(given), canvas_(new SpriteCanvas(this, given.clock)),
+      releaseGuard_(given.clock, releaseGuardMs) {
     setWindowTitle(caption);
     setWindowIcon(resources::programIcon());
     setFixedSize(clientWidth, clientHeight);
@@ -146,7 +146,8 @@ void Form::changeEvent(QEvent* event) {
         activateOwnedWindow();
 }
 
-// A disabled window waits for a window it owns: activating it means that one, as on Windows.
+// A disabled window waits for a window it owns: activating it means that one, so the player
+// lands where the program expects input.
 void Form::activateOwnedWindow() {
     if (const QList<QWidget*> owned = ownedWindows(); !owned.isEmpty())
         owned.front()->activateWindow();
@@ -173,8 +174,8 @@ void Form::closeEvent(QCloseEvent* event) {
 
 void Form::hideEvent(QHideEvent* event) {
     QWidget::hideEvent(event);
-    // The program keeps the keys when its active window goes, as on Windows: the owner takes
-    // them, or else another window of the program that takes input.
+    // The program keeps the keys when its active window goes, so the player need not click
+    // first: the owner takes them, or else another window of the program that takes input.
     if (QGuiApplication::applicationState() != Qt::ApplicationActive)
         return;
     QWindow* next = windowHandle()->transientParent();

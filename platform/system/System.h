@@ -44,7 +44,4 @@ QString currentDirectory();
 // is gone, or the path is longer than the system takes.
 QByteArray pathInCurrentDirectory(const QByteArray& fileName, QString* problem);
 
-// An environment variable, empty when unset.
-QString environment(const QString& name);
-
 } // namespace sys

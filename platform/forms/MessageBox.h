@@ -16,7 +16,7 @@ public:
     void show(QWidget& owner, const QString& text, int answerKey = 0);
 
     // While one of the program's boxes is open no window of the program may close, however
-    // it is asked to, as a modal box holds its owner on Windows.
+    // it is asked to: the handler that opened the box still runs and needs its window.
     bool isOpen() const { return open_ > 0; }
 
 protected:

@@ -33,7 +33,8 @@ public:
     void play();
     bool isPlaying() const;
 
-    // A further element of a control array: a hidden copy with this movie and quality.
+    // Another of a row of like players (the targets): a hidden copy with this movie and
+    // quality.
     std::unique_ptr<AnimationPlayer> copyHidden() const;
 
     // The movie frame on screen now.
