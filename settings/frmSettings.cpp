@@ -185,10 +185,11 @@ void frmSettings::Form_KeyDown(int keyCode, int /*shift*/) {
     }
 }
 
-// The key box that has the keyboard's focus, or -1.
+// The key box that Tab brought the keyboard to, or -1. A clicked box has the focus too, but
+// for the keys that follow a click Return stays OK.
 int frmSettings::FocusedKeyBox() const {
     for (int i = 0; i < keyBoxes; ++i) {
-        if (picAssign[i]->hasFocus())
+        if (picAssign[i]->hasKeyboardFocus())
             return i;
     }
     return -1;

@@ -17,7 +17,7 @@ PictureBox::PictureBox(QWidget* window, const QString& picture, int left, int to
 void PictureBox::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     painter.drawImage(QPointF(0, 0), resources::picture(picture_, size(), devicePixelRatioF()));
-    if (showFocus_ && hasFocus()) {
+    if (showFocus_ && hasKeyboardFocus()) {
         painter.setPen(QPen(palette::white, 1, Qt::DotLine));
         painter.drawRect(rect().adjusted(2, 2, -3, -3));
     }
@@ -45,12 +45,19 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
 
 void PictureBox::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
+    // Coming back to the window keeps the way the focus came.
+    if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason)
+        keyboardFocus_ = true;
+    else if (event->reason() != Qt::ActiveWindowFocusReason)
+        keyboardFocus_ = false;
     if (showFocus_)
         update();
 }
 
 void PictureBox::focusOutEvent(QFocusEvent* event) {
     QWidget::focusOutEvent(event);
+    if (event->reason() != Qt::ActiveWindowFocusReason)
+        keyboardFocus_ = false;
     if (showFocus_)
         update();
 }

@@ -16,8 +16,10 @@ public:
                bool visible = true);
 
     const QString& picture() const { return picture_; }
-    // A box that takes the keyboard's focus shows it with a dotted frame.
+    // A box that takes the focus from the keyboard (Tab) shows it with a dotted frame; one
+    // that a click focused shows none, and Return keeps its meaning for the window.
     void setShowFocus(bool on) { showFocus_ = on; }
+    bool hasKeyboardFocus() const { return hasFocus() && keyboardFocus_; }
 
     std::function<void()> onClick;
     std::function<void()> onMouseMove;
@@ -34,6 +36,7 @@ private:
     QString picture_;
     bool pressed_ = false;
     bool showFocus_ = false;
+    bool keyboardFocus_ = false;
 };
 
 // A rectangle outline. It takes no mouse events: they go to whatever lies below.

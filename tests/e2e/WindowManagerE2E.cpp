@@ -185,8 +185,23 @@ TEST_P(UnderWindowManager, TheIntroAndTheMenuArePlayedFromTheKeyboardAlone) {
     keys({"Escape"});
     ASSERT_TRUE(gone(QStringLiteral("High Scores")));
     ASSERT_TRUE(becomesActive(menu)) << "the menu did not take the keys back";
-    keys({"Up", "Up", "Return"});
-    EXPECT_NE(x.waitForWindow(gameTitle), 0u) << "Up, Up, Return did not start a game";
+
+    // Settings: Tab to the first key box, Return to make it wait, A; Esc ends a second wait
+    // with A kept; Tab on to Ok and Return saves.
+    keys({"Up", "Return"});
+    const unsigned long settings = x.waitForWindow(QStringLiteral("Settings"));
+    ASSERT_NE(settings, 0u) << "Up, Return did not open the settings";
+    ASSERT_TRUE(becomesActive(settings));
+    keys({"Tab", "Tab", "Return", "a", "space", "Escape", "Tab", "Tab", "Tab", "Tab", "Tab",
+          "Return"});
+    ASSERT_TRUE(gone(QStringLiteral("Settings"))) << "Tab to Ok and Return did not save";
+    QFile file(folder.filePath(QStringLiteral("settings")));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray(" 1 \r\n 65 \r\n 39 \r\n 38 \r\n 40 \r\n 32 \r\n"));
+    ASSERT_TRUE(becomesActive(menu)) << "the menu did not take the keys back";
+
+    keys({"Up", "Return"});
+    EXPECT_NE(x.waitForWindow(gameTitle), 0u) << "Up, Return did not start a game";
     EXPECT_TRUE(gone(QStringLiteral("Main Menu")));
 }
 

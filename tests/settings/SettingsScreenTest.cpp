@@ -50,6 +50,9 @@ protected:
 
     static void clickBox(frmSettings& s, int box) {
         QTest::mouseClick(s.picAssign[box].get(), Qt::LeftButton);
+        // A real click activates the window and focuses the box; offscreen it does neither.
+        QApplication::setActiveWindow(&s);
+        s.picAssign[box]->setFocus(Qt::MouseFocusReason);
     }
 
     static void clickName(frmSettings& s, int box) {
