@@ -10,7 +10,7 @@
     </message>
     <message>
         <source>%1 cannot be handed to the editor: %2.</source>
-        <translation>Impossible de transmettre %1 à l’éditeur : %2.</translation>
+        <translation>Impossible de transmettre %1 à l’éditeur&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
@@ -84,7 +84,7 @@
     <name>ScoresFile</name>
     <message>
         <source>The scores file &quot;%1&quot; in %2: %3</source>
-        <translation>Le fichier des scores « %1 » dans %2 : %3</translation>
+        <translation>Le fichier des scores «&#xa0;%1&#xa0;» dans %2&#xa0;: %3</translation>
     </message>
 </context>
 <context>
@@ -95,16 +95,16 @@
     </message>
     <message>
         <source>value %1 (&quot;%2&quot;) is not a number</source>
-        <translation>la valeur %1 (« %2 ») n’est pas un nombre</translation>
+        <translation>la valeur %1 («&#xa0;%2&#xa0;») n’est pas un nombre</translation>
     </message>
     <message>
         <source>value %1 (&quot;%2&quot;) is too long for a number</source>
-        <translation>la valeur %1 (« %2 ») est trop longue pour un nombre</translation>
+        <translation>la valeur %1 («&#xa0;%2&#xa0;») est trop longue pour un nombre</translation>
     </message>
     <message>
         <source>The settings file &quot;%1&quot; could not be read: %2.<byte value="xd"/>
 The default quality and keys are used instead.</source>
-        <translation>Impossible de lire le fichier de réglages « %1 » : %2.<byte value="xd"/>
+        <translation>Impossible de lire le fichier de réglages «&#xa0;%1&#xa0;»&#xa0;: %2.<byte value="xd"/>
 La qualité et les touches par défaut sont utilisées à la place.</translation>
     </message>
 </context>
@@ -131,15 +131,15 @@ La qualité et les touches par défaut sont utilisées à la place.</translation
     </message>
     <message>
         <source>Enemies Destroyed:</source>
-        <translation>Ennemis détruits :</translation>
+        <translation>Ennemis détruits&#xa0;:</translation>
     </message>
     <message>
         <source>Level:</source>
-        <translation>Niv. :</translation>
+        <translation>Niv.&#xa0;:</translation>
     </message>
     <message>
         <source>Bananas Remaining:</source>
-        <translation>Bananes restantes :</translation>
+        <translation>Bananes restantes&#xa0;:</translation>
     </message>
     <message>
         <source>GAME OVER</source>
@@ -148,7 +148,7 @@ La qualité et les touches par défaut sont utilisées à la place.</translation
     <message>
         <source>Death come to Banana!<byte value="xd"/>
 You have %1 banana(s) remaining.</source>
-        <translation>Une banane y est passée !<byte value="xd"/>
+        <translation>Une banane y est passée&#xa0;!<byte value="xd"/>
 Il vous reste %1 banane(s).</translation>
     </message>
     <message>
@@ -198,23 +198,23 @@ Il vous reste %1 banane(s).</translation>
     <name>frmMain</name>
     <message>
         <source> Created by: The Vexaroo Team</source>
-        <translation> Créé par : l’équipe Vexaroo</translation>
+        <translation> Créé par&#xa0;: l’équipe Vexaroo</translation>
     </message>
     <message>
         <source> Programming: The Vexaroo Team</source>
-        <translation> Programmation : l’équipe Vexaroo</translation>
+        <translation> Programmation&#xa0;: l’équipe Vexaroo</translation>
     </message>
     <message>
         <source> Art and Movies: The Vexaroo Team</source>
-        <translation> Graphismes : l’équipe Vexaroo</translation>
+        <translation> Graphismes&#xa0;: l’équipe Vexaroo</translation>
     </message>
     <message>
         <source> Version: 1.0</source>
-        <translation> Version : 1.0</translation>
+        <translation> Version&#xa0;: 1.0</translation>
     </message>
     <message>
         <source> Project Name: Vexaroo</source>
-        <translation> Nom du projet : Vexaroo</translation>
+        <translation> Nom du projet&#xa0;: Vexaroo</translation>
     </message>
     <message>
         <source>    Vexaroo is the most intense third           person shooter of its time. In the beginning of  the game, hazardous objects come flying at      Gorvan, slow at first, but gradually            increasing in speed as the levels progress.        Equipped with a gun, Gorvan is able to      shoot at the approaching objects and move      up, down, left and right. This game also            features a high scores screen and adjustable    control and graphics settings.</source>
@@ -222,7 +222,7 @@ Il vous reste %1 banane(s).</translation>
     </message>
     <message>
         <source> Project Description:</source>
-        <translation> Description du projet :</translation>
+        <translation> Description du projet&#xa0;:</translation>
     </message>
     <message>
         <source>Main Menu</source>
@@ -234,7 +234,7 @@ Il vous reste %1 banane(s).</translation>
     </message>
     <message>
         <source>%1 failed: %2</source>
-        <translation>%1 a échoué : %2</translation>
+        <translation>%1 a échoué&#xa0;: %2</translation>
     </message>
     <message>
         <source>The help could not be opened.<byte value="xd"/>
@@ -247,27 +247,27 @@ Il vous reste %1 banane(s).</translation>
     <name>frmRecord</name>
     <message>
         <source>You have a high score!</source>
-        <translation>Nouveau record !</translation>
+        <translation>Nouveau record&#xa0;!</translation>
     </message>
     <message>
         <source> You have achieved a high score! Please enter your name  to be entered into the Vexaroo hall of fame.</source>
-        <translation> Nouveau record ! Entrez votre nom pour entrer au panthéon de Vexaroo.</translation>
+        <translation> Nouveau record&#xa0;! Entrez votre nom pour entrer au panthéon de Vexaroo.</translation>
     </message>
     <message>
         <source>First Name:</source>
-        <translation>Prénom :</translation>
+        <translation>Prénom&#xa0;:</translation>
     </message>
     <message>
         <source>Last Name:</source>
-        <translation>Nom :</translation>
+        <translation>Nom&#xa0;:</translation>
     </message>
     <message>
         <source>Level Achieved:</source>
-        <translation>Niveau atteint :</translation>
+        <translation>Niveau atteint&#xa0;:</translation>
     </message>
     <message>
         <source>Enemies Destroyed:</source>
-        <translation>Ennemis détruits :</translation>
+        <translation>Ennemis détruits&#xa0;:</translation>
     </message>
     <message>
         <source>Submit</source>
@@ -286,7 +286,7 @@ Il vous reste %1 banane(s).</translation>
     </message>
     <message>
         <source>Image Quality:</source>
-        <translation>Qualité :</translation>
+        <translation>Qualité&#xa0;:</translation>
     </message>
     <message>
         <source>Ok</source>
@@ -318,27 +318,27 @@ Il vous reste %1 banane(s).</translation>
     </message>
     <message>
         <source>The settings file &quot;%1&quot; could not be written: %2.</source>
-        <translation>Impossible d’écrire le fichier de réglages « %1 » : %2.</translation>
+        <translation>Impossible d’écrire le fichier de réglages «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Move Left:</source>
-        <translation>Gauche :</translation>
+        <translation>Gauche&#xa0;:</translation>
     </message>
     <message>
         <source>Move Right:</source>
-        <translation>Droite :</translation>
+        <translation>Droite&#xa0;:</translation>
     </message>
     <message>
         <source>Move Up:</source>
-        <translation>Haut :</translation>
+        <translation>Haut&#xa0;:</translation>
     </message>
     <message>
         <source>Move Down:</source>
-        <translation>Bas :</translation>
+        <translation>Bas&#xa0;:</translation>
     </message>
     <message>
         <source>Fire:</source>
-        <translation>Tir :</translation>
+        <translation>Tir&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -357,7 +357,7 @@ Il vous reste %1 banane(s).</translation>
     </message>
     <message>
         <source>its folder cannot be named: %1</source>
-        <translation>son dossier ne peut pas être nommé : %1</translation>
+        <translation>son dossier ne peut pas être nommé&#xa0;: %1</translation>
     </message>
     <message>
         <source>its path is longer than the %1 bytes the system takes</source>

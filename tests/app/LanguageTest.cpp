@@ -17,6 +17,7 @@
 #include "frmRecord.h"
 #include "frmSettings.h"
 
+#include <QFileInfo>
 #include <QStyleOptionComboBox>
 
 #include <gtest/gtest.h>
@@ -337,4 +338,35 @@ TEST(Language, FilesKeepTheirBytesInEveryLanguage) {
     EXPECT_EQ(saved[1]["settings"], saved[0]["settings"]);
     EXPECT_EQ(saved[0]["scores"].size(), 44);
     EXPECT_EQ(saved[1]["scores"], saved[0]["scores"]);
+}
+
+// Help opens the text in the player's language where the folder holds it; the player's own
+// HelpFile.txt stays as it is, and is what opens without a translation beside it.
+TEST(Language, HelpOpensTheTextInThePlayersLanguageWhereTheFolderHoldsIt) {
+    struct Row {
+        const char* language;
+        bool translationThere;
+        const char* opened;
+    };
+    const Row rows[] = {{"en", true, "HelpFile.txt"},
+                        {"de", true, "HelpFile.de.txt"},
+                        {"fr", true, "HelpFile.fr.txt"},
+                        {"de", false, "HelpFile.txt"}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string(row.language) + (row.translationThere ? "" : ", none beside"));
+        Desktop desktop("C");
+        language::install(QString::fromLatin1(row.language));
+        TestWorld world;
+        world.writeFile(QStringLiteral("HelpFile.txt"), "the player's own");
+        if (row.translationThere) {
+            for (const char* name : {"HelpFile.de.txt", "HelpFile.fr.txt"})
+                world.writeFile(QString::fromLatin1(name), "delivered");
+        }
+        const HelpCommand command = helpCommand();
+        ASSERT_TRUE(command.problem.isEmpty()) << command.problem.toStdString();
+        ASSERT_EQ(command.arguments.size(), 1);
+        EXPECT_EQ(QFileInfo(QFile::decodeName(command.arguments[0])).fileName().toStdString(),
+                  row.opened);
+        EXPECT_EQ(world.readFile(QStringLiteral("HelpFile.txt")), QByteArray("the player's own"));
+    }
 }
