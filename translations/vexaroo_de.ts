@@ -131,7 +131,7 @@ Stattdessen gelten die vorgegebene Qualität und die vorgegebenen Tasten.</trans
     </message>
     <message>
         <source>Enemies Destroyed:</source>
-        <translation>Abschüsse:</translation>
+        <translation>Zerstörte Feinde:</translation>
     </message>
     <message>
         <source>Level:</source>
@@ -184,7 +184,7 @@ Du hast noch %1 Banane(n).</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation>Schließen</translation>
+        <translation>Zurück</translation>
     </message>
 </context>
 <context>
@@ -267,7 +267,7 @@ Du hast noch %1 Banane(n).</translation>
     </message>
     <message>
         <source>Enemies Destroyed:</source>
-        <translation>Abschüsse:</translation>
+        <translation>Zerstörte Feinde:</translation>
     </message>
     <message>
         <source>Submit</source>

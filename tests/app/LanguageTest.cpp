@@ -127,9 +127,15 @@ QStringList cutCaptions(QWidget& window, int englishTitleWidth) {
                     say(w, text, label->heightForWidth(label->width()), label->height());
                 continue;
             }
+            // A label may reach past its window's edge, which cuts it there.
             const int need = inkWidth(metrics, text);
-            if (need > label->contentsRect().width())
-                say(w, text, need, label->contentsRect().width());
+            const int room =
+                label->contentsRect()
+                    .intersected(QRect(-label->x(), -label->y(), label->parentWidget()->width(),
+                                       label->parentWidget()->height()))
+                    .width();
+            if (need > room)
+                say(w, text, need, room);
             const auto* own = dynamic_cast<const Label*>(label);
             if (!own || !own->autoSize())
                 continue;
@@ -143,9 +149,10 @@ QStringList cutCaptions(QWidget& window, int englishTitleWidth) {
                         inWindow(other).left() - inWindow(w).left());
             }
         } else if (const auto* button = qobject_cast<const QPushButton*>(w)) {
+            // Inside the dotted frame that marks the focus, a pixel clear of it.
             const int need = inkWidth(metrics, button->text());
-            if (need > button->width() - 8)
-                say(w, button->text(), need, button->width() - 8);
+            if (need > button->width() - 9)
+                say(w, button->text(), need, button->width() - 9);
         } else if (const auto* frame = qobject_cast<const QGroupBox*>(w)) {
             const int need = inkWidth(metrics, frame->title()) + 8;
             if (need > frame->width())
@@ -223,7 +230,7 @@ TEST(Language, EveryWindowShowsItsCaptionsInTheChosenLanguage) {
         {"game", [](Program& p) { return p.game().windowTitle(); }, "Vexaroo - Press P to pause",
          "Vexaroo - Pause mit P", "Vexaroo - Pause avec P"},
         {"game", [](Program& p) { return p.game().lblDestroyedText.caption(); },
-         "Enemies Destroyed:", "Abschüsse:", "Ennemis détruits\u00a0:"},
+         "Enemies Destroyed:", "Zerstörte Feinde:", "Ennemis détruits\u00a0:"},
         {"game", [](Program& p) { return p.game().lblLivesText.caption(); },
          "Bananas Remaining:", "Bananen übrig:", "Bananes restantes\u00a0:"},
         {"settings", [](Program& p) { return p.settings().lblKeyText[0]->caption(); },
@@ -239,8 +246,7 @@ TEST(Language, EveryWindowShowsItsCaptionsInTheChosenLanguage) {
          "Valider"},
         {"table", [](Program& p) { return p.high().lblTargetsText.caption(); }, " Targets Hit",
          " Abschüsse", " Détruits"},
-        {"table", [](Program& p) { return p.high().cmdClose.text(); }, "Close", "Schließen",
-         "Fermer"},
+        {"table", [](Program& p) { return p.high().cmdClose.text(); }, "Close", "Zurück", "Fermer"},
         {"pause box",
          [](Program& p) {
              p.game().keyDown(keys::P, 0);
