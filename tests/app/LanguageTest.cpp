@@ -79,17 +79,18 @@ bool isControl(const QWidget* w) {
 // The width a text takes as laid out. The game's English captions already reach one pixel
 // past their controls (the last letter's blank on its right), so that pixel is allowed.
 constexpr int slack = 1;
-int inkWidth(const QFontMetrics& metrics, const QString& text) {
+int shownWidth(const QFontMetrics& metrics, const QString& text) {
     return metrics.horizontalAdvance(text) - slack;
 }
 
-// A control's place in the window; an auto-sized label's only as far as its ink.
-QRect inkInWindow(const QWidget* w) {
+// A control's place in the window; an auto-sized label's only as far as its text.
+QRect shownInWindow(const QWidget* w) {
     const QRect place(w->mapTo(w->window(), QPoint(0, 0)), w->size());
     const auto* label = dynamic_cast<const Label*>(w);
     if (!label || !label->autoSize())
         return place;
-    return place.adjusted(0, 0, inkWidth(label->fontMetrics(), label->text()) - label->width(), 0);
+    return place.adjusted(0, 0, shownWidth(label->fontMetrics(), label->text()) - label->width(),
+                          0);
 }
 
 QRect inWindow(const QWidget* w) {
@@ -105,17 +106,15 @@ constexpr int titleBar = 80;
 // English one, or fit beside the frame's icon and buttons.
 QStringList cutCaptions(QWidget& window, int englishTitleWidth) {
     QStringList cut;
-    auto say = [&](const QWidget* w, const QString& text, int need, int room) {
+    auto say = [&](const QString& text, int need, int room) {
         cut << QStringLiteral("\"%1\" needs %2, has %3").arg(text).arg(need).arg(room);
-        (void)w;
     };
     QFont titleFont = window.font();
     titleFont.setBold(true);
     titleFont.setPixelSize(16);
     const int title = QFontMetrics(titleFont).horizontalAdvance(window.windowTitle());
     if (title > std::max(englishTitleWidth, window.width() - titleBar))
-        say(&window, window.windowTitle(), title,
-            std::max(englishTitleWidth, window.width() - titleBar));
+        say(window.windowTitle(), title, std::max(englishTitleWidth, window.width() - titleBar));
 
     const QList<QWidget*> all = window.findChildren<QWidget*>();
     for (QWidget* w : all) {
@@ -124,39 +123,39 @@ QStringList cutCaptions(QWidget& window, int englishTitleWidth) {
             const QString text = label->text();
             if (label->wordWrap()) {
                 if (label->heightForWidth(label->width()) > label->height())
-                    say(w, text, label->heightForWidth(label->width()), label->height());
+                    say(text, label->heightForWidth(label->width()), label->height());
                 continue;
             }
             // A label may reach past its window's edge, which cuts it there.
-            const int need = inkWidth(metrics, text);
+            const int need = shownWidth(metrics, text);
             const int room =
                 label->contentsRect()
                     .intersected(QRect(-label->x(), -label->y(), label->parentWidget()->width(),
                                        label->parentWidget()->height()))
                     .width();
             if (need > room)
-                say(w, text, need, room);
+                say(text, need, room);
             const auto* own = dynamic_cast<const Label*>(label);
             if (!own || !own->autoSize())
                 continue;
             if (!label->parentWidget()->rect().contains(label->geometry()))
-                say(w, text, label->geometry().right(), label->parentWidget()->width());
+                say(text, label->geometry().right(), label->parentWidget()->width());
             for (const QWidget* other : all) {
                 if (other != w && isControl(other) && other->isVisibleTo(&window) &&
                     !other->isAncestorOf(w) && !w->isAncestorOf(other) &&
-                    inkInWindow(other).intersects(inkInWindow(w)))
-                    say(w, text + QStringLiteral(" (runs into a control)"), need,
+                    shownInWindow(other).intersects(shownInWindow(w)))
+                    say(text + QStringLiteral(" (runs into a control)"), need,
                         inWindow(other).left() - inWindow(w).left());
             }
         } else if (const auto* button = qobject_cast<const QPushButton*>(w)) {
             // Inside the dotted frame that marks the focus, a pixel clear of it.
-            const int need = inkWidth(metrics, button->text());
+            const int need = shownWidth(metrics, button->text());
             if (need > button->width() - 9)
-                say(w, button->text(), need, button->width() - 9);
+                say(button->text(), need, button->width() - 9);
         } else if (const auto* frame = qobject_cast<const QGroupBox*>(w)) {
-            const int need = inkWidth(metrics, frame->title()) + 8;
+            const int need = shownWidth(metrics, frame->title()) + 8;
             if (need > frame->width())
-                say(w, frame->title(), need, frame->width());
+                say(frame->title(), need, frame->width());
         } else if (const auto* list = qobject_cast<const QComboBox*>(w)) {
             QStyleOptionComboBox option;
             option.initFrom(list);
@@ -165,8 +164,8 @@ QStringList cutCaptions(QWidget& window, int englishTitleWidth) {
                                                   QStyle::SC_ComboBoxEditField, list)
                                  .width();
             for (int i = 0; i < list->count(); ++i) {
-                if (inkWidth(metrics, list->itemText(i)) > room)
-                    say(w, list->itemText(i), inkWidth(metrics, list->itemText(i)), room);
+                if (shownWidth(metrics, list->itemText(i)) > room)
+                    say(list->itemText(i), shownWidth(metrics, list->itemText(i)), room);
             }
         }
     }
