@@ -84,7 +84,7 @@
     <name>ScoresFile</name>
     <message>
         <source>The scores file &quot;%1&quot; in %2: %3</source>
-        <translation>Die Bestenliste „%1“ in %2: %3</translation>
+        <translation>Die Datei der Bestenliste „%1“ in %2: %3</translation>
     </message>
 </context>
 <context>
