@@ -1,10 +1,12 @@
 #include "CommandLine.h"
 
+#include "Preferences.h"
+
 #include <QCommandLineParser>
 
 namespace {
 
-const QString usage = QStringLiteral("Usage: vexaroo [--help] [--version]\n");
+const QString usage = QStringLiteral("Usage: vexaroo [--help] [--version] [--lang LANGUAGE]\n");
 
 // The options and their help, one line each; the help text is ours, so that it needs no
 // application object and reads the same everywhere.
@@ -22,6 +24,9 @@ const std::vector<Option>& options() {
         {{QStringLiteral("v"), QStringLiteral("version")},
          {},
          QStringLiteral("Show the version and end.")},
+        {{QStringLiteral("lang")},
+         QStringLiteral("LANGUAGE"),
+         QStringLiteral("Show the game in LANGUAGE (de, fr, en) instead of the desktop's.")},
     };
     return all;
 }
@@ -59,6 +64,13 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     if (!parser.positionalArguments().isEmpty())
         return fail(QStringLiteral("unexpected argument '%1'")
                         .arg(parser.positionalArguments().constFirst()));
+    // Not stored: the next start follows the desktop again.
+    if (parser.isSet(QStringLiteral("lang"))) {
+        result.language = parser.value(QStringLiteral("lang"));
+        if (!isLanguage(result.language))
+            return fail(
+                QStringLiteral("'%1' is not a language such as de or fr_CA").arg(result.language));
+    }
     if (parser.isSet(QStringLiteral("help"))) {
         result.output = helpText();
         result.exitCode = 0;

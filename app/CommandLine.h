@@ -12,6 +12,8 @@ struct CommandLine {
     // mistake); `output` is for standard output, `errors` for standard error.
     std::optional<int> exitCode;
     QString output, errors;
+    // --lang: the language to show instead of the desktop's; empty when not given.
+    QString language;
 };
 
 // `arguments` as main() has them, the program's name first.

@@ -1,7 +1,9 @@
 #include "Clock.h"
 #include "CommandLine.h"
 #include "Display.h"
+#include "Language.h"
 #include "MessageBox.h"
+#include "Preferences.h"
 #include "Program.h"
 #include "Random.h"
 #include "System.h"
@@ -14,7 +16,8 @@ int main(int argc, char* argv[]) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    if (const CommandLine command = parseCommandLine(arguments); command.exitCode) {
+    const CommandLine command = parseCommandLine(arguments);
+    if (command.exitCode) {
         std::fputs(qPrintable(command.output), stdout);
         std::fputs(qPrintable(command.errors), stderr);
         return *command.exitCode;
@@ -25,6 +28,7 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     const auto app = Program::makeApplication(argc, argv);
+    language::install(language::choose(command.language, readPreferences().language));
 
     RealClock clock;
     QtMessageBox messageBox;

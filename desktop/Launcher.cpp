@@ -1,4 +1,4 @@
-// The command players start. The game reads settings, scores and HelpFile.txt from its
+// The command players start. The game reads settings, scores and the help files from its
 // current folder, so this makes that folder the player's own, seeds it once with the
 // delivered files and then becomes the game (exec: one process, the game's exit code).
 #include "Display.h"
@@ -47,8 +47,9 @@ std::string prepare(const fs::path& folder, const fs::path& delivered) {
     if (access(folder.c_str(), W_OK | X_OK) != 0)
         return "Vexaroo cannot write to the folder " + folder.string() + ": " +
                std::strerror(errno);
-    // Never over the player's own copies: they hold the player's choices.
-    for (const char* name : {"settings", "HelpFile.txt"}) {
+    // Never over the player's own copies: they hold the player's choices. The help comes in
+    // a file per language; one that an upgrade adds is seeded at the next start.
+    for (const char* name : {"settings", "HelpFile.txt", "HelpFile.de.txt", "HelpFile.fr.txt"}) {
         fs::copy_file(delivered / name, folder / name, fs::copy_options::skip_existing, error);
         if (error)
             return "Vexaroo cannot copy " + (delivered / name).string() + " to " + folder.string() +

@@ -15,5 +15,10 @@ inline const QString helpFileName = QStringLiteral("HelpFile.txt");
 // The desktop's opener for text files, with the help file's absolute path.
 HelpCommand desktopHelpCommand(const QByteArray& helpFilePath);
 
-// The command for the help file of the current directory.
+// The name of the help file in the player's language (HelpFile.de.txt), as the translations
+// name it; HelpFile.txt in English.
+QString translatedHelpFileName();
+
+// The command for the help file of the current directory: the one in the player's language
+// where the folder holds it, otherwise HelpFile.txt.
 HelpCommand helpCommand();

@@ -10,8 +10,7 @@ frmIntro::frmIntro(Services& given, Screens& screens)
     : Form(given, QStringLiteral(" "), 86, 59),
       tmrIntro(services.clock, 100, [this] { tmrIntro_Timer(); }),
       swfIntro(canvas(), 0, 0, 85, 57, AnimationPlayer::Scale::NoScale),
-      lblSkipIntro(this, QStringLiteral("Skip Intro"), 4, 4, 46, 13, true, palette::grey),
-      screens_(screens) {
+      lblSkipIntro(this, tr("Skip Intro"), 4, 4, 46, 13, true, palette::grey), screens_(screens) {
     lblSkipIntro.setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblSkipIntro.setCursor(resources::handCursor());
     new ClickWatcher(&lblSkipIntro, [this] { lblSkipIntro_Click(); });

@@ -6,8 +6,12 @@
 #include "Screens.h"
 #include "Timer.h"
 
+#include <QCoreApplication>
+
 // The intro movie, shown first; it hands over to the main menu.
 class frmIntro final : public Form {
+    Q_DECLARE_TR_FUNCTIONS(frmIntro)
+
 public:
     frmIntro(Services& services, Screens& screens);
     ~frmIntro() override;

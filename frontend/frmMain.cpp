@@ -14,23 +14,21 @@ namespace {
 const QColor orange(255, 128, 0);
 
 // The runs of blanks are part of the text: they break its lines where its author wanted.
-const QString description =
-    QStringLiteral("    Vexaroo is the most intense third           person shooter of its time. "
+const char* const information[7] = {
+    QT_TRANSLATE_NOOP("frmMain", " Created by: The Vexaroo Team"),
+    QT_TRANSLATE_NOOP("frmMain", " Programming: The Vexaroo Team"),
+    QT_TRANSLATE_NOOP("frmMain", " Art and Movies: The Vexaroo Team"),
+    QT_TRANSLATE_NOOP("frmMain", " Version: 1.0"),
+    QT_TRANSLATE_NOOP("frmMain", " Project Name: Vexaroo"),
+    QT_TRANSLATE_NOOP(
+        "frmMain", "    Vexaroo is the most intense third           person shooter of its time. "
                    "In the beginning of  the game, hazardous objects come flying at      Gorvan, "
                    "slow at first, but gradually            increasing in speed as the levels "
                    "progress.        Equipped with a gun, Gorvan is able to      shoot at the "
                    "approaching objects and move      up, down, left and right. This game "
                    "also            features a high scores screen and adjustable    control and "
-                   "graphics settings.");
-
-const QString information[7] = {
-    QStringLiteral(" Created by: The Vexaroo Team"),
-    QStringLiteral(" Programming: The Vexaroo Team"),
-    QStringLiteral(" Art and Movies: The Vexaroo Team"),
-    QStringLiteral(" Version: 1.0"),
-    QStringLiteral(" Project Name: Vexaroo"),
-    description,
-    QStringLiteral(" Project Description:"),
+                   "graphics settings."),
+    QT_TRANSLATE_NOOP("frmMain", " Project Description:"),
 };
 
 // A button's two pictures: the normal one and, hidden over it, the lit one.
@@ -43,7 +41,7 @@ std::array<std::unique_ptr<PictureBox>, 2> pictureButton(QWidget* window, const 
 } // namespace
 
 frmMain::frmMain(Services& given, Screens& screens)
-    : Form(given, QStringLiteral("Main Menu"), 522, 354),
+    : Form(given, tr("Main Menu"), 522, 354),
       imgTitle(this, QStringLiteral("title"), 11, 4, 500, 100),
       picPlay(pictureButton(this, QStringLiteral("btn_play"), 108)),
       picSettings(pictureButton(this, QStringLiteral("btn_settings"), 168)),
@@ -51,7 +49,7 @@ frmMain::frmMain(Services& given, Screens& screens)
       picExit(pictureButton(this, QStringLiteral("btn_exit"), 288)),
       imgGorvan(this, QStringLiteral("gorvan"), 396, 108, 109, 224),
       imgGradiant(this, QStringLiteral("gradient"), 473, 0, 49, 21),
-      lblHelp(this, QStringLiteral("Help"), 476, 0, 49, 21, false, orange, true),
+      lblHelp(this, tr("Help"), 476, 0, 49, 21, false, orange, true),
       sqrFocus(this, 17, 105, 116, 56, palette::grey, Qt::DotLine), screens_(screens) {
     setMouseTracking(true);
     setKeyPreview(true);
@@ -73,7 +71,7 @@ frmMain::frmMain(Services& given, Screens& screens)
     for (int i = 0; i < 7; ++i) {
         const bool oneLine = i != 5;
         lblInformation[i] =
-            std::make_unique<Label>(this, information[i], 152, tops[i], 225, oneLine ? 13 : 133,
+            std::make_unique<Label>(this, tr(information[i]), 152, tops[i], 225, oneLine ? 13 : 133,
                                     false, palette::white, oneLine);
         lblInformation[i]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         lblInformation[i]->setWordWrap(!oneLine);
@@ -198,10 +196,10 @@ void frmMain::lblHelp_Click() {
                              [menu, program = command.program](const QString& reason) {
                                  if (menu)
                                      menu->ShowHelpProblem(
-                                         QStringLiteral("%1 failed: %2").arg(program, reason));
+                                         tr("%1 failed: %2").arg(program, reason));
                              });
 }
 
 void frmMain::ShowHelpProblem(const QString& reason) {
-    MsgBox(QStringLiteral("The help could not be opened.\r\n") + reason);
+    MsgBox(tr("The help could not be opened.\r\n") + reason);
 }

@@ -5,11 +5,15 @@
 #include "Label.h"
 #include "Screens.h"
 
+#include <QCoreApplication>
+
 #include <array>
 #include <memory>
 
 // The main menu: picture buttons to play, set up, see the high scores and leave.
 class frmMain final : public Form {
+    Q_DECLARE_TR_FUNCTIONS(frmMain)
+
 public:
     frmMain(Services& services, Screens& screens);
     ~frmMain() override;

@@ -27,13 +27,13 @@ const QString lifeLost = QStringLiteral("life_lost");
 } // namespace
 
 frmGame::frmGame(Services& given, Screens& screens)
-    : Form(given, QStringLiteral("Vexaroo - Press P to pause"), 471, 353),
+    : Form(given, tr("Vexaroo - Press P to pause"), 471, 353),
       sqrStatsBackground(canvas(), 1, 1, 470, 37, palette::grey, Qt::black, 2),
-      lblDestroyedText(this, QStringLiteral("Enemies Destroyed:"), 4, 5, 94, 13),
+      lblDestroyedText(this, tr("Enemies Destroyed:"), 4, 5, 94, 13),
       lblDestroyed(this, QStringLiteral("0"), 100, 5, 6, 13),
-      lblLevelText(this, QStringLiteral("Level:"), 4, 19, 29, 13),
+      lblLevelText(this, tr("Level:"), 4, 19, 29, 13),
       lblLevel(this, QStringLiteral("0"), 36, 19, 6, 13),
-      lblLivesText(this, QStringLiteral("Bananas Remaining:"), 299, 12, 98, 13, false),
+      lblLivesText(this, tr("Bananas Remaining:"), 299, 12, 98, 13, false),
       imgLife1(canvas(), lifePresent, 428, 40, 20, 31, false),
       imgLife0(canvas(), lifeLost, 448, 40, 20, 31, false), swfGV(canvas(), 124, 142.47f, 34, 68),
       tmrLevel(services.clock, 10000, [this] { tmrLevel_Timer(); }),
@@ -155,7 +155,7 @@ void frmGame::tmrTarget_Timer() {
             --lives;
             HoldPlay();
             if (lives < 0) {
-                MsgBox(QStringLiteral("GAME OVER"));
+                MsgBox(tr("GAME OVER"));
                 // Reaching level 3 is the whole test for the hall of fame.
                 if (numeric::valueOf(lblLevel.caption()) >= 3) {
                     highScorePending = True;
@@ -165,8 +165,8 @@ void frmGame::tmrTarget_Timer() {
                 // The remaining targets are not tested; the last one still takes its step.
                 i = targetCount;
             } else {
-                MsgBox(QStringLiteral("Death come to Banana!\r\nYou have ") +
-                       numeric::decimalText(lives) + QStringLiteral(" banana(s) remaining."));
+                MsgBox(tr("Death come to Banana!\r\nYou have %1 banana(s) remaining.")
+                           .arg(numeric::decimalText(lives)));
                 ResetPlayfield(False);
                 ResumePlay();
             }
@@ -234,7 +234,7 @@ void frmGame::Form_KeyDown(int keyCode, int /*shift*/) {
 // until a key is pressed again.
 void frmGame::PauseGame() {
     HoldPlay();
-    MsgBox(QStringLiteral("Game Paused"), keys::P);
+    MsgBox(tr("Game Paused"), keys::P);
     ResumePlay();
 }
 

@@ -8,12 +8,16 @@
 #include "Sprite.h"
 #include "Timer.h"
 
+#include <QCoreApplication>
+
 #include <array>
 #include <memory>
 #include <vector>
 
 // The window in which one game is played, from the menu's Play to its unloading.
 class frmGame final : public Form {
+    Q_DECLARE_TR_FUNCTIONS(frmGame)
+
 public:
     frmGame(Services& services, Screens& screens);
     ~frmGame() override;

@@ -4,6 +4,8 @@
 #include "RecordFile.h"
 #include "System.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <utility>
 
@@ -23,7 +25,7 @@ bool ranksAtOrAbove(const ScoreRecord& a, const ScoreRecord& b) {
 }
 
 QString describe(const QString& reason) {
-    return QStringLiteral("The scores file \"%1\" in %2: %3")
+    return QCoreApplication::translate("ScoresFile", "The scores file \"%1\" in %2: %3")
         .arg(fileName, sys::currentDirectory(), reason);
 }
 

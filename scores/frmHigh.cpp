@@ -21,20 +21,20 @@ QString twoDigits(int rank) {
 } // namespace
 
 frmHigh::frmHigh(Services& given, Screens& screens)
-    : Form(given, QStringLiteral("High Scores"), 277, 207),
+    : Form(given, tr("High Scores"), 277, 207),
       lblHighScoresText(this,
-                        QStringLiteral(" Below shows a list of the top 10 high scores in order of "
-                                       "  highest level achieved."),
+                        tr(" Below shows a list of the top 10 high scores in order of "
+                           "  highest level achieved."),
                         4, 4, 269, 29, false, palette::white),
-      lblRankText(this, QStringLiteral(" Rank"), rankLeft, headingTop, rankWidth, cellHeight, false,
+      lblRankText(this, tr(" Rank"), rankLeft, headingTop, rankWidth, cellHeight, false,
                   palette::lightGrey),
-      lblNameText(this, QStringLiteral(" Name"), nameLeft, headingTop, nameWidth, cellHeight, false,
+      lblNameText(this, tr(" Name"), nameLeft, headingTop, nameWidth, cellHeight, false,
                   palette::lightGrey),
-      lblLevelText(this, QStringLiteral(" Level"), levelLeft, headingTop, levelWidth, cellHeight,
-                   false, palette::lightGrey),
-      lblTargetsText(this, QStringLiteral(" Targets Hit"), targetsLeft, headingTop, targetsWidth,
-                     cellHeight, false, palette::lightGrey),
-      cmdClose(this, QStringLiteral("Close"), 112, 180, 53, 21), screens_(screens) {
+      lblLevelText(this, tr(" Level"), levelLeft, headingTop, levelWidth, cellHeight, false,
+                   palette::lightGrey),
+      lblTargetsText(this, tr(" Targets Hit"), targetsLeft, headingTop, targetsWidth, cellHeight,
+                     false, palette::lightGrey),
+      cmdClose(this, tr("Close"), 112, 180, 53, 21), screens_(screens) {
     lblHighScoresText.setWordWrap(true);
     lblHighScoresText.setBackdrop(palette::darkGrey, palette::grey);
     for (Label* heading : {&lblRankText, &lblNameText, &lblLevelText, &lblTargetsText})

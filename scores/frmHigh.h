@@ -5,11 +5,15 @@
 #include "Label.h"
 #include "Screens.h"
 
+#include <QCoreApplication>
+
 #include <array>
 #include <memory>
 
 // The ten best results of the scores file, read afresh each time the window opens.
 class frmHigh final : public Form {
+    Q_DECLARE_TR_FUNCTIONS(frmHigh)
+
 public:
     frmHigh(Services& services, Screens& screens);
     ~frmHigh() override;

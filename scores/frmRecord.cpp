@@ -6,24 +6,23 @@
 #include "ScoresFile.h"
 
 frmRecord::frmRecord(Services& given, Screens& screens)
-    : Form(given, QStringLiteral("You have a high score!"), 286, 177),
+    : Form(given, tr("You have a high score!"), 286, 177),
       lblHighScoreText(this,
-                       QStringLiteral(" You have achieved a high score! Please enter your name  to "
-                                      "be entered into the Vexaroo hall of fame."),
+                       tr(" You have achieved a high score! Please enter your name  to "
+                          "be entered into the Vexaroo hall of fame."),
                        4, 4, 277, 29, false, palette::white),
-      lblFirstName(this, QStringLiteral("First Name:"), 9, 44, 1, 13, true, palette::white),
+      lblFirstName(this, tr("First Name:"), 9, 44, 1, 13, true, palette::white),
       txtFirstName(this, 65, 40, 69, 19),
-      lblLastName(this, QStringLiteral("Last Name:"), 9, 64, 1, 13, true, palette::white),
+      lblLastName(this, tr("Last Name:"), 9, 64, 1, 13, true, palette::white),
       txtLastName(this, 65, 60, 69, 19),
       linDivider0(canvas(), 8, 88, 272, 1, palette::grey, palette::grey, 0),
-      lblLevelText(this, QStringLiteral("Level Achieved:"), 8, 96, 1, 13, true, palette::white),
+      lblLevelText(this, tr("Level Achieved:"), 8, 96, 1, 13, true, palette::white),
       lblLevel(this, QStringLiteral("0"), 88, 96, 1, 13, true, palette::white),
-      lblDestroyedText(this, QStringLiteral("Enemies Destroyed:"), 8, 112, 1, 13, true,
-                       palette::white),
+      lblDestroyedText(this, tr("Enemies Destroyed:"), 8, 112, 1, 13, true, palette::white),
       lblDestroyed(this, QStringLiteral("0"), 108, 112, 1, 13, true, palette::white),
       linDivider1(canvas(), 8, 136, 272, 1, palette::grey, palette::grey, 0),
-      cmdSubmit(this, QStringLiteral("Submit"), 79, 148, 61, 21),
-      cmdCancel(this, QStringLiteral("Cancel"), 147, 148, 61, 21), screens_(screens) {
+      cmdSubmit(this, tr("Submit"), 79, 148, 61, 21),
+      cmdCancel(this, tr("Cancel"), 147, 148, 61, 21), screens_(screens) {
     lblHighScoreText.setWordWrap(true);
     lblHighScoreText.setBackdrop(palette::darkGrey, palette::grey);
     cmdSubmit.setEnabled(false);

@@ -7,9 +7,13 @@
 #include "Sprite.h"
 #include "TextBox.h"
 
+#include <QCoreApplication>
+
 // Asks for the player's names after a game that reached level 3 and stores the result. The
 // result arrives in the captions of lblLevel and lblDestroyed.
 class frmRecord final : public Form {
+    Q_DECLARE_TR_FUNCTIONS(frmRecord)
+
 public:
     frmRecord(Services& services, Screens& screens);
     ~frmRecord() override;

@@ -7,6 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config clang-format
   clang libclang-rt-14-dev
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libxcb1-dev libxcb-xkb-dev libgl-dev
   librlottie-dev
   libgtest-dev
@@ -19,8 +20,9 @@ packages=(
   locales
 )
 
-# The tests read the settings file under locales whose decimal point is a comma.
-locales=(de_DE.UTF-8 tr_TR.UTF-8)
+# The tests read the settings file under locales whose decimal point is a comma, and show the
+# captions in English, German and French.
+locales=(de_DE.UTF-8 tr_TR.UTF-8 en_GB.UTF-8 fr_FR.UTF-8)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -2,6 +2,7 @@
 
 #include "TextFile.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <vector>
@@ -23,11 +24,16 @@ QString describe(const SequentialReader::Value& value, int line) {
     const QString token = files::excerpt(value.token);
     switch (value.status) {
     case SequentialReader::Status::EndOfFile:
-        return QStringLiteral("it ends before value %1").arg(line);
+        return QCoreApplication::translate("SettingsFile", "it ends before value %1").arg(line);
     case SequentialReader::Status::NotANumber:
-        return QStringLiteral("value %1 (\"%2\") is not a number").arg(line).arg(token);
+        return QCoreApplication::translate("SettingsFile", "value %1 (\"%2\") is not a number")
+            .arg(line)
+            .arg(token);
     case SequentialReader::Status::TooLong:
-        return QStringLiteral("value %1 (\"%2\") is too long for a number").arg(line).arg(token);
+        return QCoreApplication::translate("SettingsFile",
+                                           "value %1 (\"%2\") is too long for a number")
+            .arg(line)
+            .arg(token);
     case SequentialReader::Status::Ok:
         break;
     }
@@ -35,8 +41,9 @@ QString describe(const SequentialReader::Value& value, int line) {
 }
 
 QString problemText(const QString& path, const QString& reason) {
-    return QStringLiteral("The settings file \"%1\" could not be read: %2.\r\n"
-                          "The default quality and keys are used instead.")
+    return QCoreApplication::translate("SettingsFile",
+                                       "The settings file \"%1\" could not be read: %2.\r\n"
+                                       "The default quality and keys are used instead.")
         .arg(path, reason);
 }
 

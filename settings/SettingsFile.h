@@ -21,8 +21,9 @@ struct Settings {
     static Settings delivered();
 };
 
-// One key the player binds: its caption on the settings screen, where its code is kept (and so
-// its line in the file), the delivered key, and where the key's name starts in its box.
+// One key the player binds: its caption on the settings screen (translated there), where its code
+// is kept (and so its line in the file), the delivered key, and where the key's name starts in its
+// box.
 struct KeyBinding {
     const char* caption;
     qint16 Settings::*code;
@@ -32,11 +33,11 @@ struct KeyBinding {
 
 // Top to bottom on the settings screen; after the quality in the settings file.
 inline constexpr KeyBinding keyBindings[] = {
-    {"Move Left:", &Settings::keyMoveLeft, keys::Left, 22},
-    {"Move Right:", &Settings::keyMoveRight, keys::Right, 19},
-    {"Move Up:", &Settings::keyMoveUp, keys::Up, 25},
-    {"Move Down:", &Settings::keyMoveDown, keys::Down, 18},
-    {"Fire:", &Settings::keyFire, keys::Space, 17},
+    {QT_TRANSLATE_NOOP("frmSettings", "Move Left:"), &Settings::keyMoveLeft, keys::Left, 22},
+    {QT_TRANSLATE_NOOP("frmSettings", "Move Right:"), &Settings::keyMoveRight, keys::Right, 19},
+    {QT_TRANSLATE_NOOP("frmSettings", "Move Up:"), &Settings::keyMoveUp, keys::Up, 25},
+    {QT_TRANSLATE_NOOP("frmSettings", "Move Down:"), &Settings::keyMoveDown, keys::Down, 18},
+    {QT_TRANSLATE_NOOP("frmSettings", "Fire:"), &Settings::keyFire, keys::Space, 17},
 };
 inline constexpr int keyBindingCount = static_cast<int>(std::size(keyBindings));
 

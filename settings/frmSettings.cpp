@@ -36,16 +36,15 @@ void styleFrame(QGroupBox& frame, const QString& caption, int left, int top, int
 } // namespace
 
 frmSettings::frmSettings(Services& given, Screens& screens)
-    : Form(given, QStringLiteral("Settings"), 190, clientHeight), fraGraphics(this),
-      lblQualityText(&fraGraphics, QStringLiteral("Image Quality:"), 8, 20, 1, 13, true,
-                     palette::white),
-      comQuality(&fraGraphics), fraControls(this),
-      cmdOk(this, QStringLiteral("Ok"), 65, okTop, 61, 20), screens_(screens) {
+    : Form(given, tr("Settings"), 190, clientHeight), fraGraphics(this),
+      lblQualityText(&fraGraphics, tr("Image Quality:"), 8, 20, 1, 13, true, palette::white),
+      comQuality(&fraGraphics), fraControls(this), cmdOk(this, tr("Ok"), 65, okTop, 61, 20),
+      screens_(screens) {
     // Each banner is framed by a rectangle one pixel wider and higher, drawn over it.
     const QString banners[] = {
-        QStringLiteral(" Set the quality of the flash images to  improve performance."),
-        QStringLiteral(" Customize the controls by clicking on  the control box and then press "
-                       "the     key of your choice."),
+        tr(" Set the quality of the flash images to  improve performance."),
+        tr(" Customize the controls by clicking on  the control box and then press "
+           "the     key of your choice."),
     };
     const int bannerTops[] = {4, 96};
     const int bannerHeights[] = {28, 40};
@@ -59,9 +58,9 @@ frmSettings::frmSettings(Services& given, Screens& screens)
                                                  palette::grey);
     }
 
-    styleFrame(fraGraphics, QStringLiteral("Graphics"), 4, 36, 181, 45);
+    styleFrame(fraGraphics, tr("Graphics"), 4, 36, 181, 45);
     comQuality.setGeometry(104, 16, 69, 21);
-    comQuality.addItems({QStringLiteral("Low"), QStringLiteral("High")});
+    comQuality.addItems({tr("Low"), tr("High")});
     comQuality.setCurrentIndex(-1);
     {
         QPalette colors = comQuality.palette();
@@ -73,12 +72,12 @@ frmSettings::frmSettings(Services& given, Screens& screens)
     }
     connect(&comQuality, &QComboBox::currentIndexChanged, this, [this] { comQuality_Click(); });
 
-    styleFrame(fraControls, QStringLiteral("Controls"), 4, controlsTop, 181, controlsHeight);
+    styleFrame(fraControls, tr("Controls"), 4, controlsTop, 181, controlsHeight);
 
     for (int i = 0; i < keyBoxes; ++i) {
         const KeyBinding& binding = keyBindings[i];
-        lblKeyText[i] = std::make_unique<Label>(&fraControls, QString::fromLatin1(binding.caption),
-                                                8, 20 + rowHeight * i, 1, 13, true, palette::white);
+        lblKeyText[i] = std::make_unique<Label>(&fraControls, tr(binding.caption), 8,
+                                                20 + rowHeight * i, 1, 13, true, palette::white);
         picAssign[i] = std::make_unique<PictureBox>(this, QStringLiteral("keybox"), 108,
                                                     158 + rowHeight * i, 70, rowHeight);
         // A clicked box takes the focus, so the key that follows goes to it and not to OK; Tab
@@ -199,8 +198,8 @@ void frmSettings::cmdOk_Click() {
     QString error;
     if (!writeSettings(settings, &error)) {
         // The choices stay on the screen: the player may try again or close without saving.
-        MsgBox(QStringLiteral("The settings file \"%1\" could not be written: %2.")
-                   .arg(settingsFileName, error));
+        MsgBox(
+            tr("The settings file \"%1\" could not be written: %2.").arg(settingsFileName, error));
         return;
     }
     unload();

@@ -7,6 +7,7 @@
 #include "SettingsFile.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 
 #include <array>
@@ -15,6 +16,8 @@
 
 // Picture quality and the five keys, written to the settings file on OK.
 class frmSettings final : public Form {
+    Q_DECLARE_TR_FUNCTIONS(frmSettings)
+
 public:
     frmSettings(Services& services, Screens& screens);
     ~frmSettings() override;

@@ -2,6 +2,7 @@
 
 #include "TextFile.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QThread>
@@ -72,7 +73,7 @@ bool Lock::acquire(int waitMs, QString* error) {
             return false;
         }
         if (waited.elapsed() >= waitMs) {
-            *error = QStringLiteral("another program is saving it");
+            *error = QCoreApplication::translate("files", "another program is saving it");
             return false;
         }
         QThread::msleep(10);

@@ -2,6 +2,7 @@
 
 #include "Numeric.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <algorithm>
@@ -141,7 +142,7 @@ bool mayReplace(const QByteArray& target, QString* error) {
     if (::stat(target.constData(), &status) != 0 || !S_ISREG(status.st_mode))
         return true; // a missing file is created; other kinds fail on the rename
     if ((status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
-        *error = QStringLiteral("it is read-only");
+        *error = QCoreApplication::translate("files", "it is read-only");
         return false;
     }
     if (::faccessat(AT_FDCWD, target.constData(), W_OK, AT_EACCESS) != 0) {
@@ -187,8 +188,9 @@ bool readStart(const QString& path, qsizetype maxBytes, QByteArray* contents, QS
     }
     struct stat status {};
     if (fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
-        *error = S_ISDIR(status.st_mode) ? qt_error_string(EISDIR)
-                                         : QStringLiteral("it is not a regular file");
+        *error = S_ISDIR(status.st_mode)
+                     ? qt_error_string(EISDIR)
+                     : QCoreApplication::translate("files", "it is not a regular file");
         ::close(fd);
         return false;
     }

@@ -11,6 +11,7 @@ public:
 
     QString caption() const { return text(); }
     void setCaption(const QString& caption);
+    bool autoSize() const { return autoSize_; }
 
     // An auto-sized label that would pass its parent's right edge is centred in the parent
     // instead, so it stays whole; it goes back to its own left edge when the text fits there.

@@ -67,15 +67,16 @@ void ProcessLauncher::launch(const QString& program, const QByteArrayList& argum
                          if (error == QProcess::FailedToStart)
                              done(process->errorString());
                      });
-    QObject::connect(process, &QProcess::finished, process,
-                     [done](int exitCode, QProcess::ExitStatus status) {
-                         if (status == QProcess::CrashExit)
-                             done(QStringLiteral("it ended unexpectedly"));
-                         else if (exitCode != 0)
-                             done(QStringLiteral("it ended with exit code %1").arg(exitCode));
-                         else
-                             done({});
-                     });
+    QObject::connect(
+        process, &QProcess::finished, process, [done](int exitCode, QProcess::ExitStatus status) {
+            if (status == QProcess::CrashExit)
+                done(QCoreApplication::translate("sys", "it ended unexpectedly"));
+            else if (exitCode != 0)
+                done(
+                    QCoreApplication::translate("sys", "it ended with exit code %1").arg(exitCode));
+            else
+                done({});
+        });
     process->start();
 }
 
@@ -93,12 +94,13 @@ QByteArray pathInCurrentDirectory(const QByteArray& fileName, QString* problem) 
     char folder[PATH_MAX];
     if (!::getcwd(folder, sizeof folder)) {
         const int failure = errno;
-        *problem =
-            failure == ERANGE || failure == ENAMETOOLONG
-                ? QStringLiteral("its folder's path is longer than the %1 bytes the "
-                                 "system takes")
-                      .arg(PATH_MAX)
-                : QStringLiteral("its folder cannot be named: %1").arg(qt_error_string(failure));
+        *problem = failure == ERANGE || failure == ENAMETOOLONG
+                       ? QCoreApplication::translate(
+                             "sys", "its folder's path is longer than the %1 bytes the "
+                                    "system takes")
+                             .arg(PATH_MAX)
+                       : QCoreApplication::translate("sys", "its folder cannot be named: %1")
+                             .arg(qt_error_string(failure));
         return {};
     }
     QByteArray path(folder);
@@ -106,8 +108,9 @@ QByteArray pathInCurrentDirectory(const QByteArray& fileName, QString* problem) 
         path += '/';
     path += fileName;
     if (path.size() >= PATH_MAX) {
-        *problem =
-            QStringLiteral("its path is longer than the %1 bytes the system takes").arg(PATH_MAX);
+        *problem = QCoreApplication::translate(
+                       "sys", "its path is longer than the %1 bytes the system takes")
+                       .arg(PATH_MAX);
         return {};
     }
     return path;

@@ -8,6 +8,7 @@ TEST(CommandLine, HelpAndVersionAnswerAndAMistakeIsAnErrorWithTheUsage) {
         std::optional<int> exitCode;
         const char* output;
         const char* errors;
+        const char* language = "";
     };
     const Row rows[] = {
         {{}, std::nullopt, "", ""},
@@ -16,6 +17,10 @@ TEST(CommandLine, HelpAndVersionAnswerAndAMistakeIsAnErrorWithTheUsage) {
         {{"--version"}, 0, "Vexaroo 1.", ""},
         {{"--bogus"}, 2, "", "Usage: vexaroo"},
         {{"stray"}, 2, "", "stray"},
+        {{"--lang", "fr"}, std::nullopt, "", "", "fr"},
+        {{"--lang=de_AT"}, std::nullopt, "", "", "de_AT"},
+        {{"--lang", "German!"}, 2, "", "'German!' is not a language"},
+        {{"--lang"}, 2, "", "Usage: vexaroo"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.arguments.join(' ').toStdString());
@@ -27,5 +32,8 @@ TEST(CommandLine, HelpAndVersionAnswerAndAMistakeIsAnErrorWithTheUsage) {
             << command.errors.toStdString();
         EXPECT_EQ(command.output.isEmpty(), *row.output == '\0');
         EXPECT_EQ(command.errors.isEmpty(), *row.errors == '\0');
+        if (!command.exitCode) {
+            EXPECT_EQ(command.language.toStdString(), row.language);
+        }
     }
 }

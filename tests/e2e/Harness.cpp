@@ -4,6 +4,7 @@
 //   last-life  no spare life, level 3, 12 destroyed, and a target about to touch Gorvan
 //   lost-life  a full game's start with a target about to touch Gorvan
 #include "Clock.h"
+#include "Language.h"
 #include "MessageBox.h"
 #include "Program.h"
 #include "Random.h"
@@ -43,6 +44,7 @@ private:
 
 int main(int argc, char* argv[]) {
     const auto app = Program::makeApplication(argc, argv);
+    language::install(language::choose({}, {}));
     const QString scenario = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     if (scenario != QLatin1String("calm") && scenario != QLatin1String("last-life") &&
         scenario != QLatin1String("lost-life")) {

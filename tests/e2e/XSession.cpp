@@ -193,6 +193,8 @@ bool XSession::startGame(const QString& folder, const QString& program,
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("DISPLAY"), display_);
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    // The scenarios find windows by their English titles, whatever the desktop speaks.
+    env.insert(QStringLiteral("LANGUAGE"), QStringLiteral("en"));
     game_.setProcessEnvironment(env);
     game_.setWorkingDirectory(folder);
     game_.setProcessChannelMode(QProcess::ForwardedChannels);

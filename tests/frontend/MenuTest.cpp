@@ -356,19 +356,31 @@ TEST_F(MenuWindow, HelpThatCannotStartShowsWhyAndTheMenuGoesOn) {
 }
 
 TEST(HelpFile, DeliveredAsPlainTextWithWindowsLineEnds) {
-    QFile file(QStringLiteral(VEXAROO_SOURCE_DIR "/data/HelpFile.txt"));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray text = file.readAll();
-    ASSERT_FALSE(text.isEmpty());
-    EXPECT_TRUE(text.endsWith("\r\n"));
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        ASSERT_TRUE((c >= 0x20 && c < 0x7f) || c == '\r' || c == '\n') << "byte " << i;
-        if (c == '\n') {
-            ASSERT_TRUE(i > 0 && text[i - 1] == '\r') << "bare line feed at byte " << i;
-        }
-        if (c == '\r') {
-            ASSERT_TRUE(i + 1 < text.size() && text[i + 1] == '\n') << "bare return at byte " << i;
+    // English in ASCII; the translations in UTF-8, which every desktop editor reads.
+    for (const char* name : {"HelpFile.txt", "HelpFile.de.txt", "HelpFile.fr.txt"}) {
+        SCOPED_TRACE(name);
+        QFile file(QStringLiteral(VEXAROO_SOURCE_DIR "/data/") + QLatin1String(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray text = file.readAll();
+        ASSERT_FALSE(text.isEmpty());
+        EXPECT_TRUE(text.endsWith("\r\n"));
+        const bool english = QLatin1String(name) == QLatin1String("HelpFile.txt");
+        const QString decoded = QString::fromUtf8(text);
+        ASSERT_EQ(decoded.toUtf8(), text) << "not UTF-8";
+        for (qsizetype i = 0; i < decoded.size(); ++i) {
+            const QChar c = decoded[i];
+            ASSERT_TRUE(
+                (c >= QLatin1Char(' ') && c != QChar(0x7f) && (!english || c < QChar(0x7f))) ||
+                c == QLatin1Char('\r') || c == QLatin1Char('\n'))
+                << "character " << i;
+            if (c == QLatin1Char('\n')) {
+                ASSERT_TRUE(i > 0 && decoded[i - 1] == QLatin1Char('\r'))
+                    << "bare line feed at " << i;
+            }
+            if (c == QLatin1Char('\r')) {
+                ASSERT_TRUE(i + 1 < decoded.size() && decoded[i + 1] == QLatin1Char('\n'))
+                    << "bare return at " << i;
+            }
         }
     }
 }

@@ -34,7 +34,8 @@ TEST(InstalledLayout, EveryFileInItsPlace) {
     const std::pair<QString, QStringList> folders[] = {
         {"usr/games/", {"vexaroo"}},
         {"usr/lib/games/vexaroo/", {"vexaroo", "anim/gv", "anim/target", "anim/intro"}},
-        {"usr/share/games/vexaroo/", {"settings", "HelpFile.txt", "screenshot.png"}},
+        {"usr/share/games/vexaroo/",
+         {"settings", "HelpFile.txt", "HelpFile.de.txt", "HelpFile.fr.txt", "screenshot.png"}},
         {"usr/share/doc/vexaroo/", {"copyright", "changelog.gz"}},
         {"usr/share/",
          {"applications/vexaroo.desktop", "metainfo/vexaroo.metainfo.xml", "man/man6/vexaroo.6.gz",
@@ -80,7 +81,7 @@ TEST(InstalledGame, EachPlayerKeepsTheirOwnFolder) {
             EXPECT_EQ(contents(mine + "settings"), fireOnA);
             break;
         }
-        for (const char* name : {"settings", "HelpFile.txt"})
+        for (const char* name : {"settings", "HelpFile.txt", "HelpFile.de.txt", "HelpFile.fr.txt"})
             EXPECT_EQ(contents(mine + name), contents(stage + "usr/share/games/vexaroo/" + name));
         click(x, x.geometry(intro).topLeft() + QPoint(20, 10)); // Skip Intro
         const unsigned long menu = x.waitForWindow("Main Menu");

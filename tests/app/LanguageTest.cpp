@@ -1,0 +1,377 @@
+// Captions and messages in the player's language: chosen from the desktop or --lang, English
+// byte for byte where no translation applies, and nowhere wider than the fixed control that
+// shows it.
+#include "Language.h"
+#include "Doubles.h"
+#include "HelpCommand.h"
+#include "KeyName.h"
+#include "Keys.h"
+#include "Program.h"
+#include "Resources.h"
+#include "ScoresFile.h"
+#include "SettingsFile.h"
+#include "frmGame.h"
+#include "frmHigh.h"
+#include "frmIntro.h"
+#include "frmMain.h"
+#include "frmRecord.h"
+#include "frmSettings.h"
+
+#include <QFileInfo>
+#include <QStyleOptionComboBox>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <map>
+
+namespace {
+
+// The desktop's locale variables for one case; the previous ones come back afterwards, with
+// English installed again.
+class Desktop {
+public:
+    Desktop(const char* lang, const char* language = "", const char* lcMessages = "",
+            const char* lcAll = "") {
+        const std::pair<const char*, const char*> values[] = {
+            {"LANG", lang}, {"LANGUAGE", language}, {"LC_MESSAGES", lcMessages}, {"LC_ALL", lcAll}};
+        for (const auto& [name, value] : values) {
+            saved_.emplace_back(name, qgetenv(name), qEnvironmentVariableIsSet(name));
+            if (*value)
+                qputenv(name, value);
+            else
+                qunsetenv(name);
+        }
+    }
+    ~Desktop() {
+        for (const auto& [name, value, set] : saved_) {
+            if (set)
+                qputenv(name, value);
+            else
+                qunsetenv(name);
+        }
+        language::install(QStringLiteral("en"));
+    }
+
+private:
+    std::vector<std::tuple<const char*, QByteArray, bool>> saved_;
+};
+
+// The text of the last message box of the running case.
+std::function<QString()> lastMessage;
+
+using Window = std::function<QWidget&(Program&)>;
+const std::pair<const char*, Window> windows[] = {
+    {"intro", [](Program& p) -> QWidget& { return p.intro(); }},
+    {"menu", [](Program& p) -> QWidget& { return p.menu(); }},
+    {"game", [](Program& p) -> QWidget& { return p.game(); }},
+    {"settings", [](Program& p) -> QWidget& { return p.settings(); }},
+    {"entry", [](Program& p) -> QWidget& { return p.record(); }},
+    {"table", [](Program& p) -> QWidget& { return p.high(); }},
+};
+
+bool isControl(const QWidget* w) {
+    return qobject_cast<const QLabel*>(w) || qobject_cast<const QAbstractButton*>(w) ||
+           qobject_cast<const QComboBox*>(w) || qobject_cast<const QLineEdit*>(w) ||
+           dynamic_cast<const PictureBox*>(w);
+}
+
+// The width a text takes as laid out. The game's English captions already reach one pixel
+// past their controls (the last letter's blank on its right), so that pixel is allowed.
+constexpr int slack = 1;
+int shownWidth(const QFontMetrics& metrics, const QString& text) {
+    return metrics.horizontalAdvance(text) - slack;
+}
+
+// A control's place in the window; an auto-sized label's only as far as its text.
+QRect shownInWindow(const QWidget* w) {
+    const QRect place(w->mapTo(w->window(), QPoint(0, 0)), w->size());
+    const auto* label = dynamic_cast<const Label*>(w);
+    if (!label || !label->autoSize())
+        return place;
+    return place.adjusted(0, 0, shownWidth(label->fontMetrics(), label->text()) - label->width(),
+                          0);
+}
+
+QRect inWindow(const QWidget* w) {
+    return QRect(w->mapTo(w->window(), QPoint(0, 0)), w->size());
+}
+
+// Room the window manager's frame leaves for a title beside the close button.
+constexpr int titleBar = 80;
+
+// Every caption of the window that its control would cut: a fixed label, a button, a frame's
+// title or a list item wider (a wrapped text higher) than its room, or an auto-sized label
+// that runs out of its parent or into another control. Window titles may be as wide as the
+// English one, or fit beside the frame's icon and buttons.
+QStringList cutCaptions(QWidget& window, int englishTitleWidth) {
+    QStringList cut;
+    auto say = [&](const QString& text, int need, int room) {
+        cut << QStringLiteral("\"%1\" needs %2, has %3").arg(text).arg(need).arg(room);
+    };
+    QFont titleFont = window.font();
+    titleFont.setBold(true);
+    titleFont.setPixelSize(16);
+    const int title = QFontMetrics(titleFont).horizontalAdvance(window.windowTitle());
+    if (title > std::max(englishTitleWidth, window.width() - titleBar))
+        say(window.windowTitle(), title, std::max(englishTitleWidth, window.width() - titleBar));
+
+    const QList<QWidget*> all = window.findChildren<QWidget*>();
+    for (QWidget* w : all) {
+        const QFontMetrics metrics = w->fontMetrics();
+        if (const auto* label = qobject_cast<const QLabel*>(w); label && !label->text().isEmpty()) {
+            const QString text = label->text();
+            if (label->wordWrap()) {
+                if (label->heightForWidth(label->width()) > label->height())
+                    say(text, label->heightForWidth(label->width()), label->height());
+                continue;
+            }
+            // A label may reach past its window's edge, which cuts it there.
+            const int need = shownWidth(metrics, text);
+            const int room =
+                label->contentsRect()
+                    .intersected(QRect(-label->x(), -label->y(), label->parentWidget()->width(),
+                                       label->parentWidget()->height()))
+                    .width();
+            if (need > room)
+                say(text, need, room);
+            const auto* own = dynamic_cast<const Label*>(label);
+            if (!own || !own->autoSize())
+                continue;
+            if (!label->parentWidget()->rect().contains(label->geometry()))
+                say(text, label->geometry().right(), label->parentWidget()->width());
+            for (const QWidget* other : all) {
+                if (other != w && isControl(other) && other->isVisibleTo(&window) &&
+                    !other->isAncestorOf(w) && !w->isAncestorOf(other) &&
+                    shownInWindow(other).intersects(shownInWindow(w)))
+                    say(text + QStringLiteral(" (runs into a control)"), need,
+                        inWindow(other).left() - inWindow(w).left());
+            }
+        } else if (const auto* button = qobject_cast<const QPushButton*>(w)) {
+            // Inside the dotted frame that marks the focus, a pixel clear of it.
+            const int need = shownWidth(metrics, button->text());
+            if (need > button->width() - 9)
+                say(button->text(), need, button->width() - 9);
+        } else if (const auto* frame = qobject_cast<const QGroupBox*>(w)) {
+            const int need = shownWidth(metrics, frame->title()) + 8;
+            if (need > frame->width())
+                say(frame->title(), need, frame->width());
+        } else if (const auto* list = qobject_cast<const QComboBox*>(w)) {
+            QStyleOptionComboBox option;
+            option.initFrom(list);
+            const int room = list->style()
+                                 ->subControlRect(QStyle::CC_ComboBox, &option,
+                                                  QStyle::SC_ComboBoxEditField, list)
+                                 .width();
+            for (int i = 0; i < list->count(); ++i) {
+                if (shownWidth(metrics, list->itemText(i)) > room)
+                    say(list->itemText(i), shownWidth(metrics, list->itemText(i)), room);
+            }
+        }
+    }
+    return cut;
+}
+
+} // namespace
+
+TEST(Language, FollowsTheDesktopAsGettextDoesUnlessLangOrThePreferencesSayOtherwise) {
+    struct Row {
+        const char *lang, *language, *lcMessages, *lcAll, *requested, *stored, *shown;
+    };
+    const Row rows[] = {
+        {"C", "", "", "", "", "", "en"},
+        {"POSIX", "de", "", "", "", "", "en"},
+        {"de_DE.UTF-8", "fr", "", "C.UTF-8", "", "", "en"},
+        {"", "de", "", "", "", "", "en"},
+        {"en_GB.UTF-8", "", "", "", "", "", "en"},
+        {"de_DE.UTF-8", "", "", "", "", "", "de"},
+        {"fr_FR.UTF-8", "", "", "", "", "", "fr"},
+        {"fr_CA.UTF-8@euro", "", "", "", "", "", "fr"},
+        {"en_US.UTF-8", "", "de_AT.UTF-8", "", "", "", "de"},
+        {"fr_FR.UTF-8", "nl:de:fr", "", "", "", "", "de"},
+        {"de_DE.UTF-8", "en_GB:de", "", "", "", "", "en"},
+        {"nl_NL.UTF-8", "", "", "", "", "", "en"},
+        {"C", "", "", "", "fr", "", "fr"},
+        {"de_DE.UTF-8", "", "", "", "en", "", "en"},
+        {"de_DE.UTF-8", "", "", "", "", "fr", "fr"},
+        {"en_GB.UTF-8", "", "", "", "de_CH", "fr", "de"},
+        {"fr_FR.UTF-8", "", "", "", "nl", "", "en"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string(row.lang) + " LANGUAGE=" + row.language +
+                     " LC_MESSAGES=" + row.lcMessages + " LC_ALL=" + row.lcAll + " --lang " +
+                     row.requested + " stored " + row.stored);
+        Desktop desktop(row.lang, row.language, row.lcMessages, row.lcAll);
+        EXPECT_EQ(
+            language::choose(QString::fromLatin1(row.requested), QString::fromLatin1(row.stored))
+                .toStdString(),
+            row.shown);
+    }
+}
+
+// A few captions of every window, each message path and Qt's own texts, in each language; the
+// English ones byte for byte as they always were.
+TEST(Language, EveryWindowShowsItsCaptionsInTheChosenLanguage) {
+    using Caption = std::function<QString(Program&)>;
+    struct Row {
+        const char* what;
+        Caption caption;
+        const char *en, *de, *fr;
+    };
+    const Row captions[] = {
+        {"intro", [](Program& p) { return p.intro().lblSkipIntro.caption(); }, "Skip Intro",
+         "Intro überspringen", "Passer l’intro"},
+        {"menu", [](Program& p) { return p.menu().windowTitle(); }, "Main Menu", "Hauptmenü",
+         "Menu principal"},
+        {"menu", [](Program& p) { return p.menu().lblHelp.caption(); }, "Help", "Hilfe", "Aide"},
+        {"menu", [](Program& p) { return p.menu().lblInformation[6]->caption(); },
+         " Project Description:", " Projektbeschreibung:", " Description du projet\u00a0:"},
+        {"game", [](Program& p) { return p.game().windowTitle(); }, "Vexaroo - Press P to pause",
+         "Vexaroo - Pause mit P", "Vexaroo - Pause avec P"},
+        {"game", [](Program& p) { return p.game().lblDestroyedText.caption(); },
+         "Enemies Destroyed:", "Zerstörte Feinde:", "Ennemis détruits\u00a0:"},
+        {"game", [](Program& p) { return p.game().lblLivesText.caption(); },
+         "Bananas Remaining:", "Bananen übrig:", "Bananes restantes\u00a0:"},
+        {"settings", [](Program& p) { return p.settings().lblKeyText[0]->caption(); },
+         "Move Left:", "Nach links:", "Gauche\u00a0:"},
+        {"settings", [](Program& p) { return p.settings().comQuality.itemText(1); }, "High", "Hoch",
+         "Haute"},
+        {"settings", [](Program& p) { return p.settings().cmdOk.text(); }, "Ok", "OK", "OK"},
+        {"settings", [](Program& p) { return p.settings().lblAssign[0]->caption(); },
+         "[left arrow]", "[Pfeil links]", "[gauche]"},
+        {"entry", [](Program& p) { return p.record().windowTitle(); }, "You have a high score!",
+         "Neuer Rekord!", "Nouveau record\u00a0!"},
+        {"entry", [](Program& p) { return p.record().cmdSubmit.text(); }, "Submit", "Eintragen",
+         "Valider"},
+        {"table", [](Program& p) { return p.high().lblTargetsText.caption(); }, " Targets Hit",
+         " Abschüsse", " Détruits"},
+        {"table", [](Program& p) { return p.high().cmdClose.text(); }, "Close", "Zurück", "Fermer"},
+        {"pause box",
+         [](Program& p) {
+             p.game().keyDown(keys::P, 0);
+             return lastMessage();
+         },
+         "Game Paused", "Spiel pausiert", "Jeu en pause"},
+        {"help file", [](Program&) { return translatedHelpFileName(); }, "HelpFile.txt",
+         "HelpFile.de.txt", "HelpFile.fr.txt"},
+        {"Qt's text boxes",
+         [](Program&) { return QCoreApplication::translate("QLineEdit", "&Undo"); }, "&Undo",
+         "&Rückgängig", "&Annuler"},
+    };
+    struct Case {
+        const char *lang, *requested;
+        int column; // 0 English, 1 German, 2 French
+    };
+    const Case cases[] = {{"C", "", 0},           {"POSIX", "", 0},       {"en_GB.UTF-8", "", 0},
+                          {"de_DE.UTF-8", "", 1}, {"fr_FR.UTF-8", "", 2}, {"de_DE.UTF-8", "fr", 2}};
+    for (const Case& c : cases) {
+        Desktop desktop(c.lang);
+        language::install(language::choose(QString::fromLatin1(c.requested), {}));
+        TestWorld world;
+        lastMessage = [&world] {
+            return world.messageBox.texts.empty() ? QString() : world.messageBox.texts.back();
+        };
+        Program program(world.services);
+        for (const Row& row : captions) {
+            const char* expected = c.column == 0 ? row.en : c.column == 1 ? row.de : row.fr;
+            EXPECT_EQ(row.caption(program).toUtf8().toStdString(), expected)
+                << c.lang << " --lang " << c.requested << ": " << row.what;
+        }
+    }
+}
+
+// Every control keeps its design size, so a translation must fit it: every window in each
+// language, measured in the game's own font, and every key name in a key box.
+TEST(Language, NoCaptionIsWiderThanItsControl) {
+    resources::installFonts();
+    std::map<std::string, int> englishTitles;
+    for (const char* name : {"en", "de", "fr"}) {
+        Desktop desktop("C");
+        language::install(QString::fromLatin1(name));
+        TestWorld world;
+        Program program(world.services);
+        for (const auto& [what, window] : windows) {
+            QWidget& shown = window(program);
+            if (englishTitles.count(what) == 0) {
+                QFont titleFont = shown.font();
+                titleFont.setBold(true);
+                titleFont.setPixelSize(16);
+                englishTitles[what] =
+                    QFontMetrics(titleFont).horizontalAdvance(shown.windowTitle());
+            }
+            EXPECT_EQ(
+                cutCaptions(shown, englishTitles[what]).join(QStringLiteral("; ")).toStdString(),
+                "")
+                << name << ": " << what;
+        }
+        // A long key name is centred in its box, and must stay inside it.
+        const Label& keyName = *program.settings().lblAssign[0];
+        for (int code = -1; code <= 255; ++code) {
+            const QString shown = KeyName(static_cast<qint16>(code));
+            if (shown.front() < QLatin1Char(' '))
+                continue; // a control character: no name and nothing to read
+            program.settings().lblAssign[0]->setCaption(shown);
+            EXPECT_TRUE(keyName.parentWidget()->rect().contains(keyName.geometry()))
+                << name << ": \"" << keyName.caption().toStdString() << "\" needs "
+                << keyName.width() << ", has " << keyName.parentWidget()->width();
+        }
+    }
+}
+
+// The files hold numbers and names, never words: a German game saves the same bytes.
+TEST(Language, FilesKeepTheirBytesInEveryLanguage) {
+    std::map<std::string, QByteArray> saved[2];
+    for (const char* name : {"en", "de"}) {
+        Desktop desktop(name == std::string("de") ? "de_DE.UTF-8" : "C");
+        language::install(QString::fromLatin1(name));
+        TestWorld world;
+        Settings settings = Settings::delivered();
+        settings.keyFire = 65; // A
+        QString error;
+        ASSERT_TRUE(writeSettings(settings, &error)) << error.toStdString();
+        ScoreRecord record;
+        record.firstName = scores::fixedName(QStringLiteral("Zoë"));
+        record.lastName = scores::fixedName(QStringLiteral("Müller"));
+        record.level = 12;
+        record.targetsHit = 345;
+        ASSERT_TRUE(scores::save(record, &error)) << error.toStdString();
+        const int which = name == std::string("de");
+        saved[which]["settings"] = world.readFile(QStringLiteral("settings"));
+        saved[which]["scores"] = world.readFile(QStringLiteral("scores"));
+    }
+    EXPECT_EQ(saved[0]["settings"], QByteArray(" 1 \r\n 37 \r\n 39 \r\n 38 \r\n 40 \r\n 65 \r\n"));
+    EXPECT_EQ(saved[1]["settings"], saved[0]["settings"]);
+    EXPECT_EQ(saved[0]["scores"].size(), 44);
+    EXPECT_EQ(saved[1]["scores"], saved[0]["scores"]);
+}
+
+// Help opens the text in the player's language where the folder holds it; the player's own
+// HelpFile.txt stays as it is, and is what opens without a translation beside it.
+TEST(Language, HelpOpensTheTextInThePlayersLanguageWhereTheFolderHoldsIt) {
+    struct Row {
+        const char* language;
+        bool translationThere;
+        const char* opened;
+    };
+    const Row rows[] = {{"en", true, "HelpFile.txt"},
+                        {"de", true, "HelpFile.de.txt"},
+                        {"fr", true, "HelpFile.fr.txt"},
+                        {"de", false, "HelpFile.txt"}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string(row.language) + (row.translationThere ? "" : ", none beside"));
+        Desktop desktop("C");
+        language::install(QString::fromLatin1(row.language));
+        TestWorld world;
+        world.writeFile(QStringLiteral("HelpFile.txt"), "the player's own");
+        if (row.translationThere) {
+            for (const char* name : {"HelpFile.de.txt", "HelpFile.fr.txt"})
+                world.writeFile(QString::fromLatin1(name), "delivered");
+        }
+        const HelpCommand command = helpCommand();
+        ASSERT_TRUE(command.problem.isEmpty()) << command.problem.toStdString();
+        ASSERT_EQ(command.arguments.size(), 1);
+        EXPECT_EQ(QFileInfo(QFile::decodeName(command.arguments[0])).fileName().toStdString(),
+                  row.opened);
+        EXPECT_EQ(world.readFile(QStringLiteral("HelpFile.txt")), QByteArray("the player's own"));
+    }
+}

@@ -1,0 +1,367 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE" sourcelanguage="en">
+<context>
+    <name>HelpCommand</name>
+    <message>
+        <source>HelpFile.txt</source>
+        <extracomment>The help text in this language, delivered beside HelpFile.txt</extracomment>
+        <translation>HelpFile.de.txt</translation>
+    </message>
+    <message>
+        <source>%1 cannot be handed to the editor: %2.</source>
+        <translation>%1 kann nicht an den Editor übergeben werden: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>KeyName</name>
+    <message>
+        <source>[backspace]</source>
+        <translation>[Rücktaste]</translation>
+    </message>
+    <message>
+        <source>[enter]</source>
+        <translation>[Eingabe]</translation>
+    </message>
+    <message>
+        <source>[shift]</source>
+        <translation>[Umschalt]</translation>
+    </message>
+    <message>
+        <source>[ctrl]</source>
+        <translation>[Strg]</translation>
+    </message>
+    <message>
+        <source>[alt]</source>
+        <translation>[Alt]</translation>
+    </message>
+    <message>
+        <source>[space]</source>
+        <translation>[Leertaste]</translation>
+    </message>
+    <message>
+        <source>[page up]</source>
+        <translation>[Bild auf]</translation>
+    </message>
+    <message>
+        <source>[page down]</source>
+        <translation>[Bild ab]</translation>
+    </message>
+    <message>
+        <source>[end]</source>
+        <translation>[Ende]</translation>
+    </message>
+    <message>
+        <source>[home]</source>
+        <translation>[Pos1]</translation>
+    </message>
+    <message>
+        <source>[left arrow]</source>
+        <translation>[Pfeil links]</translation>
+    </message>
+    <message>
+        <source>[up arrow]</source>
+        <translation>[Pfeil oben]</translation>
+    </message>
+    <message>
+        <source>[right arrow]</source>
+        <translation>[Pfeil rechts]</translation>
+    </message>
+    <message>
+        <source>[down arrow]</source>
+        <translation>[Pfeil unten]</translation>
+    </message>
+    <message>
+        <source>[delete]</source>
+        <translation>[Entf]</translation>
+    </message>
+    <message>
+        <source>[key %1]</source>
+        <translation>[Taste %1]</translation>
+    </message>
+</context>
+<context>
+    <name>ScoresFile</name>
+    <message>
+        <source>The scores file &quot;%1&quot; in %2: %3</source>
+        <translation>Die Datei der Bestenliste „%1“ in %2: %3</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFile</name>
+    <message>
+        <source>it ends before value %1</source>
+        <translation>sie endet vor Wert %1</translation>
+    </message>
+    <message>
+        <source>value %1 (&quot;%2&quot;) is not a number</source>
+        <translation>Wert %1 („%2“) ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>value %1 (&quot;%2&quot;) is too long for a number</source>
+        <translation>Wert %1 („%2“) ist zu lang für eine Zahl</translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; could not be read: %2.<byte value="xd"/>
+The default quality and keys are used instead.</source>
+        <translation>Die Einstellungsdatei „%1“ konnte nicht gelesen werden: %2.<byte value="xd"/>
+Stattdessen gelten die vorgegebene Qualität und die vorgegebenen Tasten.</translation>
+    </message>
+</context>
+<context>
+    <name>files</name>
+    <message>
+        <source>another program is saving it</source>
+        <translation>ein anderes Programm speichert sie gerade</translation>
+    </message>
+    <message>
+        <source>it is read-only</source>
+        <translation>sie ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>sie ist keine gewöhnliche Datei</translation>
+    </message>
+</context>
+<context>
+    <name>frmGame</name>
+    <message>
+        <source>Vexaroo - Press P to pause</source>
+        <translation>Vexaroo - Pause mit P</translation>
+    </message>
+    <message>
+        <source>Enemies Destroyed:</source>
+        <translation>Zerstörte Feinde:</translation>
+    </message>
+    <message>
+        <source>Level:</source>
+        <translation>Level:</translation>
+    </message>
+    <message>
+        <source>Bananas Remaining:</source>
+        <translation>Bananen übrig:</translation>
+    </message>
+    <message>
+        <source>GAME OVER</source>
+        <translation>SPIEL VORBEI</translation>
+    </message>
+    <message>
+        <source>Death come to Banana!<byte value="xd"/>
+You have %1 banana(s) remaining.</source>
+        <translation>Eine Banane hat’s erwischt!<byte value="xd"/>
+Du hast noch %1 Banane(n).</translation>
+    </message>
+    <message>
+        <source>Game Paused</source>
+        <translation>Spiel pausiert</translation>
+    </message>
+</context>
+<context>
+    <name>frmHigh</name>
+    <message>
+        <source>High Scores</source>
+        <translation>Bestenliste</translation>
+    </message>
+    <message>
+        <source> Below shows a list of the top 10 high scores in order of   highest level achieved.</source>
+        <translation> Die zehn besten Ergebnisse, geordnet nach dem höchsten erreichten Level.</translation>
+    </message>
+    <message>
+        <source> Rank</source>
+        <translation> Platz</translation>
+    </message>
+    <message>
+        <source> Name</source>
+        <translation> Name</translation>
+    </message>
+    <message>
+        <source> Level</source>
+        <translation> Level</translation>
+    </message>
+    <message>
+        <source> Targets Hit</source>
+        <translation> Abschüsse</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zurück</translation>
+    </message>
+</context>
+<context>
+    <name>frmIntro</name>
+    <message>
+        <source>Skip Intro</source>
+        <translation>Intro überspringen</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source> Created by: The Vexaroo Team</source>
+        <translation> Erstellt von: Das Vexaroo-Team</translation>
+    </message>
+    <message>
+        <source> Programming: The Vexaroo Team</source>
+        <translation> Programmierung: Das Vexaroo-Team</translation>
+    </message>
+    <message>
+        <source> Art and Movies: The Vexaroo Team</source>
+        <translation> Grafik und Filme: Das Vexaroo-Team</translation>
+    </message>
+    <message>
+        <source> Version: 1.0</source>
+        <translation> Version: 1.0</translation>
+    </message>
+    <message>
+        <source> Project Name: Vexaroo</source>
+        <translation> Projektname: Vexaroo</translation>
+    </message>
+    <message>
+        <source>    Vexaroo is the most intense third           person shooter of its time. In the beginning of  the game, hazardous objects come flying at      Gorvan, slow at first, but gradually            increasing in speed as the levels progress.        Equipped with a gun, Gorvan is able to      shoot at the approaching objects and move      up, down, left and right. This game also            features a high scores screen and adjustable    control and graphics settings.</source>
+        <translation>    Vexaroo ist der packendste Third-Person-Shooter seiner Zeit. Gefährliche Objekte fliegen auf Gorvan zu, erst langsam, dann mit jedem Level schneller. Mit seiner Waffe schießt Gorvan auf sie und weicht nach oben, unten, links und rechts aus. Dazu gibt es eine Bestenliste und einstellbare Steuerung und Grafik.</translation>
+    </message>
+    <message>
+        <source> Project Description:</source>
+        <translation> Projektbeschreibung:</translation>
+    </message>
+    <message>
+        <source>Main Menu</source>
+        <translation>Hauptmenü</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>%1 failed: %2</source>
+        <translation>%1 ist fehlgeschlagen: %2</translation>
+    </message>
+    <message>
+        <source>The help could not be opened.<byte value="xd"/>
+</source>
+        <translation>Die Hilfe konnte nicht geöffnet werden.<byte value="xd"/>
+</translation>
+    </message>
+</context>
+<context>
+    <name>frmRecord</name>
+    <message>
+        <source>You have a high score!</source>
+        <translation>Neuer Rekord!</translation>
+    </message>
+    <message>
+        <source> You have achieved a high score! Please enter your name  to be entered into the Vexaroo hall of fame.</source>
+        <translation> Neuer Rekord! Gib deinen Namen ein, um in die Ruhmeshalle von Vexaroo aufgenommen zu werden.</translation>
+    </message>
+    <message>
+        <source>First Name:</source>
+        <translation>Vorname:</translation>
+    </message>
+    <message>
+        <source>Last Name:</source>
+        <translation>Nachname:</translation>
+    </message>
+    <message>
+        <source>Level Achieved:</source>
+        <translation>Level erreicht:</translation>
+    </message>
+    <message>
+        <source>Enemies Destroyed:</source>
+        <translation>Zerstörte Feinde:</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>Eintragen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>frmSettings</name>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Image Quality:</source>
+        <translation>Bildqualität:</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source> Set the quality of the flash images to  improve performance.</source>
+        <translation> Wähle die Qualität der Animationen, um die Leistung zu verbessern.</translation>
+    </message>
+    <message>
+        <source> Customize the controls by clicking on  the control box and then press the     key of your choice.</source>
+        <translation> Klicke auf ein Tastenfeld und drücke dann die gewünschte Taste, um die Steuerung anzupassen.</translation>
+    </message>
+    <message>
+        <source>Graphics</source>
+        <translation>Grafik</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Niedrig</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Hoch</translation>
+    </message>
+    <message>
+        <source>Controls</source>
+        <translation>Steuerung</translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; could not be written: %2.</source>
+        <translation>Die Einstellungsdatei „%1“ konnte nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>Move Left:</source>
+        <translation>Nach links:</translation>
+    </message>
+    <message>
+        <source>Move Right:</source>
+        <translation>Nach rechts:</translation>
+    </message>
+    <message>
+        <source>Move Up:</source>
+        <translation>Nach oben:</translation>
+    </message>
+    <message>
+        <source>Move Down:</source>
+        <translation>Nach unten:</translation>
+    </message>
+    <message>
+        <source>Fire:</source>
+        <translation>Feuer:</translation>
+    </message>
+</context>
+<context>
+    <name>sys</name>
+    <message>
+        <source>it ended unexpectedly</source>
+        <translation>es wurde unerwartet beendet</translation>
+    </message>
+    <message>
+        <source>it ended with exit code %1</source>
+        <translation>es endete mit dem Exit-Code %1</translation>
+    </message>
+    <message>
+        <source>its folder&apos;s path is longer than the %1 bytes the system takes</source>
+        <translation>der Pfad ihres Ordners ist länger als die %1 Bytes, die das System zulässt</translation>
+    </message>
+    <message>
+        <source>its folder cannot be named: %1</source>
+        <translation>ihr Ordner lässt sich nicht benennen: %1</translation>
+    </message>
+    <message>
+        <source>its path is longer than the %1 bytes the system takes</source>
+        <translation>ihr Pfad ist länger als die %1 Bytes, die das System zulässt</translation>
+    </message>
+</context>
+</TS>
