@@ -1,10 +1,12 @@
 #include "CommandLine.h"
 
+#include "WindowSize.h"
+
 #include <QCommandLineParser>
 
 namespace {
 
-const QString usage = QStringLiteral("Usage: vexaroo [--help] [--version]\n");
+const QString usage = QStringLiteral("Usage: vexaroo [--help] [--version] [--size N]\n");
 
 // The options and their help, one line each; the help text is ours, so that it needs no
 // application object and reads the same everywhere.
@@ -22,6 +24,9 @@ const std::vector<Option>& options() {
         {{QStringLiteral("v"), QStringLiteral("version")},
          {},
          QStringLiteral("Show the version and end.")},
+        {{QStringLiteral("size")},
+         QStringLiteral("N"),
+         QStringLiteral("Window size, 1 to 3 in half steps; kept for the next start.")},
     };
     return all;
 }
@@ -59,6 +64,14 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     if (!parser.positionalArguments().isEmpty())
         return fail(QStringLiteral("unexpected argument '%1'")
                         .arg(parser.positionalArguments().constFirst()));
+    if (parser.isSet(QStringLiteral("size"))) {
+        bool number = false;
+        const double size = parser.value(QStringLiteral("size")).toDouble(&number);
+        if (!number || !windowsize::isStep(size))
+            return fail(QStringLiteral("--size takes 1, 1.5, 2, 2.5 or 3, not '%1'")
+                            .arg(parser.value(QStringLiteral("size"))));
+        result.size = size;
+    }
     if (parser.isSet(QStringLiteral("help"))) {
         result.output = helpText();
         result.exitCode = 0;

@@ -12,6 +12,8 @@ struct CommandLine {
     // mistake); `output` is for standard output, `errors` for standard error.
     std::optional<int> exitCode;
     QString output, errors;
+    // --size: the window-size factor, 1 to 3 in half steps.
+    std::optional<double> size;
 };
 
 // `arguments` as main() has them, the program's name first.

@@ -1,6 +1,7 @@
 #include "Form.h"
 
 #include "Keys.h"
+#include "Label.h"
 #include "MessageBox.h"
 #include "Placement.h"
 #include "Resources.h"
@@ -10,6 +11,8 @@
 #include <QKeyEvent>
 #include <QScreen>
 #include <QWindow>
+
+#include <algorithm>
 
 namespace {
 constexpr int releaseGuardMs = 10;
@@ -194,6 +197,42 @@ void Form::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     // The sprites' canvas always covers the whole inner area.
     canvas_->setGeometry(rect());
+    layOut();
+}
+
+void Form::setFullScreen(bool on) {
+    if (on == fullScreen_)
+        return;
+    // A hidden window takes the state when it shows.
+    if (on) {
+        design_ = size();
+        fullScreen_ = true;
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        setWindowState(windowState() | Qt::WindowFullScreen);
+    } else {
+        fullScreen_ = false;
+        setWindowState(windowState() & ~Qt::WindowFullScreen);
+        setFixedSize(design_);
+        layOut();
+        if (isVisible())
+            centre();
+    }
+}
+
+void Form::layOut() {
+    qreal scale = 1;
+    QPointF origin;
+    if (fullScreen_ && !design_.isEmpty()) {
+        scale = std::min(qreal(width()) / design_.width(), qreal(height()) / design_.height());
+        origin = QPointF((width() - scale * design_.width()) / 2,
+                         (height() - scale * design_.height()) / 2);
+    }
+    canvas_->setView(scale, origin);
+    for (QObject* child : children()) {
+        if (auto* label = dynamic_cast<Label*>(child))
+            label->setView(scale, origin);
+    }
 }
 
 void Form::showEvent(QShowEvent* event) {
@@ -206,6 +245,8 @@ void Form::showEvent(QShowEvent* event) {
 
 // An owned window is centred over its owner, any other on the screen.
 void Form::centre() {
+    if (fullScreen_)
+        return;
     const QWindow* owner = windowHandle() ? windowHandle()->transientParent() : nullptr;
     if (owner && owner->isVisible())
         placement::centre(*this, owner->frameGeometry());

@@ -8,6 +8,7 @@ TEST(CommandLine, HelpAndVersionAnswerAndAMistakeIsAnErrorWithTheUsage) {
         std::optional<int> exitCode;
         const char* output;
         const char* errors;
+        std::optional<double> size = std::nullopt;
     };
     const Row rows[] = {
         {{}, std::nullopt, "", ""},
@@ -16,6 +17,11 @@ TEST(CommandLine, HelpAndVersionAnswerAndAMistakeIsAnErrorWithTheUsage) {
         {{"--version"}, 0, "Vexaroo 1.", ""},
         {{"--bogus"}, 2, "", "Usage: vexaroo"},
         {{"stray"}, 2, "", "stray"},
+        {{"--size", "1.5"}, std::nullopt, "", "", 1.5},
+        {{"--size=3"}, std::nullopt, "", "", 3.0},
+        {{"--size", "1.25"}, 2, "", "--size takes"},
+        {{"--size", "big"}, 2, "", "Usage: vexaroo"},
+        {{"--size"}, 2, "", "Usage: vexaroo"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.arguments.join(' ').toStdString());
@@ -27,5 +33,6 @@ TEST(CommandLine, HelpAndVersionAnswerAndAMistakeIsAnErrorWithTheUsage) {
             << command.errors.toStdString();
         EXPECT_EQ(command.output.isEmpty(), *row.output == '\0');
         EXPECT_EQ(command.errors.isEmpty(), *row.errors == '\0');
+        EXPECT_EQ(command.size, row.size);
     }
 }
