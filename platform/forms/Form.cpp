@@ -5,6 +5,7 @@
 #include "MessageBox.h"
 #include "Placement.h"
 #include "Resources.h"
+#include "WindowSize.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -237,6 +238,10 @@ void Form::layOut() {
 
 void Form::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    // A window of fixed size scaled by a whole factor is put full screen by jwm; a window that
+    // may be one pixel smaller is left as it is. Its handlers still see the full size.
+    if (windowsize::current() > 1 && !fullScreen_ && minimumSize() == maximumSize())
+        setMinimumSize(maximumSize() - QSize(1, 1));
     if (centred_)
         return;
     centred_ = true;

@@ -26,9 +26,11 @@ public:
     void show(QWidget& owner);
 
     // Inner size in pixels of the design, whatever size the window is shown at.
-    float scaleWidth() const { return static_cast<float>(fullScreen_ ? design_.width() : width()); }
+    float scaleWidth() const {
+        return static_cast<float>(fullScreen_ ? design_.width() : maximumWidth());
+    }
     float scaleHeight() const {
-        return static_cast<float>(fullScreen_ ? design_.height() : height());
+        return static_cast<float>(fullScreen_ ? design_.height() : maximumHeight());
     }
 
     // Full screen: the inner area scaled to the largest size that fits with its proportions

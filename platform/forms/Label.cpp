@@ -47,7 +47,7 @@ void Label::setView(qreal scale, QPointF origin) {
     origin_ = origin;
     QFont shown = designFont_;
     if (shown.pixelSize() > 0)
-        shown.setPixelSize(std::max(1, qRound(shown.pixelSize() * scale)));
+        shown.setPixelSize(std::max(1, static_cast<int>(shown.pixelSize() * scale)));
     else
         shown.setPointSizeF(shown.pointSizeF() * scale);
     setFont(shown);
@@ -57,7 +57,16 @@ void Label::setView(qreal scale, QPointF origin) {
 }
 
 void Label::place() {
-    setGeometry(QRectF(origin_ + design_.topLeft() * scale_, design_.size() * scale_).toRect());
+    QRect shown = QRectF(origin_ + design_.topLeft() * scale_, design_.size() * scale_).toRect();
+    // Text does not grow exactly with its font: a fixed label widens on its free side rather
+    // than cut its caption.
+    if (const int text = fontMetrics().horizontalAdvance(this->text()); text > shown.width()) {
+        if (alignment() & Qt::AlignRight)
+            shown.setLeft(shown.right() - text);
+        else
+            shown.setWidth(text);
+    }
+    setGeometry(shown);
 }
 
 void Label::setBackdrop(QColor fill, QColor outline) {

@@ -152,6 +152,10 @@ void SpriteCanvas::paintEvent(QPaintEvent* event) {
     const QRegion& region = event->region();
     painter.translate(origin_);
     painter.scale(scale_, scale_);
+    // Scaled, the design's area ends short of the canvas: nothing shows beyond it.
+    if (scale_ != 1)
+        painter.setClipRect(QRectF(0, 0, (width() - 2 * origin_.x()) / scale_,
+                                   (height() - 2 * origin_.y()) / scale_));
     for (Sprite* sprite : sprites_) {
         if (!sprite->visible_)
             continue;
