@@ -103,8 +103,8 @@ TEST(WindowSizeOnScreen, AtSizeTwoTheFieldIsTwiceAsLargeWithGorvanWhereTheRulesS
         ASSERT_TRUE(game.start(size)) << game.problem.toStdString();
         EXPECT_EQ(game.area.size(), QSize(471, 353) * size);
         QThread::msleep(500);
-        const QImage shot = game.x.screenshot(
-            screenshotFolder() + QStringLiteral("/size-%1-game.png").arg(size));
+        const QImage shot =
+            game.x.screenshot(screenshotFolder() + QStringLiteral("/size-%1-game.png").arg(size));
         const QPoint origin = game.area.topLeft();
         const QRect gorvan = QRectF(124 * size, 142.47 * size, 34 * size, 68 * size).toRect();
         EXPECT_GT(count(shot, origin, gorvan, teal), 300 * size * size);
