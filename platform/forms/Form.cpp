@@ -215,6 +215,8 @@ void Form::setFullScreen(bool on) {
         fullScreen_ = false;
         setWindowState(windowState() & ~Qt::WindowFullScreen);
         setFixedSize(design_);
+        if (windowsize::current() > 1)
+            setMinimumSize(design_ - QSize(1, 1));
         layOut();
         if (isVisible())
             centre();
