@@ -62,7 +62,9 @@ void applyBeforeStart(double factor) {
     bool given = false;
     const double own = playersOwn.toDouble(&given);
     const double total = (given && own > 0 ? own : 1) * factor;
-    qputenv("QT_SCALE_FACTOR", QByteArray::number(total));
+    // Unscaled, the toolkit is left exactly as it would run without us.
+    if (total != 1 || playerSetOne)
+        qputenv("QT_SCALE_FACTOR", QByteArray::number(total));
 }
 
 void restoreEnvironment() {
