@@ -1,12 +1,14 @@
 #include "CommandLine.h"
 
 #include "Preferences.h"
+#include "WindowSize.h"
 
 #include <QCommandLineParser>
 
 namespace {
 
-const QString usage = QStringLiteral("Usage: vexaroo [--help] [--version] [--lang LANGUAGE]\n");
+const QString usage =
+    QStringLiteral("Usage: vexaroo [--help] [--version] [--size N] [--lang LANGUAGE]\n");
 
 // The options and their help, one line each; the help text is ours, so that it needs no
 // application object and reads the same everywhere.
@@ -27,6 +29,9 @@ const std::vector<Option>& options() {
         {{QStringLiteral("lang")},
          QStringLiteral("LANGUAGE"),
          QStringLiteral("Show the game in LANGUAGE (de, fr, en) instead of the desktop's.")},
+        {{QStringLiteral("size")},
+         QStringLiteral("N"),
+         QStringLiteral("Window size, 1 to 3 in half steps; kept for the next start.")},
     };
     return all;
 }
@@ -64,6 +69,14 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     if (!parser.positionalArguments().isEmpty())
         return fail(QStringLiteral("unexpected argument '%1'")
                         .arg(parser.positionalArguments().constFirst()));
+    if (parser.isSet(QStringLiteral("size"))) {
+        bool number = false;
+        const double size = parser.value(QStringLiteral("size")).toDouble(&number);
+        if (!number || !windowsize::isStep(size))
+            return fail(QStringLiteral("--size takes 1, 1.5, 2, 2.5 or 3, not '%1'")
+                            .arg(parser.value(QStringLiteral("size"))));
+        result.size = size;
+    }
     // Not stored: the next start follows the desktop again.
     if (parser.isSet(QStringLiteral("lang"))) {
         result.language = parser.value(QStringLiteral("lang"));

@@ -14,6 +14,8 @@ struct CommandLine {
     QString output, errors;
     // --lang: the language to show instead of the desktop's; empty when not given.
     QString language;
+    // --size: the window-size factor, 1 to 3 in half steps.
+    std::optional<double> size;
 };
 
 // `arguments` as main() has them, the program's name first.

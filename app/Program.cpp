@@ -7,7 +7,9 @@
 #include "frmRecord.h"
 #include "frmSettings.h"
 
+#include "Preferences.h"
 #include "Resources.h"
+#include "WindowSize.h"
 #include "X11Keyboard.h"
 #include "X11Transfer.h"
 
@@ -45,6 +47,11 @@ template <class Window> Window& Program::use(QPointer<Window>& window) {
 }
 
 void Program::start() {
+    if (qEnvironmentVariableIsSet(atMenuVariable)) {
+        qunsetenv(atMenuVariable);
+        menu().show();
+        return;
+    }
     intro().show();
 }
 
@@ -107,4 +114,35 @@ void Program::end() {
     }
     // exit(), not quit(): quit() first asks every window to close, and a window may refuse.
     QCoreApplication::exit(0);
+}
+
+void Program::setWindowSize(double factor) {
+    if (factor == windowsize::current())
+        return;
+    Preferences kept = readPreferences();
+    kept.size = factor;
+    // Not kept (a read-only file): the size still changes for this run.
+    QString ignored;
+    writePreferences(kept, &ignored);
+    // The toolkit takes its scale when it starts, so the program starts again at the menu:
+    // nothing is lost there, settings and scores are on disk.
+    restartSize_ = factor;
+    end();
+}
+
+double Program::firstWindowSize() const {
+    return windowsize::firstStartChoiceHere();
+}
+
+bool Program::gameFullScreen() const {
+    return readPreferences().fullScreen;
+}
+
+void Program::setGameFullScreen(bool on) {
+    Preferences kept = readPreferences();
+    if (kept.fullScreen == on)
+        return;
+    kept.fullScreen = on;
+    QString ignored;
+    writePreferences(kept, &ignored);
 }

@@ -6,6 +6,7 @@
 #include <QPointer>
 
 #include <memory>
+#include <optional>
 
 class QApplication;
 class frmGame;
@@ -43,6 +44,15 @@ public:
     Form& frmRecord() override;
     void setRecordResult(const QString& destroyed, const QString& level) override;
     void end() override;
+    void setWindowSize(double factor) override;
+    double firstWindowSize() const override;
+    bool gameFullScreen() const override;
+    void setGameFullScreen(bool on) override;
+
+    // Set when the program ended to start again at another window size: that size.
+    std::optional<double> restartSize() const { return restartSize_; }
+    // Opens the menu, without the intro, when the program starts again at another size.
+    static constexpr const char* atMenuVariable = "VEXAROO_AT_MENU";
 
 private:
     template <class Window> Window& use(QPointer<Window>& window);
@@ -55,4 +65,5 @@ private:
     QPointer<::frmHigh> high_;
     QPointer<::frmRecord> record_;
     bool ended_ = false;
+    std::optional<double> restartSize_;
 };

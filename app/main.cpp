@@ -7,10 +7,56 @@
 #include "Program.h"
 #include "Random.h"
 #include "System.h"
+#include "WindowSize.h"
 
 #include <QApplication>
 
 #include <cstdio>
+#include <unistd.h>
+
+namespace {
+
+// The factor every window starts at: asked for, kept, or the first start's choice for this
+// screen, which a short look at the screen tells before the application proper exists.
+double startingWindowSize(const CommandLine& command, int& argc, char** argv) {
+    const Preferences kept = readPreferences();
+    double firstStart = windowsize::smallest;
+    if (!command.size && !windowsize::isStep(kept.size)) {
+        const QGuiApplication look(argc, argv);
+        firstStart = windowsize::firstStartChoiceHere();
+    }
+    const double size = windowsize::startingFactor(command.size, kept.size, firstStart);
+    if (command.size && kept.size != size) {
+        Preferences chosen = kept;
+        chosen.size = size;
+        QString ignored;
+        writePreferences(chosen, &ignored);
+    }
+    return size;
+}
+
+// Starts this program again in its place (the same process, so the same id) at another size.
+void restartAt(double size, const QStringList& arguments) {
+    windowsize::restoreEnvironment();
+    qputenv(Program::atMenuVariable, "1");
+    std::vector<QByteArray> kept;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        if (arguments[i] == QLatin1String("--size"))
+            ++i;
+        else if (!arguments[i].startsWith(QLatin1String("--size=")))
+            kept.push_back(arguments[i].toLocal8Bit());
+    }
+    kept.push_back("--size");
+    kept.push_back(QByteArray::number(size));
+    std::vector<char*> argv;
+    for (QByteArray& argument : kept)
+        argv.push_back(argument.data());
+    argv.push_back(nullptr);
+    execv("/proc/self/exe", argv.data());
+    std::perror("vexaroo: cannot start again");
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     QStringList arguments;
@@ -27,7 +73,8 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "%s\n", qPrintable(problem));
         return 1;
     }
-    const auto app = Program::makeApplication(argc, argv);
+    windowsize::applyBeforeStart(startingWindowSize(command, argc, argv));
+    auto app = Program::makeApplication(argc, argv);
     language::install(language::choose(command.language, readPreferences().language));
 
     RealClock clock;
@@ -37,5 +84,9 @@ int main(int argc, char* argv[]) {
     Services services{clock, messageBox, random, launcher};
     Program program(services);
     program.start();
-    return QApplication::exec();
+    const int code = QApplication::exec();
+    if (const std::optional<double> size = program.restartSize()) {
+        restartAt(*size, arguments);
+    }
+    return code;
 }

@@ -4,7 +4,8 @@
 #                                     memory, and instructions per handler call (callgrind)
 #   bench/bench.sh peer               KDE's kspaceduel measured the same way, for comparison
 # The game plays in a fresh folder with the delivered settings. BENCH_SECONDS sets the length
-# of play (20), BENCH_DISPLAY the first display number to try (90).
+# of play (20), BENCH_DISPLAY the first display number to try (90), BENCH_SCREEN the screen's
+# size (1024x768), BENCH_SIZE the game's window size (1), BENCH_FULLSCREEN=1 plays full screen.
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -24,7 +25,7 @@ trap cleanup EXIT
 start_x() {
     local n=${BENCH_DISPLAY:-90}
     while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
+    Xvfb ":$n" -screen 0 "${BENCH_SCREEN:-1024x768}x24" -nolisten tcp -noreset >/dev/null 2>&1 &
     xvfb_pid=$!
     export DISPLAY=":$n"
     for _ in $(seq 100); do
@@ -55,10 +56,14 @@ game() {
     folder=$(mktemp -d)
     cp "$root"/data/* "$folder"
     cd "$folder"
+    [ "${BENCH_FULLSCREEN:-0}" = 1 ] && printf '[Vexaroo]\nfullscreen=on\n' >preferences
     start_x
-    echo "Vexaroo on $DISPLAY, $(nproc) cores, load $(cut -d' ' -f1-3 /proc/loadavg)"
+    echo "Vexaroo on $DISPLAY (${BENCH_SCREEN:-1024x768}), window size ${BENCH_SIZE:-1}," \
+        "full screen ${BENCH_FULLSCREEN:-0}, $(nproc) cores, load $(cut -d' ' -f1-3 /proc/loadavg)"
     for intro in watch skip; do
-        BENCH_XSERVER_PID=$xvfb_pid "$build/game_rates" play "$seconds" "$intro" 2>/dev/null
+        # The program sets the toolkit's scale from its window size the same way.
+        QT_SCALE_FACTOR=${BENCH_SIZE:-1} BENCH_XSERVER_PID=$xvfb_pid \
+            "$build/game_rates" play "$seconds" "$intro" 2>/dev/null
     done
 
     # Instructions per call: callgrind counts only inside the named handler, children included.

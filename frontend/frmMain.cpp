@@ -6,6 +6,7 @@
 #include "Palette.h"
 #include "Resources.h"
 #include "System.h"
+#include "WindowSize.h"
 
 #include <QMouseEvent>
 #include <QPointer>
@@ -137,6 +138,16 @@ void frmMain::Form_KeyDown(int keyCode, int shift) {
         (this->*menuButtons[focusedButton_].click)();
     if (keyCode == keys::F1)
         lblHelp_Click();
+    // Ctrl+Plus and Ctrl+Minus (on the main keys or the keypad), Ctrl+0: every window's size.
+    if ((shift & keys::CtrlMask) && isEnabled()) {
+        const double size = windowsize::current();
+        if (keyCode == keys::Equals || keyCode == keys::Add)
+            screens_.setWindowSize(windowsize::larger(size));
+        else if (keyCode == keys::Minus || keyCode == keys::Subtract)
+            screens_.setWindowSize(windowsize::smaller(size));
+        else if (keyCode == '0' || keyCode == keys::Numpad0)
+            screens_.setWindowSize(screens_.firstWindowSize());
+    }
 }
 
 void frmMain::Form_MouseMove() {

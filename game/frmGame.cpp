@@ -90,6 +90,8 @@ void frmGame::Form_Load() {
         PlaceTarget(i);
         swfTarget[i]->setVisible(true);
     }
+    // As the last game was left.
+    setFullScreen(screens_.gameFullScreen());
     ResumePlay();
 }
 
@@ -198,7 +200,9 @@ bool frmGame::TouchesGorvan(const AnimationPlayer& target) const {
            gTop + 5 <= target.top() + target.height() && (gTop - 5) + gHeight - 5 >= target.top();
 }
 
-void frmGame::Form_KeyDown(int keyCode, int /*shift*/) {
+void frmGame::Form_KeyDown(int keyCode, int shift) {
+    if (FullScreenKey(keyCode, shift))
+        return;
     // Independent rows in this order: a code bound to several actions performs them all.
     if (keyCode == keys::P) // named in the window's caption
         PauseGame();
@@ -228,6 +232,20 @@ void frmGame::Form_KeyDown(int keyCode, int /*shift*/) {
             tmrROF_Timer();
         tmrROF.setEnabled(true);
     }
+}
+
+// F11 and Alt+Return switch full screen; a key the player bound to an action keeps that
+// action instead, so the game's keys are never taken from it.
+bool frmGame::FullScreenKey(int keyCode, int shift) {
+    const bool asked = keyCode == keys::F11 || (keyCode == keys::Return && (shift & keys::AltMask));
+    const bool bound = keyCode == keys::P || keyCode == settings.keyMoveLeft ||
+                       keyCode == settings.keyMoveRight || keyCode == settings.keyMoveUp ||
+                       keyCode == settings.keyMoveDown || keyCode == settings.keyFire;
+    if (!asked || bound)
+        return false;
+    setFullScreen(!fullScreen());
+    screens_.setGameFullScreen(fullScreen());
+    return true;
 }
 
 // The pause lasts as long as its box: afterwards targets and levels go on, and Gorvan stands

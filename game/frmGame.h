@@ -81,6 +81,7 @@ public:
     void PauseGame();
 
 private:
+    bool FullScreenKey(int keyCode, int shift);
     void HoldPlay();
     void ResumePlay();
     void StepGorvan(Timer& direction, bool atEdge, float dx, float dy);

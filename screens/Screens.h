@@ -21,4 +21,12 @@ public:
 
     // Closes every window and ends the program.
     virtual void end() = 0;
+
+    // Shows every window at this window-size factor from now on, and keeps it for the next start.
+    virtual void setWindowSize(double factor) = 0;
+    // The window-size factor the first start picks for this screen.
+    virtual double firstWindowSize() const = 0;
+    // Whether the game plays full screen; kept for the next game.
+    virtual bool gameFullScreen() const = 0;
+    virtual void setGameFullScreen(bool on) = 0;
 };

@@ -1,15 +1,19 @@
 #include "Form.h"
 
 #include "Keys.h"
+#include "Label.h"
 #include "MessageBox.h"
 #include "Placement.h"
 #include "Resources.h"
+#include "WindowSize.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QScreen>
 #include <QWindow>
+
+#include <algorithm>
 
 namespace {
 constexpr int releaseGuardMs = 10;
@@ -194,10 +198,52 @@ void Form::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     // The sprites' canvas always covers the whole inner area.
     canvas_->setGeometry(rect());
+    layOut();
+}
+
+void Form::setFullScreen(bool on) {
+    if (on == fullScreen_)
+        return;
+    // A hidden window takes the state when it shows.
+    if (on) {
+        design_ = size();
+        fullScreen_ = true;
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        setWindowState(windowState() | Qt::WindowFullScreen);
+    } else {
+        fullScreen_ = false;
+        setWindowState(windowState() & ~Qt::WindowFullScreen);
+        setFixedSize(design_);
+        if (windowsize::current() > 1)
+            setMinimumSize(design_ - QSize(1, 1));
+        layOut();
+        if (isVisible())
+            centre();
+    }
+}
+
+void Form::layOut() {
+    qreal scale = 1;
+    QPointF origin;
+    if (fullScreen_ && !design_.isEmpty()) {
+        scale = std::min(qreal(width()) / design_.width(), qreal(height()) / design_.height());
+        origin = QPointF((width() - scale * design_.width()) / 2,
+                         (height() - scale * design_.height()) / 2);
+    }
+    canvas_->setView(scale, origin);
+    for (QObject* child : children()) {
+        if (auto* label = dynamic_cast<Label*>(child))
+            label->setView(scale, origin);
+    }
 }
 
 void Form::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    // A window of fixed size scaled by a whole factor is put full screen by jwm; a window that
+    // may be one pixel smaller is left as it is. Its handlers still see the full size.
+    if (windowsize::current() > 1 && !fullScreen_ && minimumSize() == maximumSize())
+        setMinimumSize(maximumSize() - QSize(1, 1));
     if (centred_)
         return;
     centred_ = true;
@@ -206,6 +252,8 @@ void Form::showEvent(QShowEvent* event) {
 
 // An owned window is centred over its owner, any other on the screen.
 void Form::centre() {
+    if (fullScreen_)
+        return;
     const QWindow* owner = windowHandle() ? windowHandle()->transientParent() : nullptr;
     if (owner && owner->isVisible())
         placement::centre(*this, owner->frameGeometry());

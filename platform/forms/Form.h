@@ -25,9 +25,18 @@ public:
     // its owner, and a click on the owner never covers it.
     void show(QWidget& owner);
 
-    // Inner size in pixels.
-    float scaleWidth() const { return static_cast<float>(width()); }
-    float scaleHeight() const { return static_cast<float>(height()); }
+    // Inner size in pixels of the design, whatever size the window is shown at.
+    float scaleWidth() const {
+        return static_cast<float>(fullScreen_ ? design_.width() : maximumWidth());
+    }
+    float scaleHeight() const {
+        return static_cast<float>(fullScreen_ ? design_.height() : maximumHeight());
+    }
+
+    // Full screen: the inner area scaled to the largest size that fits with its proportions
+    // kept, centred on black; the handlers still see the design's units.
+    void setFullScreen(bool on);
+    bool fullScreen() const { return fullScreen_; }
 
     // With key preview the window's key handlers run first for every key, then the key
     // still reaches the focused control. Key codes are virtual-key codes; a held key gives
@@ -60,6 +69,7 @@ private:
     void flushRelease();
     void nativeWindowEvent(QEvent* event);
     void centre();
+    void layOut();
     void activateOwnedWindow();
     QList<QWidget*> ownedWindows() const;
 
@@ -69,6 +79,8 @@ private:
     bool centred_ = false;
     bool frameCentred_ = false;
     bool keyPreview_ = false;
+    bool fullScreen_ = false;
+    QSize design_;
     // A key release is held back briefly: X11 may report auto-repeat as release + press,
     // and a press of the same key that follows at once means the key never went up.
     Timer releaseGuard_;

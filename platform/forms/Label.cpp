@@ -16,6 +16,8 @@ Label::Label(QWidget* window, const QString& caption, int left, int top, int wid
     setTextFormat(Qt::PlainText);
     setGeometry(left, top, width, height);
     designLeft_ = left;
+    design_ = QRectF(left, top, width, height);
+    designFont_ = font();
     setCaption(caption);
 }
 
@@ -26,10 +28,45 @@ void Label::setCaption(const QString& caption) {
     if (!autoSize_)
         return;
     const int width = std::max(1, fontMetrics().horizontalAdvance(caption));
+    if (scale_ != 1 || !origin_.isNull()) {
+        design_.setWidth(width / scale_);
+        place();
+        return;
+    }
     int left = designLeft_;
     if (keepInside_ && parentWidget() && left + width > parentWidget()->width())
         left = std::max(0, (parentWidget()->width() - width) / 2);
     setGeometry(left, y(), width, height());
+    design_ = QRectF(left, y(), width, height());
+}
+
+void Label::setView(qreal scale, QPointF origin) {
+    if (scale == scale_ && origin == origin_)
+        return;
+    scale_ = scale;
+    origin_ = origin;
+    QFont shown = designFont_;
+    if (shown.pixelSize() > 0)
+        shown.setPixelSize(std::max(1, static_cast<int>(shown.pixelSize() * scale)));
+    else
+        shown.setPointSizeF(shown.pointSizeF() * scale);
+    setFont(shown);
+    if (autoSize_)
+        design_.setWidth(std::max(1, fontMetrics().horizontalAdvance(text())) / scale);
+    place();
+}
+
+void Label::place() {
+    QRect shown = QRectF(origin_ + design_.topLeft() * scale_, design_.size() * scale_).toRect();
+    // Text does not grow exactly with its font: a fixed label widens on its free side rather
+    // than cut its caption.
+    if (const int text = fontMetrics().horizontalAdvance(this->text()); text > shown.width()) {
+        if (alignment() & Qt::AlignRight)
+            shown.setLeft(shown.right() - text);
+        else
+            shown.setWidth(text);
+    }
+    setGeometry(shown);
 }
 
 void Label::setBackdrop(QColor fill, QColor outline) {

@@ -20,6 +20,10 @@ public:
     // An opaque label, with a one-pixel outline when one is given: banners and table cells.
     void setBackdrop(QColor fill, QColor outline = QColor());
 
+    // Shows the label `scale` times larger from `origin`, its font too (a window full screen);
+    // its place and size stay in design units.
+    void setView(qreal scale, QPointF origin);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
@@ -27,5 +31,10 @@ private:
     bool autoSize_;
     bool keepInside_ = false;
     int designLeft_ = 0;
+    void place();
+    QRectF design_;
+    QFont designFont_;
+    qreal scale_ = 1;
+    QPointF origin_;
     QColor fill_, outline_; // no backdrop while invalid
 };

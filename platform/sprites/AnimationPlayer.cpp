@@ -285,7 +285,7 @@ QImage AnimationPlayer::render(qreal devicePixelRatio) const {
 
 void AnimationPlayer::paint(QPainter& painter) {
     const int frame = currentMovieFrame();
-    const QImage shown = image(frame, painter.device()->devicePixelRatioF());
+    const QImage shown = image(frame, SpriteCanvas::pixelRatio(painter));
     if (shown.isNull())
         return;
     paintedFrame_ = frame;

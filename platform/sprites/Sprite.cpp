@@ -118,7 +118,7 @@ void SpriteCanvas::frame() {
     if (shown && !damage_.empty()) {
         QRegion region;
         for (const QRect& rect : damage_)
-            region += rect;
+            region += toView(rect);
         repaint(region);
     }
     damage_.clear();
@@ -128,14 +128,39 @@ void SpriteCanvas::frame() {
     frameTimer_.setEnabled(animating);
 }
 
+void SpriteCanvas::setView(qreal scale, QPointF origin) {
+    if (scale == scale_ && origin == origin_)
+        return;
+    scale_ = scale;
+    origin_ = origin;
+    update();
+}
+
+QRect SpriteCanvas::toView(const QRect& design) const {
+    if (scale_ == 1 && origin_.isNull())
+        return design;
+    return QRectF(origin_ + QPointF(design.topLeft()) * scale_, QSizeF(design.size()) * scale_)
+        .toAlignedRect();
+}
+
+qreal SpriteCanvas::pixelRatio(const QPainter& painter) {
+    return painter.device()->devicePixelRatioF() * painter.worldTransform().m11();
+}
+
 void SpriteCanvas::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const QRegion& region = event->region();
+    painter.translate(origin_);
+    painter.scale(scale_, scale_);
+    // Scaled, the design's area ends short of the canvas: nothing shows beyond it.
+    if (scale_ != 1)
+        painter.setClipRect(QRectF(0, 0, (width() - 2 * origin_.x()) / scale_,
+                                   (height() - 2 * origin_.y()) / scale_));
     for (Sprite* sprite : sprites_) {
         if (!sprite->visible_)
             continue;
         const QRect bounds = sprite->bounds();
-        if (!region.intersects(bounds))
+        if (!region.intersects(toView(bounds)))
             continue;
         sprite->paint(painter);
         // Painted where it stands now, before its frame came (the window was exposed, say):
@@ -200,7 +225,7 @@ std::unique_ptr<PictureSprite> PictureSprite::copyHidden() const {
 }
 
 void PictureSprite::paint(QPainter& painter) {
-    const qreal ratio = painter.device()->devicePixelRatioF();
+    const qreal ratio = SpriteCanvas::pixelRatio(painter);
     if (image_.isNull() || image_.size() != (rect().size() * ratio).toSize())
         image_ = resources::picture(picture_, rect().size(), ratio);
     if (!image_.isNull())

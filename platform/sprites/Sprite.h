@@ -27,6 +27,15 @@ public:
     ~SpriteCanvas() override;
 
     Clock& clock() const { return clock_; }
+
+    // Shows the sprites, laid out in design units, `scale` times larger from `origin` (full
+    // screen); pictures are drawn for the size shown.
+    void setView(qreal scale, QPointF origin);
+    qreal viewScale() const { return scale_; }
+    // The canvas pixels a rectangle of design units covers.
+    QRect toView(const QRect& design) const;
+    // Device pixels per design unit as this painter paints: what a picture is rendered for.
+    static qreal pixelRatio(const QPainter& painter);
     bool frameTimerRunning() const { return frameTimer_.enabled(); }
 
 protected:
@@ -54,6 +63,8 @@ private:
     // at the end of a pass of the event loop, one per frame slot of the clock at most.
     Timer frameTimer_;
     qint64 lastSlot_ = -1;
+    qreal scale_ = 1;
+    QPointF origin_;
 };
 
 class Sprite {

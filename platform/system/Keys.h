@@ -49,6 +49,7 @@ enum Code : int {
     F8 = 119,
     F9 = 120,
     F10 = 121,
+    F11 = 122,
     NumLock = 144,
     ScrollLock = 145,
     Semicolon = 186,
@@ -72,5 +73,7 @@ int virtualKeyCode(const QKeyEvent& event);
 // The Shift/Ctrl/Alt state as the key handlers receive it: 1 Shift, 2 Ctrl, 4 Alt.
 int shiftState(Qt::KeyboardModifiers modifiers);
 constexpr int ShiftMask = 1;
+constexpr int CtrlMask = 2;
+constexpr int AltMask = 4;
 
 } // namespace keys

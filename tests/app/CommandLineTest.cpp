@@ -9,6 +9,7 @@ TEST(CommandLine, HelpAndVersionAnswerAndAMistakeIsAnErrorWithTheUsage) {
         const char* output;
         const char* errors;
         const char* language = "";
+        std::optional<double> size = std::nullopt;
     };
     const Row rows[] = {
         {{}, std::nullopt, "", ""},
@@ -21,6 +22,11 @@ TEST(CommandLine, HelpAndVersionAnswerAndAMistakeIsAnErrorWithTheUsage) {
         {{"--lang=de_AT"}, std::nullopt, "", "", "de_AT"},
         {{"--lang", "German!"}, 2, "", "'German!' is not a language"},
         {{"--lang"}, 2, "", "Usage: vexaroo"},
+        {{"--size", "1.5"}, std::nullopt, "", "", "", 1.5},
+        {{"--size=3"}, std::nullopt, "", "", "", 3.0},
+        {{"--size", "1.25"}, 2, "", "--size takes"},
+        {{"--size", "big"}, 2, "", "Usage: vexaroo"},
+        {{"--size"}, 2, "", "Usage: vexaroo"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.arguments.join(' ').toStdString());
@@ -35,5 +41,6 @@ TEST(CommandLine, HelpAndVersionAnswerAndAMistakeIsAnErrorWithTheUsage) {
         if (!command.exitCode) {
             EXPECT_EQ(command.language.toStdString(), row.language);
         }
+        EXPECT_EQ(command.size, row.size);
     }
 }

@@ -95,18 +95,19 @@ private:
 
 } // namespace
 
-XSession::XSession() {
+XSession::XSession(QSize screen) {
     for (int n = 91 + (getpid() % 20); n < 140; ++n) {
         if (QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n)) ||
             QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(n)))
             continue;
         const QString name = QStringLiteral(":%1").arg(n);
-        xvfb_.start(QStringLiteral("Xvfb"), {name, QStringLiteral("-screen"), QStringLiteral("0"),
-                                             QStringLiteral("1024x768x24"),
-                                             QStringLiteral("-nolisten"), QStringLiteral("tcp"),
-                                             // Without it the server resets whenever its last
-                                             // client leaves, and refuses clients meanwhile.
-                                             QStringLiteral("-noreset")});
+        xvfb_.start(QStringLiteral("Xvfb"),
+                    {name, QStringLiteral("-screen"), QStringLiteral("0"),
+                     QStringLiteral("%1x%2x24").arg(screen.width()).arg(screen.height()),
+                     QStringLiteral("-nolisten"), QStringLiteral("tcp"),
+                     // Without it the server resets whenever its last
+                     // client leaves, and refuses clients meanwhile.
+                     QStringLiteral("-noreset")});
         if (!xvfb_.waitForStarted(5000)) {
             problem_ = QStringLiteral("Xvfb does not start: ") + xvfb_.errorString();
             return;

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QProcess>
 #include <QRect>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -13,7 +14,8 @@
 // and eyes need: start the game, find its window, press keys, take a screenshot, close.
 class XSession {
 public:
-    XSession();
+    // A screen of this many pixels.
+    explicit XSession(QSize screen = QSize(1024, 768));
     ~XSession();
 
     bool ok() const { return !display_.isEmpty(); }

@@ -9,6 +9,10 @@ TEST_F(GameWindow, AFreshGameHasItsStartValuesAndLayout) {
     EXPECT_EQ(g.windowTitle(), QStringLiteral("Vexaroo - Press P to pause"));
     EXPECT_EQ(g.scaleWidth(), 471.0f);
     EXPECT_EQ(g.scaleHeight(), 353.0f);
+    // The rules run again with every window at size 2 (QT_SCALE_FACTOR): the same figures.
+    g.show();
+    EXPECT_EQ(g.devicePixelRatioF(), qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble());
+    g.hide();
     EXPECT_EQ(world.random.randomizeCalls, 1);
     EXPECT_TRUE(world.messageBox.texts.empty());
 

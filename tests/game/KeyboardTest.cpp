@@ -1,4 +1,5 @@
 #include "GameFixture.h"
+#include "Preferences.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -222,4 +223,26 @@ TEST_F(GameWindow, NoPauseBoxForALeaveUndoneOrAGameClosedMeanwhile) {
         world.messageBox.texts.clear();
         emit qApp->applicationStateChanged(Qt::ApplicationActive);
     }
+}
+
+// F11 and Alt+Return switch full screen, kept for the next game, and the rules keep their field;
+// a key the player bound to an action keeps that action (here F11 fires).
+TEST_F(GameWindow, F11AndAltReturnSwitchFullScreenUnlessTheKeyIsBoundToAnAction) {
+    constexpr int F11 = 122, Return = 13, Alt = 4;
+    frmGame& g = gameWithTargetsFarAway();
+    g.Form_KeyDown(Return, 0);
+    EXPECT_FALSE(g.fullScreen());
+    g.Form_KeyDown(F11, 0);
+    EXPECT_TRUE(g.fullScreen());
+    EXPECT_TRUE(readPreferences().fullScreen);
+    EXPECT_EQ(g.scaleWidth(), 471.0f);
+    EXPECT_EQ(g.scaleHeight(), 353.0f);
+    g.Form_KeyDown(Return, Alt);
+    EXPECT_FALSE(g.fullScreen());
+    EXPECT_FALSE(readPreferences().fullScreen);
+
+    g.settings.keyFire = F11;
+    g.Form_KeyDown(F11, 0);
+    EXPECT_FALSE(g.fullScreen());
+    EXPECT_TRUE(g.imgBullet[0]->visible());
 }

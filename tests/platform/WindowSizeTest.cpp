@@ -1,0 +1,36 @@
+#include "WindowSize.h"
+
+#include <gtest/gtest.h>
+
+TEST(WindowSize, FirstStartTakesTheLargestStepAtWhichTheMenuTakesAtMostTwoFifthsOfTheScreen) {
+    struct Row {
+        int screenPixels;
+        double desktopScale;
+        double factor;
+    };
+    const Row rows[] = {
+        {720, 1, 1},      {768, 1, 1},    {1080, 1, 1}, {1200, 1, 1},
+        {1440, 1, 1.5},   {1600, 1, 1.5}, {2160, 1, 2}, {2160, 2, 1},
+        {2160, 1.5, 1.5}, {2880, 1, 3},   {4320, 1, 3}, {2880, 2, 1.5},
+        {1770, 1, 2},     {1769, 1, 1.5}, {0, 1, 1},    {1080, 0, 1},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(testing::Message() << row.screenPixels << " at " << row.desktopScale);
+        EXPECT_EQ(windowsize::firstStartChoice(row.screenPixels, row.desktopScale), row.factor);
+    }
+}
+
+// The command line's size wins, then a kept one that is a step; anything else the preferences
+// file may hold (nothing, garbage read as 0, a value off the steps) gives the first choice.
+TEST(WindowSize, AStartTakesTheAskedTheKeptOrTheFirstStartSizeAndStepsStayInRange) {
+    EXPECT_EQ(windowsize::startingFactor(2.5, 1.5, 2), 2.5);
+    for (double kept : {1.0, 1.5, 3.0})
+        EXPECT_EQ(windowsize::startingFactor(std::nullopt, kept, 2), kept);
+    for (double bad : {0.0, -1.0, 0.5, 1.25, 3.5, 10.0})
+        EXPECT_EQ(windowsize::startingFactor(std::nullopt, bad, 2), 2) << bad;
+
+    EXPECT_EQ(windowsize::larger(1), 1.5);
+    EXPECT_EQ(windowsize::larger(3), 3);
+    EXPECT_EQ(windowsize::smaller(1.5), 1);
+    EXPECT_EQ(windowsize::smaller(1), 1);
+}
