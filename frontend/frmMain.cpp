@@ -63,6 +63,27 @@ frmMain::frmMain(Services& given, Screens& screens)
             element->setCursor(resources::handCursor());
         }
     }
+    // A screen reader reads each button, both its pictures, by what it does.
+    const std::pair<PictureButton*, const char*> spoken[] = {{&picPlay, "Play"},
+                                                             {&picSettings, "Settings"},
+                                                             {&picHigh, "High Scores"},
+                                                             {&picExit, "Exit"}};
+    for (const auto& [pictures, name] : spoken)
+        for (auto& element : *pictures)
+            element->setAccessibleName(QString::fromLatin1(name));
+    picPlay[0]->setAccessibleDescription(QStringLiteral("Start a game"));
+    picSettings[0]->setAccessibleDescription(
+        QStringLiteral("Choose the keys and the image quality"));
+    picHigh[0]->setAccessibleDescription(QStringLiteral("The ten best results"));
+    picExit[0]->setAccessibleDescription(QStringLiteral("Leave Vexaroo"));
+    for (int i = 0; i < 4; ++i)
+        (*spoken[i].first)[1]->setAccessibleDescription(
+            (*spoken[i].first)[0]->accessibleDescription());
+    imgTitle.setAccessibleName(QStringLiteral("Vexaroo"));
+    imgGorvan.setAccessibleName(QStringLiteral("Gorvan"));
+    imgGradiant.setAccessibleName(QStringLiteral("Gradient"));
+    lblHelp.setAccessibleDescription(QStringLiteral("Open the help text in the text editor"));
+
     // The normal settings picture keeps the ordinary pointer; its lit picture covers it as
     // soon as the mouse moves over it.
     picSettings[0]->unsetCursor();
