@@ -22,9 +22,13 @@ folder = tempfile.mkdtemp()
 
 @atexit.register
 def stop():
+    # The bus launcher takes its bus down with it when asked to end, not when killed.
     for process in reversed(children):
-        process.kill()
-        process.wait()
+        process.terminate()
+        try:
+            process.wait(5)
+        except subprocess.TimeoutExpired:
+            process.kill()
     shutil.rmtree(folder, ignore_errors=True)
 
 
@@ -49,10 +53,23 @@ def wait_for(find, what, seconds=20):
 
 read_end, write_end = os.pipe()
 start("Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24", "-nolisten", "tcp",
-      pass_fds=(write_end,), stderr=subprocess.DEVNULL)
+      pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 os.environ["DISPLAY"] = ":" + os.read(read_end, 16).decode().strip()
-start("/usr/libexec/at-spi-bus-launcher", "--launch-immediately", stderr=subprocess.DEVNULL)
-time.sleep(0.5)
+# Its daemons outlive a test that fails, so they must not hold the test's output open.
+start("/usr/libexec/at-spi-bus-launcher", "--launch-immediately", stdout=subprocess.DEVNULL,
+      stderr=subprocess.DEVNULL)
+
+
+def bus_ready():
+    # Asked before the launcher holds its name, D-Bus would start a second one on another bus.
+    answer = subprocess.run(
+        ["dbus-send", "--session", "--print-reply", "--dest=org.freedesktop.DBus",
+         "/org/freedesktop/DBus", "org.freedesktop.DBus.NameHasOwner", "string:org.a11y.Bus"],
+        capture_output=True, text=True)
+    return "boolean true" in answer.stdout
+
+
+wait_for(bus_ready, "accessibility bus", 10)
 
 import pyatspi  # noqa: E402  (after DISPLAY and the bus are there)
 
@@ -62,7 +79,7 @@ with open(os.path.join(folder, "scores"), "wb") as scores:
     scores.write(b"Al        Smith     " + struct.pack("<hh", 4, 37) + bytes(20))
 env = dict(os.environ, QT_ACCESSIBILITY="1", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
            QT_QPA_PLATFORM="xcb")
-start(game, cwd=folder, env=env, stderr=subprocess.DEVNULL)
+start(game, cwd=folder, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
 failures = []
 
