@@ -64,21 +64,19 @@ frmMain::frmMain(Services& given, Screens& screens)
         }
     }
     // A screen reader reads each button, both its pictures, by what it does.
-    const std::pair<PictureButton*, const char*> spoken[] = {{&picPlay, "Play"},
-                                                             {&picSettings, "Settings"},
-                                                             {&picHigh, "High Scores"},
-                                                             {&picExit, "Exit"}};
-    for (const auto& [pictures, name] : spoken)
-        for (auto& element : *pictures)
+    const struct {
+        PictureButton* pictures;
+        const char* name;
+        const char* description;
+    } spoken[] = {{&picPlay, "Play", "Start a game"},
+                  {&picSettings, "Settings", "Choose the keys and the image quality"},
+                  {&picHigh, "High Scores", "The ten best results"},
+                  {&picExit, "Exit", "Leave Vexaroo"}};
+    for (const auto& [pictures, name, description] : spoken)
+        for (auto& element : *pictures) {
             element->setAccessibleName(QString::fromLatin1(name));
-    picPlay[0]->setAccessibleDescription(QStringLiteral("Start a game"));
-    picSettings[0]->setAccessibleDescription(
-        QStringLiteral("Choose the keys and the image quality"));
-    picHigh[0]->setAccessibleDescription(QStringLiteral("The ten best results"));
-    picExit[0]->setAccessibleDescription(QStringLiteral("Leave Vexaroo"));
-    for (int i = 0; i < 4; ++i)
-        (*spoken[i].first)[1]->setAccessibleDescription(
-            (*spoken[i].first)[0]->accessibleDescription());
+            element->setAccessibleDescription(QString::fromLatin1(description));
+        }
     imgTitle.setAccessibleName(QStringLiteral("Vexaroo"));
     imgGorvan.setAccessibleName(QStringLiteral("Gorvan"));
     imgGradiant.setAccessibleName(QStringLiteral("Gradient"));
