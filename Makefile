@@ -5,14 +5,18 @@ PLAY_DIR := play
 # CI builds with PRESET=ci: the same build, with every warning an error.
 PRESET ?= default
 PREFIX ?= /usr/local
-.PHONY: play play-dir test build setup check-format sanitize fuzz fuzz-build soak bench bench-peer format clean game installable install deb
+.PHONY: play play-dir test build setup setup-game check-format sanitize fuzz fuzz-build soak bench bench-peer format clean game installable install deb
 
 FUZZ_SECONDS ?= 120
 FUZZ_TARGETS ?= settings scores movie
 SOAK_SECONDS ?= 600
 
+# Every package of every test; setup-game only what building and running the game needs.
 setup:
 	@./scripts/setup.sh
+
+setup-game:
+	@./scripts/setup.sh game
 
 build: setup
 	@cmake --preset $(PRESET) >/dev/null
@@ -24,7 +28,7 @@ play: game play-dir
 	@cd $(PLAY_DIR) && ../build/vexaroo
 
 # Only the game and what it needs: the first window comes before the test suites are built.
-game: setup
+game: setup-game
 	@cmake --preset $(PRESET) >/dev/null
 	@cmake --build --preset $(PRESET) --target vexaroo
 

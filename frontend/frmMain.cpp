@@ -62,6 +62,25 @@ frmMain::frmMain(Services& given, Screens& screens)
             element->setCursor(resources::handCursor());
         }
     }
+    // A screen reader reads each button, both its pictures, by what it does.
+    const struct {
+        PictureButton* pictures;
+        const char* name;
+        const char* description;
+    } spoken[] = {{&picPlay, "Play", "Start a game"},
+                  {&picSettings, "Settings", "Choose the keys and the image quality"},
+                  {&picHigh, "High Scores", "The ten best results"},
+                  {&picExit, "Exit", "Leave Vexaroo"}};
+    for (const auto& [pictures, name, description] : spoken)
+        for (auto& element : *pictures) {
+            element->setAccessibleName(QString::fromLatin1(name));
+            element->setAccessibleDescription(QString::fromLatin1(description));
+        }
+    imgTitle.setAccessibleName(QStringLiteral("Vexaroo"));
+    imgGorvan.setAccessibleName(QStringLiteral("Gorvan"));
+    imgGradiant.setAccessibleName(QStringLiteral("Gradient"));
+    lblHelp.setAccessibleDescription(QStringLiteral("Open the help text in the text editor"));
+
     // The normal settings picture keeps the ordinary pointer; its lit picture covers it as
     // soon as the mouse moves over it.
     picSettings[0]->unsetCursor();

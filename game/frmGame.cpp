@@ -47,6 +47,12 @@ frmGame::frmGame(Services& given, Screens& screens)
       tmrRight(services.clock, 10, [this] { tmrRight_Timer(); }),
       tmrLeave(services.clock, leaveSettleMs, [this] { tmrLeave_Timer(); }), screens_(screens) {
     lblLivesText.setAlignment(Qt::AlignRight | Qt::AlignTop);
+    // A screen reader hears each count by its name, its value as it changes.
+    for (auto [label, name] :
+         {std::pair{&lblDestroyed, "Enemies Destroyed"}, {&lblLevel, "Level"}}) {
+        label->setAccessibleName(QString::fromLatin1(name));
+        label->setAccessibleDescription(label->caption());
+    }
     for (int left : {404, 424, 444})
         imgLife.push_back(std::make_unique<PictureSprite>(canvas(), lifePresent, left, 4, 20, 31));
     imgBullet.push_back(
@@ -134,6 +140,7 @@ void frmGame::ShowLives(qint16 count) {
         return;
     for (int k = 0; k < 3; ++k)
         imgLife[k]->setPicture(k < count ? imgLife1.picture() : imgLife0.picture());
+    lblLivesText.setAccessibleDescription(QString::number(count));
 }
 
 void frmGame::PlaceTarget(qint16 index) {

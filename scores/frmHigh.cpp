@@ -71,6 +71,16 @@ void frmHigh::Form_Load() {
         lblLevel[k]->setCaption(QStringLiteral(" ") + numeric::decimalText(record.level));
         lblTargets[k]->setCaption(QStringLiteral(" ") + numeric::decimalText(record.targetsHit));
     }
+    // A screen reader reads the table a row at a time, from its rank.
+    for (int k = 0; k < rows; ++k) {
+        lblRank[k]->setAccessibleName(QStringLiteral("Rank") + lblRank[k]->caption());
+        lblRank[k]->setAccessibleDescription(k < static_cast<int>(best.size())
+                                                 ? QStringLiteral("%1, level %2, %3 targets hit")
+                                                       .arg(lblName[k]->caption().trimmed(),
+                                                            lblLevel[k]->caption().trimmed(),
+                                                            lblTargets[k]->caption().trimmed())
+                                                 : QStringLiteral("no score"));
+    }
 }
 
 void frmHigh::Form_KeyDown(int keyCode, int /*shift*/) {

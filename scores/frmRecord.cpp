@@ -1,9 +1,43 @@
 #include "frmRecord.h"
 
+#include "Charset.h"
 #include "Keys.h"
 #include "Numeric.h"
 #include "Palette.h"
 #include "ScoresFile.h"
+
+#include <QValidator>
+
+namespace {
+
+// A name holds only what the scores file can store: a character outside its single-byte set,
+// typed or pasted, is simply not taken, so the player sees at once what will be kept.
+class StorableName final : public QValidator {
+public:
+    using QValidator::QValidator;
+
+    State validate(QString& input, int& pos) const override {
+        QString kept;
+        int keptPos = pos;
+        for (int i = 0; i < input.size();) {
+            const bool pair =
+                input[i].isHighSurrogate() && i + 1 < input.size() && input[i + 1].isLowSurrogate();
+            const int length = pair ? 2 : 1;
+            const char32_t c =
+                pair ? QChar::surrogateToUcs4(input[i], input[i + 1]) : input[i].unicode();
+            if (charset::represents(c))
+                kept += input.mid(i, length);
+            else if (i < pos)
+                keptPos -= length;
+            i += length;
+        }
+        input = kept;
+        pos = keptPos;
+        return Acceptable;
+    }
+};
+
+} // namespace
 
 frmRecord::frmRecord(Services& given, Screens& screens)
     : Form(given, tr("You have a high score!"), 286, 177),
@@ -26,6 +60,9 @@ frmRecord::frmRecord(Services& given, Screens& screens)
     lblHighScoreText.setWordWrap(true);
     lblHighScoreText.setBackdrop(palette::darkGrey, palette::grey);
     cmdSubmit.setEnabled(false);
+    auto* storable = new StorableName(this);
+    txtFirstName.setValidator(storable);
+    txtLastName.setValidator(storable);
     setTabOrder(&txtFirstName, &txtLastName);
     setTabOrder(&txtLastName, &cmdSubmit);
     setTabOrder(&cmdSubmit, &cmdCancel);

@@ -1,21 +1,30 @@
 #!/usr/bin/env bash
-# Installs every Debian package that building, playing and testing Vexaroo needs.
+# Installs the Debian packages Vexaroo needs. `setup.sh game` installs only what building and
+# running the game needs (make play); `setup.sh` adds every tool of every test (make test).
 # Safe to run again: it only calls apt-get when something is missing.
 set -euo pipefail
 
+# The game: its build (CMake configures without GoogleTest) and what it runs with.
 packages=(
-  build-essential cmake ninja-build pkg-config clang-format
-  clang libclang-rt-14-dev
+  build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libxcb1-dev libxcb-xkb-dev libgl-dev
   librlottie-dev
-  libgtest-dev
+  librsvg2-bin
   fonts-wine fonts-dejavu-core
   xdg-utils
+)
+# The tests: GoogleTest, the fuzz and sanitizer builds (clang), the real-window scenarios,
+# the package checks, the screen-reader test and the formatting check.
+test_packages=(
+  clang-format
+  clang libclang-rt-14-dev
+  libgtest-dev
   xvfb xdotool wmctrl imagemagick x11-xserver-utils x11-utils jwm
-  librsvg2-bin desktop-file-utils appstream lintian
+  desktop-file-utils appstream lintian
   xfwm4 dbus dbus-x11
+  at-spi2-core python3-pyatspi
   valgrind
   locales
 )
@@ -24,6 +33,15 @@ packages=(
 # captions in English, German and French.
 locales=(de_DE.UTF-8 tr_TR.UTF-8 en_GB.UTF-8 fr_FR.UTF-8)
 
+case "${1:-all}" in
+game) locales=() ;;
+all) packages+=("${test_packages[@]}") ;;
+*)
+  echo "usage: $0 [game|all]" >&2
+  exit 2
+  ;;
+esac
+
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
@@ -31,7 +49,7 @@ done
 # `locale -a` writes de_DE.UTF-8 as de_DE.utf8.
 installed_locales=$(locale -a 2>/dev/null | tr 'A-Z' 'a-z' | tr -d -- '-')
 missing_locales=()
-for l in "${locales[@]}"; do
+for l in "${locales[@]+"${locales[@]}"}"; do
   grep -qx "$(echo "$l" | tr 'A-Z' 'a-z' | tr -d -- '-')" <<<"$installed_locales" ||
     missing_locales+=("$l")
 done

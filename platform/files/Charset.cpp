@@ -24,6 +24,13 @@ QString fromByte(unsigned char code) {
     return QString(QChar(unicodeOf(code)));
 }
 
+bool represents(char32_t character) {
+    for (int code = 0; code < 256; ++code)
+        if (unicodeOf(static_cast<unsigned char>(code)) == character)
+            return true;
+    return false;
+}
+
 QByteArray toBytes(const QString& text) {
     QByteArray bytes;
     for (const uint c : text.toUcs4()) {

@@ -10,6 +10,9 @@ namespace charset {
 // undefined (129, 141, 143, 144, 157) map to the control characters of the same number.
 QString fromByte(unsigned char code);
 
+// Whether the set has a code for the character.
+bool represents(char32_t character);
+
 // Each character as one byte; a character the set cannot represent becomes "?".
 QByteArray toBytes(const QString& text);
 

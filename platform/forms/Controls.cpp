@@ -1,5 +1,6 @@
 #include "Controls.h"
 
+#include "Accessible.h"
 #include "Palette.h"
 #include "Resources.h"
 
@@ -12,6 +13,7 @@ PictureBox::PictureBox(QWidget* window, const QString& picture, int left, int to
     setGeometry(left, top, width, height);
     setMouseTracking(true);
     setVisible(visible);
+    accessible::installFactory();
 }
 
 void PictureBox::paintEvent(QPaintEvent* /*event*/) {
@@ -78,6 +80,11 @@ void Outline::paintEvent(QPaintEvent* /*event*/) {
 ClickWatcher::ClickWatcher(QWidget* control, std::function<void()> onClick)
     : QObject(control), control_(control), onClick_(std::move(onClick)) {
     control->installEventFilter(this);
+}
+
+void ClickWatcher::press() {
+    if (control_->isEnabled() && onClick_)
+        onClick_();
 }
 
 bool ClickWatcher::eventFilter(QObject* watched, QEvent* event) {

@@ -58,6 +58,9 @@ class ClickWatcher final : public QObject {
 public:
     ClickWatcher(QWidget* control, std::function<void()> onClick);
 
+    // A click without the mouse, as a screen reader's press gives it.
+    void press();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -1,5 +1,7 @@
 #include "Label.h"
 
+#include "Accessible.h"
+#include "Controls.h"
 #include "Resources.h"
 
 #include <QFontMetrics>
@@ -8,6 +10,7 @@
 Label::Label(QWidget* window, const QString& caption, int left, int top, int width, int height,
              bool autoSize, QColor color, bool bold)
     : QLabel(window), autoSize_(autoSize) {
+    accessible::installFactory();
     setFont(resources::textFont(bold));
     QPalette colors = palette();
     colors.setColor(QPalette::WindowText, color);
@@ -25,6 +28,12 @@ void Label::setCaption(const QString& caption) {
     if (caption == text())
         return;
     setText(caption);
+    // A screen reader hears a changed value: a label named for what it counts, and a key box,
+    // describe themselves by the caption.
+    if (!accessibleName().isEmpty())
+        setAccessibleDescription(caption);
+    if (auto* box = dynamic_cast<PictureBox*>(parentWidget()))
+        box->setAccessibleDescription(caption);
     if (!autoSize_)
         return;
     const int width = std::max(1, fontMetrics().horizontalAdvance(caption));

@@ -33,6 +33,9 @@ public:
     OwnedBox(QWidget* over, const QString& text, int answerKey)
         : QMessageBox(QMessageBox::NoIcon, title, text, QMessageBox::Ok), over_(over),
           answerKey_(answerKey) {
+        // A screen reader reads the box as a dialog named "Vexaroo", with its text.
+        setAccessibleName(title);
+        setAccessibleDescription(text);
         // Window managers title their frames in a larger bold font, between an icon and two
         // or three buttons: without that room the title is cut. The box sizes itself to its
         // layout whenever that changes, so the room is a part of the layout.

@@ -74,6 +74,11 @@ TEST_F(GameWindow, AHitCostsALifeTellsThePlayerAndStartsTheTargetsAfresh) {
     // the right edge; movement and fire wait for their keys again.
     EXPECT_EQ(g.lblDestroyed.caption(), QStringLiteral("12"));
     EXPECT_EQ(g.lblLevel.caption(), QStringLiteral("2"));
+    // A screen reader is told the three counts of the status strip as they are now.
+    using Told = std::pair<QString, QString>;
+    EXPECT_EQ(told(g.lblDestroyed), Told("Enemies Destroyed", "12"));
+    EXPECT_EQ(told(g.lblLevel), Told("Level", "2"));
+    EXPECT_EQ(told(g.lblLivesText), Told("Bananas Remaining:", "2"));
     EXPECT_FLOAT_EQ(g.swfGV.left(), 471.0f / 3 - 17);
     for (auto& target : g.swfTarget)
         EXPECT_GT(target->left(), 400);

@@ -4,9 +4,17 @@
 #include "Program.h"
 #include "frmGame.h"
 
+#include <QAccessible>
+
 #include <gtest/gtest.h>
 
 inline constexpr float justUnderOne = 0.99999994f;
+
+// What a screen reader is told of a control: its name and its description.
+inline std::pair<QString, QString> told(QWidget& control) {
+    QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(&control);
+    return {spoken->text(QAccessible::Name), spoken->text(QAccessible::Description)};
+}
 
 // A game on the virtual clock with scripted draws and the delivered settings.
 class GameWindow : public ::testing::Test {

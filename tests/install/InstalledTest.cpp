@@ -38,14 +38,17 @@ TEST(InstalledLayout, EveryFileInItsPlace) {
          {"settings", "HelpFile.txt", "HelpFile.de.txt", "HelpFile.fr.txt", "screenshot.png"}},
         {"usr/share/doc/vexaroo/", {"copyright", "changelog.gz"}},
         {"usr/share/",
-         {"applications/vexaroo.desktop", "metainfo/vexaroo.metainfo.xml", "man/man6/vexaroo.6.gz",
-          "icons/hicolor/scalable/apps/vexaroo.svg"}}};
+         {"applications/io.github.vexaroo.Vexaroo.desktop",
+          "metainfo/io.github.vexaroo.Vexaroo.metainfo.xml", "man/man6/vexaroo.6.gz",
+          "icons/hicolor/scalable/apps/io.github.vexaroo.Vexaroo.svg"}}};
     QStringList expected;
     for (const auto& [folder, files] : folders)
         for (const QString& file : files)
             expected << folder + file;
     for (int size : {16, 24, 32, 48, 64, 128, 256}) {
-        expected << QStringLiteral("usr/share/icons/hicolor/%1x%1/apps/vexaroo.png").arg(size);
+        expected << QStringLiteral(
+                        "usr/share/icons/hicolor/%1x%1/apps/io.github.vexaroo.Vexaroo.png")
+                        .arg(size);
         EXPECT_EQ(QImage(stage + expected.last()).size(), QSize(size, size)) << size;
     }
     QStringList installed;

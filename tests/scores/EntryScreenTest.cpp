@@ -80,6 +80,37 @@ TEST_F(EntryScreen, PastedTextIsNotFilteredButStoredCutToTen) {
     EXPECT_TRUE(r.isUnloaded());
 }
 
+// A letter the scores file cannot hold never enters the box, typed or pasted; the rest of
+// the text and the length rule stay as they are, and what is shown is what is stored.
+TEST_F(EntryScreen, LettersTheFileCannotHoldAreNotTaken) {
+    frmRecord& r = screen();
+    for (const QChar c : QStringLiteral("Zo\u00EB-\u0141ukasz"))
+        QTest::sendKeyEvent(QTest::Click, &r.txtFirstName, Qt::Key_unknown, QString(c),
+                            Qt::NoModifier);
+    EXPECT_EQ(r.txtFirstName.text(), QStringLiteral("Zo\u00EB-ukasz"));
+
+    const struct {
+        QString pasted, kept;
+    } rows[] = {
+        {QStringLiteral("\u0141\u00F3d\u017A \U0001F600"), QStringLiteral("\u00F3d ")},
+        {QStringLiteral("\u20AC\u2014\u0152\u65E5"), QStringLiteral("\u20AC\u2014\u0152")},
+    };
+    for (const auto& row : rows) {
+        QApplication::clipboard()->setText(row.pasted);
+        r.txtLastName.clear();
+        r.txtLastName.setText(QStringLiteral("ab"));
+        r.txtLastName.setCursorPosition(1);
+        QTest::keyClick(&r.txtLastName, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(r.txtLastName.text(), QStringLiteral("a") + row.kept + QStringLiteral("b"));
+        EXPECT_EQ(r.txtLastName.cursorPosition(), 1 + row.kept.size());
+    }
+    QTest::mouseClick(&r.cmdSubmit, Qt::LeftButton);
+    const ScoreRecord stored = onlyStoredRecord();
+    EXPECT_EQ(bytesOf(stored.firstName), QByteArray("Zo\xEB-ukasz "));
+    EXPECT_EQ(bytesOf(stored.lastName), QByteArray("a\x80\x97\x8C"
+                                                   "b     "));
+}
+
 TEST_F(EntryScreen, SubmitIsEnabledOnlyWithBothNames) {
     frmRecord& r = screen();
     EXPECT_FALSE(r.cmdSubmit.isEnabled());
