@@ -4,7 +4,7 @@
 
 namespace {
 
-const QString usage = QStringLiteral("Usage: vexaroo [--help] [--version]\n");
+const QString usage = QStringLiteral("Usage: vexaroo [--help] [--version] [--mute]\n");
 
 // The options and their help, one line each; the help text is ours, so that it needs no
 // application object and reads the same everywhere.
@@ -22,6 +22,7 @@ const std::vector<Option>& options() {
         {{QStringLiteral("v"), QStringLiteral("version")},
          {},
          QStringLiteral("Show the version and end.")},
+        {{QStringLiteral("mute")}, {}, QStringLiteral("Play without sound this time.")},
     };
     return all;
 }
@@ -59,6 +60,7 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     if (!parser.positionalArguments().isEmpty())
         return fail(QStringLiteral("unexpected argument '%1'")
                         .arg(parser.positionalArguments().constFirst()));
+    result.mute = parser.isSet(QStringLiteral("mute"));
     if (parser.isSet(QStringLiteral("help"))) {
         result.output = helpText();
         result.exitCode = 0;

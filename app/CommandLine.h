@@ -12,6 +12,8 @@ struct CommandLine {
     // mistake); `output` is for standard output, `errors` for standard error.
     std::optional<int> exitCode;
     QString output, errors;
+    // --mute: no sound in this run, whatever the preferences say.
+    bool mute = false;
 };
 
 // `arguments` as main() has them, the program's name first.

@@ -42,6 +42,7 @@ public:
     Form& frmHigh() override;
     Form& frmRecord() override;
     void setRecordResult(const QString& destroyed, const QString& level) override;
+    void setSoundOn(bool on) override;
     void end() override;
 
 private:

@@ -2,8 +2,11 @@
 #include "CommandLine.h"
 #include "Display.h"
 #include "MessageBox.h"
+#include "Preferences.h"
 #include "Program.h"
 #include "Random.h"
+#include "Sound.h"
+#include "Sounds.h"
 #include "System.h"
 
 #include <QApplication>
@@ -14,7 +17,8 @@ int main(int argc, char* argv[]) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    if (const CommandLine command = parseCommandLine(arguments); command.exitCode) {
+    const CommandLine command = parseCommandLine(arguments);
+    if (command.exitCode) {
         std::fputs(qPrintable(command.output), stdout);
         std::fputs(qPrintable(command.errors), stderr);
         return *command.exitCode;
@@ -30,7 +34,10 @@ int main(int argc, char* argv[]) {
     QtMessageBox messageBox;
     SystemRandom random;
     ProcessLauncher launcher;
-    Services services{clock, messageBox, random, launcher};
+    SdlSound sound(sounds::files());
+    // --mute silences this run only; the menu's switch and M keep their choice.
+    sound.setMuted(command.mute || !readPreferences().sound);
+    Services services{clock, messageBox, random, launcher, sound};
     Program program(services);
     program.start();
     return QApplication::exec();

@@ -8,6 +8,8 @@
 #include "Palette.h"
 #include "Random.h"
 #include "SettingsFile.h"
+#include "Sound.h"
+#include "Sounds.h"
 
 #include <QGuiApplication>
 #include <QTimer>
@@ -155,6 +157,7 @@ void frmGame::tmrTarget_Timer() {
             --lives;
             HoldPlay();
             if (lives < 0) {
+                services.sound.play(sounds::gameOver);
                 MsgBox(QStringLiteral("GAME OVER"));
                 // Reaching level 3 is the whole test for the hall of fame.
                 if (numeric::valueOf(lblLevel.caption()) >= 3) {
@@ -165,6 +168,7 @@ void frmGame::tmrTarget_Timer() {
                 // The remaining targets are not tested; the last one still takes its step.
                 i = targetCount;
             } else {
+                services.sound.play(sounds::lifeLost);
                 MsgBox(QStringLiteral("Death come to Banana!\r\nYou have ") +
                        numeric::decimalText(lives) + QStringLiteral(" banana(s) remaining."));
                 ResetPlayfield(False);
@@ -202,6 +206,8 @@ void frmGame::Form_KeyDown(int keyCode, int /*shift*/) {
     // Independent rows in this order: a code bound to several actions performs them all.
     if (keyCode == keys::P) // named in the window's caption
         PauseGame();
+    if (keyCode == keys::M && !IsBound(keys::M))
+        screens_.setSoundOn(services.sound.muted());
     if (keyCode == settings.keyMoveRight) {
         tmrLeft.setEnabled(false);
         tmrRight.setEnabled(true);
@@ -228,6 +234,15 @@ void frmGame::Form_KeyDown(int keyCode, int /*shift*/) {
             tmrROF_Timer();
         tmrROF.setEnabled(true);
     }
+}
+
+// M switches the sound, unless the player made it one of the five keys.
+bool frmGame::IsBound(int keyCode) const {
+    for (const qint16 bound : {settings.keyMoveLeft, settings.keyMoveRight, settings.keyMoveUp,
+                               settings.keyMoveDown, settings.keyFire})
+        if (bound == keyCode)
+            return true;
+    return false;
 }
 
 // The pause lasts as long as its box: afterwards targets and levels go on, and Gorvan stands
@@ -312,6 +327,7 @@ void frmGame::Form_KeyUp(int keyCode, int /*shift*/) {
 }
 
 void frmGame::tmrLevel_Timer() {
+    services.sound.play(sounds::levelUp);
     lblLevel.setCaption(
         numeric::decimalText(static_cast<qint64>(numeric::valueOf(lblLevel.caption())) + 1));
     speedSpread = numeric::toInteger(std::floor(numeric::valueOf(lblLevel.caption()) / 2) + 1);
@@ -355,6 +371,7 @@ void frmGame::tmrROF_Timer() {
     else
         ++nextBullet;
     tmrShoot.setEnabled(true);
+    services.sound.play(sounds::shot);
 }
 
 void frmGame::tmrShoot_Timer() {
@@ -373,6 +390,7 @@ void frmGame::tmrShoot_Timer() {
                 bullet.setLeft(scaleWidth() + 1);
                 lblDestroyed.setCaption(numeric::decimalText(
                     static_cast<qint64>(numeric::valueOf(lblDestroyed.caption())) + 1));
+                services.sound.play(sounds::hit);
                 break;
             }
         }

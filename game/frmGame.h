@@ -81,6 +81,7 @@ private:
     void ResumePlay();
     void StepGorvan(Timer& direction, bool atEdge, float dx, float dy);
     bool TouchesGorvan(const AnimationPlayer& target) const;
+    bool IsBound(int keyCode) const;
 
     Screens& screens_;
     bool applicationActive_ = true;

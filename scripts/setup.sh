@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins
   libxcb1-dev libxcb-xkb-dev libgl-dev
   librlottie-dev
+  libsdl2-dev
   libgtest-dev
   fonts-wine fonts-dejavu-core
   xdg-utils

@@ -16,6 +16,8 @@ TEST(CommandLine, HelpAndVersionAnswerAndAMistakeIsAnErrorWithTheUsage) {
         {{"--version"}, 0, "Vexaroo 1.", ""},
         {{"--bogus"}, 2, "", "Usage: vexaroo"},
         {{"stray"}, 2, "", "stray"},
+        {{"--mute"}, std::nullopt, "", ""},
+        {{"--mute=yes"}, 2, "", "Usage: vexaroo"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.arguments.join(' ').toStdString());
@@ -28,4 +30,10 @@ TEST(CommandLine, HelpAndVersionAnswerAndAMistakeIsAnErrorWithTheUsage) {
         EXPECT_EQ(command.output.isEmpty(), *row.output == '\0');
         EXPECT_EQ(command.errors.isEmpty(), *row.errors == '\0');
     }
+}
+
+TEST(CommandLine, MuteSilencesThisRunAndTheHelpNamesIt) {
+    EXPECT_TRUE(parseCommandLine({"vexaroo", "--mute"}).mute);
+    EXPECT_FALSE(parseCommandLine({"vexaroo"}).mute);
+    EXPECT_TRUE(parseCommandLine({"vexaroo", "--help"}).output.contains(QLatin1String("--mute")));
 }

@@ -7,6 +7,8 @@
 #include "MessageBox.h"
 #include "Program.h"
 #include "Random.h"
+#include "Sound.h"
+#include "Sounds.h"
 #include "System.h"
 #include "frmGame.h"
 
@@ -57,7 +59,10 @@ int main(int argc, char* argv[]) {
     ProcessLauncher launcher;
     Random& random = scenario == QLatin1String("calm") ? static_cast<Random&>(levelFlight)
                                                        : static_cast<Random&>(systemRandom);
-    Services services{clock, messageBox, random, launcher};
+    // The game's own sound, silent under --mute, as the program has it.
+    SdlSound sound(sounds::files());
+    sound.setMuted(argc > 2 && QByteArray(argv[2]) == "--mute");
+    Services services{clock, messageBox, random, launcher, sound};
     Program program(services);
     frmGame& game = program.game();
     if (scenario == QLatin1String("last-life")) {
