@@ -146,7 +146,8 @@ struct SdlSound::Device {
             }
             if (rate == 0)
                 rate = spec.freq;
-            const bool fits = spec.format == AUDIO_S16SYS && spec.channels == 1 && spec.freq == rate;
+            const bool fits =
+                spec.format == AUDIO_S16SYS && spec.channels == 1 && spec.freq == rate;
             const auto* samples = reinterpret_cast<const Sint16*>(data);
             if (fits)
                 effects.emplace_back(samples, samples + bytes / sizeof(Sint16));
@@ -161,8 +162,7 @@ struct SdlSound::Device {
 };
 
 SdlSound::SdlSound(const QStringList& files) : device_(std::make_unique<Device>()) {
-    SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME,
-                qPrintable(QCoreApplication::applicationName()));
+    SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, qPrintable(QCoreApplication::applicationName()));
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
         device_->report("", SDL_GetError());
         device_->broken = true;

@@ -59,9 +59,7 @@ int main(int argc, char* argv[]) {
     ProcessLauncher launcher;
     Random& random = scenario == QLatin1String("calm") ? static_cast<Random&>(levelFlight)
                                                        : static_cast<Random&>(systemRandom);
-    // The game's own sound, silent under --mute, as the program has it.
     SdlSound sound(sounds::files());
-    sound.setMuted(argc > 2 && QByteArray(argv[2]) == "--mute");
     Services services{clock, messageBox, random, launcher, sound};
     Program program(services);
     frmGame& game = program.game();

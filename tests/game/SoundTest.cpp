@@ -42,7 +42,9 @@ TEST_F(GameWindow, EachRuleEventPlaysItsEffectWhenItHappens) {
 TEST_F(GameWindow, ALostLifeSoundsBeforeItsBox) {
     frmGame& g = gameWithTargetsFarAway();
     std::vector<int> heardWhenBoxOpened;
-    world.messageBox.whileOpen = [&](const QString&) { heardWhenBoxOpened = world.sound.effects(); };
+    world.messageBox.whileOpen = [&](const QString&) {
+        heardWhenBoxOpened = world.sound.effects();
+    };
     g.swfTarget[0]->move(g.swfGV.left(), g.swfGV.top());
     g.tmrTarget_Timer();
     EXPECT_EQ(heardWhenBoxOpened, std::vector<int>{sounds::lifeLost});
