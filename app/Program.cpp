@@ -7,6 +7,7 @@
 #include "frmRecord.h"
 #include "frmSettings.h"
 
+#include "PadKeys.h"
 #include "Preferences.h"
 #include "Resources.h"
 #include "Sound.h"
@@ -50,6 +51,16 @@ template <class Window> Window& Program::use(QPointer<Window>& window) {
 
 void Program::start() {
     intro().show();
+}
+
+void Program::connectPad(GamePad& pad) {
+    pad.onButton = deliverPadButton;
+    pad.onUnplugged = [this] { padUnplugged(); };
+}
+
+void Program::padUnplugged() {
+    if (game_ && !game_->isUnloaded())
+        game_->Pad_Unplugged();
 }
 
 ::frmIntro& Program::intro() {

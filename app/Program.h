@@ -14,6 +14,7 @@ class frmIntro;
 class frmMain;
 class frmRecord;
 class frmSettings;
+class GamePad;
 
 // Owns the windows and hands each its services. A window is created and loaded on first
 // use; once unloaded, the next use makes a fresh one.
@@ -27,6 +28,9 @@ public:
 
     // Opens the first window: the intro, which hands over to the menu.
     void start();
+    // Hands the pad's buttons to the windows, and pauses a game when the pad goes.
+    void connectPad(GamePad& pad);
+    void padUnplugged();
     bool hasEnded() const { return ended_; }
 
     ::frmIntro& intro();

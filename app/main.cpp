@@ -1,6 +1,7 @@
 #include "Clock.h"
 #include "CommandLine.h"
 #include "Display.h"
+#include "GamePad.h"
 #include "MessageBox.h"
 #include "Preferences.h"
 #include "Program.h"
@@ -39,6 +40,8 @@ int main(int argc, char* argv[]) {
     sound.setMuted(command.mute || !readPreferences().sound);
     Services services{clock, messageBox, random, launcher, sound};
     Program program(services);
+    GamePad pad;
+    program.connectPad(pad);
     program.start();
     return QApplication::exec();
 }

@@ -290,6 +290,27 @@ void frmGame::tmrLeave_Timer() {
     PauseGame();
 }
 
+// The pad plays with the player's own keys: every rule stays with the keyboard's handlers.
+bool frmGame::padButton(PadButton button, bool down) {
+    const int codes[padButtonCount] = {settings.keyMoveLeft, settings.keyMoveRight,
+                                       settings.keyMoveUp,   settings.keyMoveDown,
+                                       settings.keyFire,     0,
+                                       keys::P};
+    if (const int code = codes[int(button)]) {
+        if (down)
+            keyDown(code, 0);
+        else
+            keyUp(code, 0);
+    }
+    return true;
+}
+
+// A pad pulled out mid-game: the game waits, as when the player leaves the program.
+void frmGame::Pad_Unplugged() {
+    if (isVisible() && !isUnloaded() && !services.messageBox.isOpen())
+        PauseGame();
+}
+
 void frmGame::changeEvent(QEvent* event) {
     Form::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange && pauseWhenShown_ && !isMinimized()) {

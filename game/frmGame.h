@@ -70,6 +70,8 @@ public:
     void Application_Deactivate();
     void Application_Activate();
     void tmrLeave_Timer();
+    bool padButton(PadButton button, bool down) override;
+    void Pad_Unplugged();
 
     void PlaceTarget(qint16 index);
     void ResetPlayfield(qint16 fullReset);
