@@ -292,9 +292,12 @@ void frmGame::tmrLeave_Timer() {
 
 // The pad plays with the player's own keys: every rule stays with the keyboard's handlers.
 bool frmGame::padButton(PadButton button, bool down) {
-    const int codes[padButtonCount] = {settings.keyMoveLeft, settings.keyMoveRight,
-                                       settings.keyMoveUp,   settings.keyMoveDown,
-                                       settings.keyFire,     0,
+    const int codes[padButtonCount] = {settings.keyMoveLeft,
+                                       settings.keyMoveRight,
+                                       settings.keyMoveUp,
+                                       settings.keyMoveDown,
+                                       settings.keyFire,
+                                       0,
                                        keys::P};
     if (const int code = codes[int(button)]) {
         if (down)

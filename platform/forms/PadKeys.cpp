@@ -16,8 +16,8 @@ void deliverPadButton(PadButton button, bool down) {
     }
     if (!target)
         return;
-    static const Qt::Key keys[padButtonCount] = {Qt::Key_Left,   Qt::Key_Right,  Qt::Key_Up,
-                                                 Qt::Key_Down,   Qt::Key_Return, Qt::Key_Escape,
+    static const Qt::Key keys[padButtonCount] = {Qt::Key_Left, Qt::Key_Right,  Qt::Key_Up,
+                                                 Qt::Key_Down, Qt::Key_Return, Qt::Key_Escape,
                                                  Qt::Key_P};
     QKeyEvent event(down ? QEvent::KeyPress : QEvent::KeyRelease, keys[int(button)],
                     Qt::NoModifier);

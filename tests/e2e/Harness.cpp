@@ -4,7 +4,8 @@
 //   last-life  no spare life, level 3, 12 destroyed, and a target about to touch Gorvan
 //   lost-life  a full game's start with a target about to touch Gorvan
 // With --pad after the scenario a virtual game controller is plugged in, driven by lines on
-// standard input: "<button> 1|0" in SDL's names (dpleft, dpright, dpup, dpdown, a, b, start) or "unplug".
+// standard input: "<button> 1|0" in SDL's names (dpleft, dpright, dpup, dpdown, a, b, start) or
+// "unplug".
 #include "Clock.h"
 #include "GamePad.h"
 #include "MessageBox.h"

@@ -108,12 +108,14 @@ TEST(SoundOnScreen, MuteAndTheMenuSwitchSilenceAGame) {
         SCOPED_TRACE(c.arguments.join(' ').toStdString());
         Heard heard;
         ASSERT_TRUE(heard.playFromTheMenu(c.arguments, c.menuKeys)) << "no game started";
-        heard.x.run(QStringLiteral("xdotool"), {QStringLiteral("keydown"), QStringLiteral("space")});
+        heard.x.run(QStringLiteral("xdotool"),
+                    {QStringLiteral("keydown"), QStringLiteral("space")});
         QThread::msleep(1000);
         heard.x.run(QStringLiteral("xdotool"), {QStringLiteral("keyup"), QStringLiteral("space")});
         EXPECT_EQ(heard.loudness(0, 1000), 0) << "sound in a muted game";
         QSettings preferences(heard.folder.filePath(QStringLiteral("preferences")),
                               QSettings::IniFormat);
-        EXPECT_EQ(preferences.value(QStringLiteral("Vexaroo/sound")).toString().toStdString(), c.kept);
+        EXPECT_EQ(preferences.value(QStringLiteral("Vexaroo/sound")).toString().toStdString(),
+                  c.kept);
     }
 }
