@@ -108,14 +108,24 @@ struct SdlSound::Device {
                     break;
             }
             SDL_CloseAudioDevice(id);
+            SDL_QuitSubSystem(SDL_INIT_AUDIO);
             open = false;
+            if (stopping)
+                return;
             // A request that came as the device closed would otherwise wait for the next one.
             if (head.load() != tail.load())
                 wake.release();
         }
     }
 
+    // SDL's audio drivers keep threads of their own (ALSA looks for new cards ten times a
+    // second), so the audio part of SDL lives only as long as the device is open.
     bool openDevice() {
+        if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+            report("", SDL_GetError());
+            broken = true;
+            return false;
+        }
         SDL_AudioSpec want{};
         want.freq = rate;
         want.format = AUDIO_S16SYS;
@@ -127,6 +137,7 @@ struct SdlSound::Device {
         id = SDL_OpenAudioDevice(nullptr, 0, &want, nullptr, 0);
         if (id == 0) {
             report("", SDL_GetError());
+            SDL_QuitSubSystem(SDL_INIT_AUDIO);
             broken = true;
             return false;
         }
@@ -163,11 +174,6 @@ struct SdlSound::Device {
 
 SdlSound::SdlSound(const QStringList& files) : device_(std::make_unique<Device>()) {
     SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, qPrintable(QCoreApplication::applicationName()));
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-        device_->report("", SDL_GetError());
-        device_->broken = true;
-        return;
-    }
     if (!device_->load(files)) {
         device_->broken = true;
         return;
@@ -181,8 +187,6 @@ SdlSound::~SdlSound() {
         device_->wake.release();
         device_->opener.join();
     }
-    if (SDL_WasInit(SDL_INIT_AUDIO))
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
 
 void SdlSound::start(int effect) {
