@@ -40,8 +40,7 @@ TEST_F(GameWindow, UnpluggingThePadPausesAGame) {
     world.messageBox.whileOpen = [&](const QString&) { program.padUnplugged(); };
     g.swfTarget[0]->move(g.swfGV.left(), g.swfGV.top());
     g.tmrTarget_Timer();
-    EXPECT_EQ(world.messageBox.texts.size(), 2u);
-    EXPECT_FALSE(g.tmrTarget.enabled() && world.messageBox.texts.back() == "Game Paused");
+    EXPECT_EQ(world.messageBox.texts.size(), 2u); // the lost life's box, no pause over it
 }
 
 // On the other screens the D-pad is the arrows and south is Return.
