@@ -8,7 +8,7 @@
 namespace {
 
 const QString usage =
-    QStringLiteral("Usage: vexaroo [--help] [--version] [--size N] [--lang LANGUAGE]\n");
+    QStringLiteral("Usage: vexaroo [--help] [--version] [--mute] [--size N] [--lang LANGUAGE]\n");
 
 // The options and their help, one line each; the help text is ours, so that it needs no
 // application object and reads the same everywhere.
@@ -26,6 +26,7 @@ const std::vector<Option>& options() {
         {{QStringLiteral("v"), QStringLiteral("version")},
          {},
          QStringLiteral("Show the version and end.")},
+        {{QStringLiteral("mute")}, {}, QStringLiteral("Play without sound this time.")},
         {{QStringLiteral("lang")},
          QStringLiteral("LANGUAGE"),
          QStringLiteral("Show the game in LANGUAGE (de, fr, en) instead of the desktop's.")},
@@ -84,6 +85,7 @@ CommandLine parseCommandLine(const QStringList& arguments) {
             return fail(
                 QStringLiteral("'%1' is not a language such as de or fr_CA").arg(result.language));
     }
+    result.mute = parser.isSet(QStringLiteral("mute"));
     if (parser.isSet(QStringLiteral("help"))) {
         result.output = helpText();
         result.exitCode = 0;

@@ -16,6 +16,8 @@ struct CommandLine {
     QString language;
     // --size: the window-size factor, 1 to 3 in half steps.
     std::optional<double> size;
+    // --mute: no sound in this run, whatever the preferences say.
+    bool mute = false;
 };
 
 // `arguments` as main() has them, the program's name first.

@@ -7,13 +7,17 @@
 #include "frmRecord.h"
 #include "frmSettings.h"
 
+#include "PadKeys.h"
 #include "Preferences.h"
 #include "Resources.h"
+#include "Sound.h"
 #include "WindowSize.h"
 #include "X11Keyboard.h"
 #include "X11Transfer.h"
 
 #include <QApplication>
+
+#include <cstdio>
 
 Program::Program(Services& services) : services_(services) {}
 
@@ -53,6 +57,16 @@ void Program::start() {
         return;
     }
     intro().show();
+}
+
+void Program::connectPad(GamePad& pad) {
+    pad.onButton = deliverPadButton;
+    pad.onUnplugged = [this] { padUnplugged(); };
+}
+
+void Program::padUnplugged() {
+    if (game_ && !game_->isUnloaded())
+        game_->Pad_Unplugged();
 }
 
 ::frmIntro& Program::intro() {
@@ -102,6 +116,15 @@ Form& Program::frmRecord() {
 void Program::setRecordResult(const QString& destroyed, const QString& level) {
     record().lblDestroyed.setCaption(destroyed);
     record().lblLevel.setCaption(level);
+}
+
+// The choice is a comfort: a file that cannot take it is reported and play goes on.
+void Program::setSoundOn(bool on) {
+    services_.sound.setMuted(!on);
+    Preferences kept = readPreferences();
+    kept.sound = on;
+    if (QString error; !writePreferences(kept, &error))
+        std::fprintf(stderr, "vexaroo: %s\n", qPrintable(error));
 }
 
 void Program::end() {

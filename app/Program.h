@@ -15,6 +15,7 @@ class frmIntro;
 class frmMain;
 class frmRecord;
 class frmSettings;
+class GamePad;
 
 // Owns the windows and hands each its services. A window is created and loaded on first
 // use; once unloaded, the next use makes a fresh one.
@@ -28,6 +29,9 @@ public:
 
     // Opens the first window: the intro, which hands over to the menu.
     void start();
+    // Hands the pad's buttons to the windows, and pauses a game when the pad goes.
+    void connectPad(GamePad& pad);
+    void padUnplugged();
     bool hasEnded() const { return ended_; }
 
     ::frmIntro& intro();
@@ -43,6 +47,7 @@ public:
     Form& frmHigh() override;
     Form& frmRecord() override;
     void setRecordResult(const QString& destroyed, const QString& level) override;
+    void setSoundOn(bool on) override;
     void end() override;
     void setWindowSize(double factor) override;
     double firstWindowSize() const override;

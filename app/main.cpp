@@ -1,11 +1,14 @@
 #include "Clock.h"
 #include "CommandLine.h"
 #include "Display.h"
+#include "GamePad.h"
 #include "Language.h"
 #include "MessageBox.h"
 #include "Preferences.h"
 #include "Program.h"
 #include "Random.h"
+#include "Sound.h"
+#include "Sounds.h"
 #include "System.h"
 #include "WindowSize.h"
 
@@ -81,8 +84,13 @@ int main(int argc, char* argv[]) {
     QtMessageBox messageBox;
     SystemRandom random;
     ProcessLauncher launcher;
-    Services services{clock, messageBox, random, launcher};
+    SdlSound sound(sounds::files());
+    // --mute silences this run only; the menu's switch and M keep their choice.
+    sound.setMuted(command.mute || !readPreferences().sound);
+    Services services{clock, messageBox, random, launcher, sound};
     Program program(services);
+    GamePad pad;
+    program.connectPad(pad);
     program.start();
     const int code = QApplication::exec();
     if (const std::optional<double> size = program.restartSize()) {

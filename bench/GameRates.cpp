@@ -14,6 +14,8 @@
 #include "MessageBox.h"
 #include "Program.h"
 #include "Random.h"
+#include "Sound.h"
+#include "Sounds.h"
 #include "System.h"
 #include "frmGame.h"
 #include "frmIntro.h"
@@ -328,12 +330,14 @@ private:
     qint64 xdotool_ = 0;
 };
 
-int play(int seconds, bool watchIntro) {
+int play(int seconds, bool watchIntro, bool withSound) {
     RealClock clock;
     CountingMessageBox messageBox(true);
     FixedRandom random;
     ProcessLauncher launcher;
-    Services services{clock, messageBox, random, launcher};
+    SdlSound sound(sounds::files());
+    sound.setMuted(!withSound);
+    Services services{clock, messageBox, random, launcher, sound};
     Program program(services);
     const QByteArray xServer = qgetenv("BENCH_XSERVER_PID");
 
@@ -353,7 +357,8 @@ int play(int seconds, bool watchIntro) {
         std::printf("  idle menu          CPU %.2f %% of one core, %.1f wake-ups/s (over %.0f s)\n",
                     100 * (cpuSeconds() - cpu) / s, (wakeUps() - woken) / s, s);
     } else {
-        std::printf("intro skipped at once, then %d s of play in a real window\n", seconds);
+        std::printf("intro skipped at once, then %d s of play in a real window%s\n", seconds,
+                    withSound ? ", sound on" : "");
         waitFor([&] { return intro.isVisible(); });
         intro.lblSkipIntro_Click();
         waitFor([&] { return menu.isVisible(); });
@@ -419,7 +424,8 @@ int ticks(int seconds) {
     CountingMessageBox messageBox;
     FixedRandom random;
     ProcessLauncher launcher;
-    Services services{clock, messageBox, random, launcher};
+    SilentSound sound;
+    Services services{clock, messageBox, random, launcher, sound};
     Program program(services);
     frmGame& game = program.game();
     Rates rates;
@@ -455,9 +461,10 @@ int main(int argc, char* argv[]) {
     const QByteArray mode = argc > 1 ? QByteArray(argv[1]) : QByteArray("play");
     const int seconds = argc > 2 ? std::atoi(argv[2]) : 20;
     if (mode == "play")
-        return play(seconds, !(argc > 3 && QByteArray(argv[3]) == "skip"));
+        return play(seconds, !(argc > 3 && QByteArray(argv[3]) == "skip"),
+                    argc > 4 && QByteArray(argv[4]) == "sound");
     if (mode == "ticks")
         return ticks(seconds);
-    std::fprintf(stderr, "usage: game_rates play SECONDS watch|skip | ticks SECONDS\n");
+    std::fprintf(stderr, "usage: game_rates play SECONDS watch|skip [sound] | ticks SECONDS\n");
     return 2;
 }

@@ -5,6 +5,8 @@
 #include "MessageBox.h"
 #include "Palette.h"
 #include "Resources.h"
+#include "Sound.h"
+#include "Sounds.h"
 #include "System.h"
 #include "WindowSize.h"
 
@@ -51,6 +53,8 @@ frmMain::frmMain(Services& given, Screens& screens)
       imgGorvan(this, QStringLiteral("gorvan"), 396, 108, 109, 224),
       imgGradiant(this, QStringLiteral("gradient"), 473, 0, 49, 21),
       lblHelp(this, tr("Help"), 476, 0, 49, 21, false, orange, true),
+      picSound{std::make_unique<PictureBox>(this, QStringLiteral("sound_on"), 452, 1, 20, 17),
+               std::make_unique<PictureBox>(this, QStringLiteral("sound_off"), 452, 1, 20, 17)},
       sqrFocus(this, 17, 105, 116, 56, palette::grey, Qt::DotLine), screens_(screens) {
     setMouseTracking(true);
     setKeyPreview(true);
@@ -116,6 +120,29 @@ frmMain::frmMain(Services& given, Screens& screens)
     // "Help" stands on the gradient, over the corner of the title.
     imgGradiant.raise();
     lblHelp.raise();
+    for (auto& element : picSound) {
+        element->onClick = [this] { picSound_Click(); };
+        element->setCursor(resources::handCursor());
+        element->raise();
+    }
+    ShowSoundSwitch();
+}
+
+// The picture shows the sound as it is; M in a game may have switched it meanwhile.
+void frmMain::ShowSoundSwitch() {
+    picSound[0]->setVisible(!services.sound.muted());
+    picSound[1]->setVisible(services.sound.muted());
+}
+
+void frmMain::showEvent(QShowEvent* event) {
+    Form::showEvent(event);
+    ShowSoundSwitch();
+}
+
+void frmMain::picSound_Click() {
+    screens_.setSoundOn(services.sound.muted());
+    ShowSoundSwitch();
+    services.sound.play(sounds::click); // heard only when the sound came on
 }
 
 frmMain::~frmMain() = default;
@@ -141,20 +168,37 @@ void frmMain::LightButton(const PictureButton* lit) {
         if (button == lit)
             focusedButton_ = i;
     }
-    sqrFocus.move(sqrFocus.x(), (this->*menuButtons[focusedButton_].pictures)[0]->y() - 3);
+    if (focusedButton_ == soundSwitch)
+        sqrFocus.setGeometry(picSound[0]->geometry().adjusted(-2, 0, 2, 2));
+    else
+        sqrFocus.setGeometry(17, (this->*menuButtons[focusedButton_].pictures)[0]->y() - 3, 116,
+                             56);
+}
+
+// After the four buttons the keys reach the sound's switch; no button is lit meanwhile.
+void frmMain::FocusSoundSwitch() {
+    focusedButton_ = soundSwitch;
+    LightButton(nullptr);
 }
 
 // Up and Down, Tab and Shift+Tab light the buttons in turn as the mouse does; Return or Space
 // presses the one the keyboard is on. Esc does nothing: closing the menu ends the program.
 void frmMain::Form_KeyDown(int keyCode, int shift) {
-    const int count = static_cast<int>(menuButtons.size());
+    const int count = static_cast<int>(menuButtons.size()) + 1; // the buttons, then the sound
     const bool back = keyCode == keys::Up || (keyCode == keys::Tab && (shift & keys::ShiftMask));
     if (back || keyCode == keys::Down || keyCode == keys::Tab) {
         const int next = (focusedButton_ + (back ? count - 1 : 1)) % count;
-        (this->*menuButtons[next].mouseMove)();
+        if (next == soundSwitch)
+            FocusSoundSwitch();
+        else
+            (this->*menuButtons[next].mouseMove)();
     }
-    if (keyCode == keys::Return || keyCode == keys::Space)
-        (this->*menuButtons[focusedButton_].click)();
+    if (keyCode == keys::Return || keyCode == keys::Space) {
+        if (focusedButton_ == soundSwitch)
+            picSound_Click();
+        else
+            (this->*menuButtons[focusedButton_].click)();
+    }
     if (keyCode == keys::F1)
         lblHelp_Click();
     // Ctrl+Plus and Ctrl+Minus (on the main keys or the keypad), Ctrl+0: every window's size.
@@ -190,17 +234,20 @@ void frmMain::picExit_MouseMove() {
 }
 
 void frmMain::picPlay_Click() {
+    services.sound.play(sounds::click);
     screens_.frmGame().show();
     hide();
 }
 
 // The screens opened over the menu enable it again when they unload, however they close.
 void frmMain::picSettings_Click() {
+    services.sound.play(sounds::click);
     screens_.frmSettings().show(*this);
     setEnabled(false);
 }
 
 void frmMain::picHigh_Click() {
+    services.sound.play(sounds::click);
     screens_.frmHigh().show(*this);
     setEnabled(false);
 }
@@ -216,6 +263,7 @@ void frmMain::Form_Unload(int& /*cancel*/) {
 // The opener hands the file to the editor and usually ends at once; whether it failed, at its
 // start or by its exit code, is told later, so the game never waits for it.
 void frmMain::lblHelp_Click() {
+    services.sound.play(sounds::click);
     const HelpCommand command = helpCommand();
     if (!command.problem.isEmpty()) {
         ShowHelpProblem(command.problem);

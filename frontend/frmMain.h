@@ -30,6 +30,8 @@ public:
     PictureBox imgGorvan;
     PictureBox imgGradiant;
     Label lblHelp;
+    // The sound's switch beside "Help": element 0 shows it on, element 1 off.
+    std::array<std::unique_ptr<PictureBox>, 2> picSound;
     // Around the button the keyboard works on.
     Outline sqrFocus;
 
@@ -45,9 +47,11 @@ public:
     void picHigh_Click();
     void picExit_Click();
     void lblHelp_Click();
+    void picSound_Click();
 
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     using PictureButton = std::array<std::unique_ptr<PictureBox>, 2>;
@@ -61,6 +65,10 @@ private:
 
     void LightButton(const PictureButton* lit);
     void ShowHelpProblem(const QString& reason);
+    void ShowSoundSwitch();
+    void FocusSoundSwitch();
+    // The keyboard's place after the four buttons.
+    static constexpr int soundSwitch = 4;
 
     Screens& screens_;
     int focusedButton_ = 0;

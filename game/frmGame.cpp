@@ -8,6 +8,8 @@
 #include "Palette.h"
 #include "Random.h"
 #include "SettingsFile.h"
+#include "Sound.h"
+#include "Sounds.h"
 
 #include <QGuiApplication>
 #include <QTimer>
@@ -164,6 +166,7 @@ void frmGame::tmrTarget_Timer() {
             --lives;
             HoldPlay();
             if (lives < 0) {
+                services.sound.play(sounds::gameOver);
                 MsgBox(tr("GAME OVER"));
                 // Reaching level 3 is the whole test for the hall of fame.
                 if (numeric::valueOf(lblLevel.caption()) >= 3) {
@@ -174,6 +177,7 @@ void frmGame::tmrTarget_Timer() {
                 // The remaining targets are not tested; the last one still takes its step.
                 i = targetCount;
             } else {
+                services.sound.play(sounds::lifeLost);
                 MsgBox(tr("Death come to Banana!\r\nYou have %1 banana(s) remaining.")
                            .arg(numeric::decimalText(lives)));
                 ResetPlayfield(False);
@@ -213,6 +217,8 @@ void frmGame::Form_KeyDown(int keyCode, int shift) {
     // Independent rows in this order: a code bound to several actions performs them all.
     if (keyCode == keys::P) // named in the window's caption
         PauseGame();
+    if (keyCode == keys::M && !IsBound(keys::M))
+        screens_.setSoundOn(services.sound.muted());
     if (keyCode == settings.keyMoveRight) {
         tmrLeft.setEnabled(false);
         tmrRight.setEnabled(true);
@@ -241,14 +247,20 @@ void frmGame::Form_KeyDown(int keyCode, int shift) {
     }
 }
 
+// M switches the sound, unless the player made it one of the five keys.
+bool frmGame::IsBound(int keyCode) const {
+    for (const qint16 bound : {settings.keyMoveLeft, settings.keyMoveRight, settings.keyMoveUp,
+                               settings.keyMoveDown, settings.keyFire})
+        if (bound == keyCode)
+            return true;
+    return false;
+}
+
 // F11 and Alt+Return switch full screen; a key the player bound to an action keeps that
 // action instead, so the game's keys are never taken from it.
 bool frmGame::FullScreenKey(int keyCode, int shift) {
     const bool asked = keyCode == keys::F11 || (keyCode == keys::Return && (shift & keys::AltMask));
-    const bool bound = keyCode == keys::P || keyCode == settings.keyMoveLeft ||
-                       keyCode == settings.keyMoveRight || keyCode == settings.keyMoveUp ||
-                       keyCode == settings.keyMoveDown || keyCode == settings.keyFire;
-    if (!asked || bound)
+    if (!asked || keyCode == keys::P || IsBound(keyCode))
         return false;
     setFullScreen(!fullScreen());
     screens_.setGameFullScreen(fullScreen());
@@ -300,6 +312,30 @@ void frmGame::tmrLeave_Timer() {
     PauseGame();
 }
 
+// The pad plays with the player's own keys: every rule stays with the keyboard's handlers.
+bool frmGame::padButton(PadButton button, bool down) {
+    const int codes[padButtonCount] = {settings.keyMoveLeft,
+                                       settings.keyMoveRight,
+                                       settings.keyMoveUp,
+                                       settings.keyMoveDown,
+                                       settings.keyFire,
+                                       0,
+                                       keys::P};
+    if (const int code = codes[int(button)]) {
+        if (down)
+            keyDown(code, 0);
+        else
+            keyUp(code, 0);
+    }
+    return true;
+}
+
+// A pad pulled out mid-game: the game waits, as when the player leaves the program.
+void frmGame::Pad_Unplugged() {
+    if (isVisible() && !isUnloaded() && !services.messageBox.isOpen())
+        PauseGame();
+}
+
 void frmGame::changeEvent(QEvent* event) {
     Form::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange && pauseWhenShown_ && !isMinimized()) {
@@ -337,6 +373,7 @@ void frmGame::Form_KeyUp(int keyCode, int /*shift*/) {
 }
 
 void frmGame::tmrLevel_Timer() {
+    services.sound.play(sounds::levelUp);
     lblLevel.setCaption(
         numeric::decimalText(static_cast<qint64>(numeric::valueOf(lblLevel.caption())) + 1));
     speedSpread = numeric::toInteger(std::floor(numeric::valueOf(lblLevel.caption()) / 2) + 1);
@@ -380,6 +417,7 @@ void frmGame::tmrROF_Timer() {
     else
         ++nextBullet;
     tmrShoot.setEnabled(true);
+    services.sound.play(sounds::shot);
 }
 
 void frmGame::tmrShoot_Timer() {
@@ -398,6 +436,7 @@ void frmGame::tmrShoot_Timer() {
                 bullet.setLeft(scaleWidth() + 1);
                 lblDestroyed.setCaption(numeric::decimalText(
                     static_cast<qint64>(numeric::valueOf(lblDestroyed.caption())) + 1));
+                services.sound.play(sounds::hit);
                 break;
             }
         }

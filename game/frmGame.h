@@ -74,6 +74,8 @@ public:
     void Application_Deactivate();
     void Application_Activate();
     void tmrLeave_Timer();
+    bool padButton(PadButton button, bool down) override;
+    void Pad_Unplugged();
 
     void PlaceTarget(qint16 index);
     void ResetPlayfield(qint16 fullReset);
@@ -86,6 +88,7 @@ private:
     void ResumePlay();
     void StepGorvan(Timer& direction, bool atEdge, float dx, float dy);
     bool TouchesGorvan(const AnimationPlayer& target) const;
+    bool IsBound(int keyCode) const;
 
     Screens& screens_;
     bool applicationActive_ = true;

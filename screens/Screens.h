@@ -19,6 +19,9 @@ public:
     // The entry screen's result captions, written by the game at game over.
     virtual void setRecordResult(const QString& destroyed, const QString& level) = 0;
 
+    // Switches the sound on or off at once, and keeps the choice for the next start.
+    virtual void setSoundOn(bool on) = 0;
+
     // Closes every window and ends the program.
     virtual void end() = 0;
 

@@ -12,6 +12,7 @@ packages=(
   libxcb1-dev libxcb-xkb-dev libgl-dev
   librlottie-dev
   librsvg2-bin
+  libsdl2-dev
   fonts-wine fonts-dejavu-core
   xdg-utils
 )

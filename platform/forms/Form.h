@@ -1,5 +1,6 @@
 #pragma once
 
+#include "GamePad.h"
 #include "Services.h"
 #include "Sprite.h"
 #include "Timer.h"
@@ -46,6 +47,9 @@ public:
     void keyUp(int keyCode, int shift);
 
     SpriteCanvas& canvas() { return *canvas_; }
+
+    // A pad's button while this window is active; false leaves it to be a key (PadKeys.h).
+    virtual bool padButton(PadButton /*button*/, bool /*down*/) { return false; }
 
 protected:
     virtual void Form_Load() {}

@@ -4,6 +4,7 @@ class Clock;
 class MessageBox;
 class Random;
 class Launcher;
+class Sound;
 
 // What every window is handed by the program: the real ones in play, doubles in tests.
 struct Services {
@@ -11,4 +12,5 @@ struct Services {
     MessageBox& messageBox;
     Random& random;
     Launcher& launcher;
+    Sound& sound;
 };

@@ -38,6 +38,7 @@ enum Code : int {
     Subtract = 109,
     Decimal = 110,
     Divide = 111,
+    M = 77, // the sound's switch in a game
     P = 80, // the pause key; letters are their upper-case character codes, 65-90
     F1 = 112,
     F2 = 113,

@@ -27,6 +27,8 @@ TEST(CommandLine, HelpAndVersionAnswerAndAMistakeIsAnErrorWithTheUsage) {
         {{"--size", "1.25"}, 2, "", "--size takes"},
         {{"--size", "big"}, 2, "", "Usage: vexaroo"},
         {{"--size"}, 2, "", "Usage: vexaroo"},
+        {{"--mute"}, std::nullopt, "", ""},
+        {{"--mute=yes"}, 2, "", "Usage: vexaroo"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.arguments.join(' ').toStdString());
@@ -43,4 +45,10 @@ TEST(CommandLine, HelpAndVersionAnswerAndAMistakeIsAnErrorWithTheUsage) {
         }
         EXPECT_EQ(command.size, row.size);
     }
+}
+
+TEST(CommandLine, MuteSilencesThisRunAndTheHelpNamesIt) {
+    EXPECT_TRUE(parseCommandLine({"vexaroo", "--mute"}).mute);
+    EXPECT_FALSE(parseCommandLine({"vexaroo"}).mute);
+    EXPECT_TRUE(parseCommandLine({"vexaroo", "--help"}).output.contains(QLatin1String("--mute")));
 }

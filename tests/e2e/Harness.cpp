@@ -3,15 +3,25 @@
 //   calm       targets fly level in two lanes near the top, never in Gorvan's way
 //   last-life  no spare life, level 3, 12 destroyed, and a target about to touch Gorvan
 //   lost-life  a full game's start with a target about to touch Gorvan
+// With --pad after the scenario a virtual game controller is plugged in, driven by lines on
+// standard input: "<button> 1|0" in SDL's names (dpleft, dpright, dpup, dpdown, a, b, start) or
+// "unplug".
 #include "Clock.h"
+#include "GamePad.h"
 #include "Language.h"
 #include "MessageBox.h"
 #include "Program.h"
 #include "Random.h"
+#include "Sound.h"
+#include "Sounds.h"
 #include "System.h"
 #include "frmGame.h"
 
 #include <QApplication>
+#include <QSocketNotifier>
+
+#include <SDL.h>
+#include <unistd.h>
 
 #include <array>
 #include <cstdio>
@@ -40,6 +50,60 @@ private:
     int lane_ = 0;
 };
 
+// SDL's virtual joystick, laid out as a game controller so its mapping comes with it.
+class ScriptedPad {
+public:
+    explicit ScriptedPad(GamePad& pad) : input_(0, QSocketNotifier::Read) {
+        SDL_VirtualJoystickDesc desc{};
+        desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
+        desc.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
+        desc.naxes = SDL_CONTROLLER_AXIS_MAX;
+        desc.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
+        desc.name = "scripted pad";
+        const int index = SDL_JoystickAttachVirtualEx(&desc);
+        joystick_ = SDL_JoystickOpen(index);
+        if (!joystick_)
+            std::fprintf(stderr, "vexaroo_harness: no virtual pad: %s\n", SDL_GetError());
+        pad.check();
+        QObject::connect(&input_, &QSocketNotifier::activated, [this] { read(); });
+    }
+
+private:
+    void read() {
+        char buffer[256];
+        const ssize_t got = ::read(0, buffer, sizeof buffer);
+        if (got <= 0) {
+            input_.setEnabled(false);
+            return;
+        }
+        pending_.append(buffer, got);
+        for (qsizetype end; (end = pending_.indexOf('\n')) >= 0; pending_.remove(0, end + 1))
+            apply(pending_.left(end).split(' '));
+    }
+    void apply(const QList<QByteArray>& words) {
+        if (!joystick_)
+            return;
+        if (words.value(0) == "unplug") {
+            const SDL_JoystickID id = SDL_JoystickInstanceID(joystick_);
+            SDL_JoystickClose(joystick_);
+            joystick_ = nullptr;
+            for (int i = 0; i < SDL_NumJoysticks(); ++i) {
+                if (SDL_JoystickGetDeviceInstanceID(i) == id)
+                    SDL_JoystickDetachVirtual(i);
+            }
+            return;
+        }
+        const SDL_GameControllerButton button =
+            SDL_GameControllerGetButtonFromString(words.value(0).constData());
+        if (button != SDL_CONTROLLER_BUTTON_INVALID)
+            SDL_JoystickSetVirtualButton(joystick_, button, Uint8(words.value(1).toInt()));
+    }
+
+    QSocketNotifier input_;
+    QByteArray pending_;
+    SDL_Joystick* joystick_ = nullptr;
+};
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -59,8 +123,14 @@ int main(int argc, char* argv[]) {
     ProcessLauncher launcher;
     Random& random = scenario == QLatin1String("calm") ? static_cast<Random&>(levelFlight)
                                                        : static_cast<Random&>(systemRandom);
-    Services services{clock, messageBox, random, launcher};
+    SdlSound sound(sounds::files());
+    Services services{clock, messageBox, random, launcher, sound};
     Program program(services);
+    GamePad pad;
+    program.connectPad(pad);
+    std::unique_ptr<ScriptedPad> scripted;
+    if (argc > 2 && QByteArray(argv[2]) == "--pad")
+        scripted = std::make_unique<ScriptedPad>(pad);
     frmGame& game = program.game();
     if (scenario == QLatin1String("last-life")) {
         game.lives = 0;

@@ -156,10 +156,12 @@ TEST_F(MenuWindow, KeysLightTheButtonsInTurnFromWhereTheMouseLeftTheLight) {
     } cases[] = {
         {&frmMain::picPlay, {{Qt::Key_Down, {}}}, settingsLit},
         {&frmMain::picPlay, {{Qt::Key_Down, {}}, {Qt::Key_Down, {}}}, highLit},
-        {&frmMain::picPlay, {{Qt::Key_Up, {}}}, exitLit},
+        {&frmMain::picPlay, {{Qt::Key_Up, {}}, {Qt::Key_Up, {}}}, exitLit}, // past the sound
         {&frmMain::picPlay, {{Qt::Key_Tab, {}}}, settingsLit},
-        {&frmMain::picPlay, {{Qt::Key_Backtab, Qt::ShiftModifier}}, exitLit},
-        {&frmMain::picExit, {{Qt::Key_Down, {}}}, playLit},
+        {&frmMain::picPlay,
+         {{Qt::Key_Backtab, Qt::ShiftModifier}, {Qt::Key_Backtab, Qt::ShiftModifier}},
+         exitLit},
+        {&frmMain::picExit, {{Qt::Key_Down, {}}, {Qt::Key_Down, {}}}, playLit},
         {&frmMain::picHigh, {{Qt::Key_Up, {}}, {Qt::Key_Escape, {}}}, settingsLit},
     };
     frmMain& menu = shownMenu();

@@ -33,7 +33,9 @@ void click(XSession& x, QPoint at) {
 TEST(InstalledLayout, EveryFileInItsPlace) {
     const std::pair<QString, QStringList> folders[] = {
         {"usr/games/", {"vexaroo"}},
-        {"usr/lib/games/vexaroo/", {"vexaroo", "anim/gv", "anim/target", "anim/intro"}},
+        {"usr/lib/games/vexaroo/",
+         {"vexaroo", "anim/gv", "anim/target", "anim/intro", "sounds/shot.wav", "sounds/hit.wav",
+          "sounds/life.wav", "sounds/level.wav", "sounds/gameover.wav", "sounds/click.wav"}},
         {"usr/share/games/vexaroo/",
          {"settings", "HelpFile.txt", "HelpFile.de.txt", "HelpFile.fr.txt", "screenshot.png"}},
         {"usr/share/doc/vexaroo/", {"copyright", "changelog.gz"}},

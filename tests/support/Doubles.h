@@ -4,6 +4,7 @@
 #include "MessageBox.h"
 #include "Random.h"
 #include "Services.h"
+#include "Sound.h"
 #include "System.h"
 
 #include <QDir>
@@ -49,6 +50,30 @@ public:
     QString failWith;
 };
 
+// Records every effect that sounds, with the clock's time; a muted request is not heard.
+class RecordingSound final : public Sound {
+public:
+    explicit RecordingSound(const Clock& clock) : clock_(clock) {}
+    struct Played {
+        int effect;
+        qint64 ms;
+        bool operator==(const Played&) const = default;
+    };
+    std::vector<Played> played;
+    std::vector<int> effects() const {
+        std::vector<int> all;
+        for (const Played& p : played)
+            all.push_back(p.effect);
+        return all;
+    }
+
+protected:
+    void start(int effect) override { played.push_back({effect, clock_.nowMs()}); }
+
+private:
+    const Clock& clock_;
+};
+
 // Hands out the draws a test queued, then `fallback` for every further draw.
 class ScriptedRandom final : public Random {
 public:
@@ -87,7 +112,8 @@ struct TestWorld {
     RecordingMessageBox messageBox;
     ScriptedRandom random;
     RecordingLauncher launcher;
-    Services services{clock, messageBox, random, launcher};
+    RecordingSound sound{clock};
+    Services services{clock, messageBox, random, launcher, sound};
     QTemporaryDir folder;
     QString previousFolder = QDir::currentPath();
 

@@ -1,0 +1,121 @@
+#include "XSession.h"
+
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+// The real program's sound through SDL's disk driver, which writes the mixed output (16-bit
+// mono at the effects' rate) to a file as a sound card would play it.
+namespace {
+
+constexpr int rate = 22050;
+
+struct Heard {
+    XSession x;
+    QTemporaryDir folder;
+    QString output() const { return folder.filePath(QStringLiteral("heard.raw")); }
+
+    Heard() {
+        QFile::copy(QStringLiteral(VEXAROO_SOURCE_DIR "/data/settings"),
+                    folder.filePath(QStringLiteral("settings")));
+        qputenv("SDL_AUDIODRIVER", "disk");
+        qputenv("SDL_DISKAUDIOFILE", output().toLocal8Bit());
+    }
+    QString key(const QString& name) {
+        return x.run(QStringLiteral("xdotool"), {QStringLiteral("key"), name});
+    }
+    // Into a game as a player goes: past the intro, then the menu's keys (the last Return
+    // starts the game).
+    bool playFromTheMenu(const QStringList& arguments, const QStringList& menuKeys) {
+        if (!x.ok() || !x.startGame(folder.path(), QStringLiteral(VEXAROO_EXECUTABLE), arguments))
+            return false;
+        // The intro's window has no title; Return skips it.
+        const unsigned long intro = x.waitForWindow(QStringLiteral(" "));
+        if (!intro)
+            return false;
+        x.run(QStringLiteral("xdotool"),
+              {QStringLiteral("windowfocus"), QStringLiteral("--sync"), QString::number(intro)});
+        key(QStringLiteral("Return"));
+        const unsigned long shown = x.waitForWindow(QStringLiteral("Main Menu"), 30000);
+        if (!shown)
+            return false;
+        x.run(QStringLiteral("xdotool"),
+              {QStringLiteral("windowfocus"), QStringLiteral("--sync"), QString::number(shown)});
+        for (const QString& name : menuKeys)
+            key(name);
+        return x.waitForWindow(QStringLiteral("Vexaroo - Press P to pause"), 30000) != 0;
+    }
+    // Loudness (RMS) of the output from `fromMs` for `lengthMs`, counted from its first sound.
+    double loudness(int fromMs, int lengthMs) const {
+        QFile file(output());
+        if (!file.open(QIODevice::ReadOnly))
+            return 0;
+        const QByteArray bytes = file.readAll();
+        const auto* samples = reinterpret_cast<const qint16*>(bytes.constData());
+        const qsizetype count = bytes.size() / 2;
+        qsizetype first = 0;
+        while (first < count && samples[first] == 0)
+            ++first;
+        double sum = 0;
+        const qsizetype begin = first + qsizetype(fromMs) * rate / 1000;
+        const qsizetype end = std::min(count, begin + qsizetype(lengthMs) * rate / 1000);
+        for (qsizetype i = begin; i < end; ++i)
+            sum += double(samples[i]) * samples[i];
+        return end > begin ? std::sqrt(sum / double(end - begin)) : 0;
+    }
+};
+
+} // namespace
+
+// One tap of fire at a target just in front of Gorvan: the shot, then the hit, which lasts
+// well beyond the shot's 90 ms.
+TEST(SoundOnScreen, AShotAndTheTargetItDestroysAreHeard) {
+    Heard heard;
+    ASSERT_TRUE(heard.x.ok()) << heard.x.problem().toStdString();
+    ASSERT_TRUE(heard.x.startGame(heard.folder.path(), QStringLiteral(VEXAROO_HARNESS),
+                                  {QStringLiteral("lost-life")}));
+    const unsigned long game = heard.x.waitForWindow(QStringLiteral("Vexaroo - Press P to pause"));
+    ASSERT_NE(game, 0u);
+    heard.x.run(QStringLiteral("xdotool"),
+                {QStringLiteral("windowfocus"), QStringLiteral("--sync"), QString::number(game)});
+    heard.key(QStringLiteral("space"));
+    QThread::msleep(800);
+    EXPECT_GT(heard.loudness(0, 80), 500) << "no shot heard";
+    EXPECT_GT(heard.loudness(130, 80), 500) << "no hit heard after the shot";
+}
+
+// Muted from the command line, or by the menu's speaker before Play, a game of held fire
+// makes no sound at all; the speaker's choice is kept, --mute's is not.
+TEST(SoundOnScreen, MuteAndTheMenuSwitchSilenceAGame) {
+    const struct {
+        QStringList arguments;
+        QStringList menuKeys;
+        const char* kept;
+    } cases[] = {
+        {{QStringLiteral("--mute")}, {QStringLiteral("Return")}, ""},
+        // Up from Play reaches the speaker, Down comes back to Play.
+        {{},
+         {QStringLiteral("Up"), QStringLiteral("Return"), QStringLiteral("Down"),
+          QStringLiteral("Return")},
+         "off"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        Heard heard;
+        ASSERT_TRUE(heard.playFromTheMenu(c.arguments, c.menuKeys)) << "no game started";
+        heard.x.run(QStringLiteral("xdotool"),
+                    {QStringLiteral("keydown"), QStringLiteral("space")});
+        QThread::msleep(1000);
+        heard.x.run(QStringLiteral("xdotool"), {QStringLiteral("keyup"), QStringLiteral("space")});
+        EXPECT_EQ(heard.loudness(0, 1000), 0) << "sound in a muted game";
+        QSettings preferences(heard.folder.filePath(QStringLiteral("preferences")),
+                              QSettings::IniFormat);
+        EXPECT_EQ(preferences.value(QStringLiteral("Vexaroo/sound")).toString().toStdString(),
+                  c.kept);
+    }
+}

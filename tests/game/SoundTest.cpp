@@ -1,0 +1,76 @@
+#include "GameFixture.h"
+#include "Preferences.h"
+#include "Sounds.h"
+
+namespace {
+constexpr int Space = 32, M = 77;
+using Played = RecordingSound::Played;
+} // namespace
+
+// Each rule event asks for its effect in the tick where it happens; a lost life and the game
+// over sound before their box opens.
+TEST_F(GameWindow, EachRuleEventPlaysItsEffectWhenItHappens) {
+    frmGame& g = gameWithTargetsFarAway();
+    std::vector<std::size_t> heardWhenBoxOpened;
+    world.messageBox.whileOpen = [&](const QString&) {
+        heardWhenBoxOpened.push_back(world.sound.played.size());
+    };
+    g.swfGV.move(100, 100);
+    g.Form_KeyDown(Space, 0); // a shot at once, the next 200 ms later
+    world.clock.advance(200);
+    g.Form_KeyUp(Space, 0);
+    world.clock.advance(100); // the key's release settles
+    // A target just in front of bullet 0.
+    g.swfTarget[2]->move(g.imgBullet[0]->left() + 2, g.imgBullet[0]->top() - 10);
+    world.clock.advance(10);
+    EXPECT_EQ(g.lblDestroyed.caption(), QStringLiteral("1"));
+    const qint64 hitAt = world.clock.nowMs();
+    world.clock.advance(10000 - hitAt); // the level rises at 10 s
+    g.lives = 0;
+    g.swfTarget[5]->move(g.swfGV.left(), g.swfGV.top()); // the last life goes
+    g.tmrTarget_Timer();
+
+    const std::vector<Played> expected = {{sounds::shot, 0},
+                                          {sounds::shot, 200},
+                                          {sounds::hit, hitAt},
+                                          {sounds::levelUp, 10000},
+                                          {sounds::gameOver, 10000}};
+    EXPECT_EQ(world.sound.played, expected);
+    EXPECT_EQ(heardWhenBoxOpened, std::vector<std::size_t>{expected.size()});
+}
+
+TEST_F(GameWindow, ALostLifeSoundsBeforeItsBox) {
+    frmGame& g = gameWithTargetsFarAway();
+    std::vector<int> heardWhenBoxOpened;
+    world.messageBox.whileOpen = [&](const QString&) {
+        heardWhenBoxOpened = world.sound.effects();
+    };
+    g.swfTarget[0]->move(g.swfGV.left(), g.swfGV.top());
+    g.tmrTarget_Timer();
+    EXPECT_EQ(heardWhenBoxOpened, std::vector<int>{sounds::lifeLost});
+    EXPECT_EQ(world.sound.effects(), std::vector<int>{sounds::lifeLost});
+}
+
+// M switches the sound and keeps the choice, unless the player bound M to an action: then M
+// is that action alone.
+TEST_F(GameWindow, MSwitchesTheSoundUnlessItIsBound) {
+    struct Case {
+        QByteArray settings;
+        bool switches;
+    };
+    const Case cases[] = {{deliveredSettings(), true}, {"1\n37\n39\n38\n40\n77\n", false}};
+    for (const Case& c : cases) {
+        TestWorld caseWorld;
+        caseWorld.writeFile(QStringLiteral("settings"), c.settings);
+        Program caseProgram{caseWorld.services};
+        frmGame& g = caseProgram.game();
+        g.Form_KeyDown(M, 0);
+        EXPECT_EQ(caseWorld.sound.muted(), c.switches) << c.settings.constData();
+        EXPECT_EQ(readPreferences(caseWorld.path(preferencesFileName)).sound, !c.switches);
+        // Muted, the gun is silent; bound to fire, M shoots with its sound.
+        g.tmrROF_Timer();
+        EXPECT_EQ(caseWorld.sound.effects().size(), c.switches ? 0u : 2u);
+        g.Form_KeyDown(M, 0);
+        EXPECT_FALSE(caseWorld.sound.muted());
+    }
+}
