@@ -123,8 +123,11 @@ frmMain::frmMain(Services& given, Screens& screens)
     for (auto& element : picSound) {
         element->onClick = [this] { picSound_Click(); };
         element->setCursor(resources::handCursor());
+        element->setAccessibleName(tr("Sound"));
         element->raise();
     }
+    picSound[0]->setAccessibleDescription(tr("The sound is on; press to turn it off"));
+    picSound[1]->setAccessibleDescription(tr("The sound is off; press to turn it on"));
     ShowSoundSwitch();
 }
 

@@ -197,6 +197,18 @@ Du hast noch %1 Banane(n).</translation>
 <context>
     <name>frmMain</name>
     <message>
+        <source>Sound</source>
+        <translation>Ton</translation>
+    </message>
+    <message>
+        <source>The sound is on; press to turn it off</source>
+        <translation>Der Ton ist an; drücken schaltet ihn aus</translation>
+    </message>
+    <message>
+        <source>The sound is off; press to turn it on</source>
+        <translation>Der Ton ist aus; drücken schaltet ihn ein</translation>
+    </message>
+    <message>
         <source> Created by: The Vexaroo Team</source>
         <translation> Erstellt von: Das Vexaroo-Team</translation>
     </message>

@@ -197,6 +197,18 @@ Il vous reste %1 banane(s).</translation>
 <context>
     <name>frmMain</name>
     <message>
+        <source>Sound</source>
+        <translation>Son</translation>
+    </message>
+    <message>
+        <source>The sound is on; press to turn it off</source>
+        <translation>Le son est activé ; appuyer pour le couper</translation>
+    </message>
+    <message>
+        <source>The sound is off; press to turn it on</source>
+        <translation>Le son est coupé ; appuyer pour l’activer</translation>
+    </message>
+    <message>
         <source> Created by: The Vexaroo Team</source>
         <translation> Créé par&#xa0;: l’équipe Vexaroo</translation>
     </message>
