@@ -258,7 +258,7 @@ TEST(GameWindowOnScreen, TheCloseBoxWaitsWhileALostLifeMessageIsOpen) {
     const unsigned long box = game.x.waitForWindow(QStringLiteral("Vexaroo"), 15000);
     ASSERT_NE(box, 0u) << "no lost-life box";
 
-    // As on Windows, the box holds its window: the close box does nothing meanwhile.
+    // The box holds its window: the close box does nothing meanwhile.
     ASSERT_TRUE(game.x.requestClose(game.window));
     QThread::msleep(1000);
     EXPECT_EQ(game.x.waitForWindow(QStringLiteral("Main Menu"), 100), 0u)
