@@ -71,19 +71,20 @@ frmMain::frmMain(Services& given, Screens& screens)
         PictureButton* pictures;
         const char* name;
         const char* description;
-    } spoken[] = {{&picPlay, "Play", "Start a game"},
-                  {&picSettings, "Settings", "Choose the keys and the image quality"},
-                  {&picHigh, "High Scores", "The ten best results"},
-                  {&picExit, "Exit", "Leave Vexaroo"}};
+    } spoken[] = {
+        {&picPlay, QT_TR_NOOP("Play"), QT_TR_NOOP("Start a game")},
+        {&picSettings, QT_TR_NOOP("Settings"), QT_TR_NOOP("Choose the keys and the image quality")},
+        {&picHigh, QT_TR_NOOP("High Scores"), QT_TR_NOOP("The ten best results")},
+        {&picExit, QT_TR_NOOP("Exit"), QT_TR_NOOP("Leave Vexaroo")}};
     for (const auto& [pictures, name, description] : spoken)
         for (auto& element : *pictures) {
-            element->setAccessibleName(QString::fromLatin1(name));
-            element->setAccessibleDescription(QString::fromLatin1(description));
+            element->setAccessibleName(tr(name));
+            element->setAccessibleDescription(tr(description));
         }
     imgTitle.setAccessibleName(QStringLiteral("Vexaroo"));
     imgGorvan.setAccessibleName(QStringLiteral("Gorvan"));
-    imgGradiant.setAccessibleName(QStringLiteral("Gradient"));
-    lblHelp.setAccessibleDescription(QStringLiteral("Open the help text in the text editor"));
+    imgGradiant.setAccessibleName(tr("Gradient"));
+    lblHelp.setAccessibleDescription(tr("Open the help text in the text editor"));
 
     // The normal settings picture keeps the ordinary pointer; its lit picture covers it as
     // soon as the mouse moves over it.

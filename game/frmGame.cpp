@@ -50,9 +50,9 @@ frmGame::frmGame(Services& given, Screens& screens)
       tmrLeave(services.clock, leaveSettleMs, [this] { tmrLeave_Timer(); }), screens_(screens) {
     lblLivesText.setAlignment(Qt::AlignRight | Qt::AlignTop);
     // A screen reader hears each count by its name, its value as it changes.
-    for (auto [label, name] :
-         {std::pair{&lblDestroyed, "Enemies Destroyed"}, {&lblLevel, "Level"}}) {
-        label->setAccessibleName(QString::fromLatin1(name));
+    for (auto [label, name] : {std::pair{&lblDestroyed, QT_TR_NOOP("Enemies Destroyed")},
+                               {&lblLevel, QT_TR_NOOP("Level")}}) {
+        label->setAccessibleName(tr(name));
         label->setAccessibleDescription(label->caption());
     }
     for (int left : {404, 424, 444})

@@ -73,13 +73,13 @@ void frmHigh::Form_Load() {
     }
     // A screen reader reads the table a row at a time, from its rank.
     for (int k = 0; k < rows; ++k) {
-        lblRank[k]->setAccessibleName(QStringLiteral("Rank") + lblRank[k]->caption());
+        lblRank[k]->setAccessibleName(tr("Rank%1").arg(lblRank[k]->caption()));
         lblRank[k]->setAccessibleDescription(k < static_cast<int>(best.size())
-                                                 ? QStringLiteral("%1, level %2, %3 targets hit")
+                                                 ? tr("%1, level %2, %3 targets hit")
                                                        .arg(lblName[k]->caption().trimmed(),
                                                             lblLevel[k]->caption().trimmed(),
                                                             lblTargets[k]->caption().trimmed())
-                                                 : QStringLiteral("no score"));
+                                                 : tr("no score"));
     }
 }
 

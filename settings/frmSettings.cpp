@@ -63,7 +63,7 @@ frmSettings::frmSettings(Services& given, Screens& screens)
     comQuality.addItems({tr("Low"), tr("High")});
     comQuality.setCurrentIndex(-1);
     // A screen reader on Linux names a list by the label it is tied to, elsewhere by its name.
-    comQuality.setAccessibleName(QStringLiteral("Image Quality"));
+    comQuality.setAccessibleName(tr("Image Quality"));
     lblQualityText.setBuddy(&comQuality);
     {
         QPalette colors = comQuality.palette();
@@ -90,7 +90,7 @@ frmSettings::frmSettings(Services& given, Screens& screens)
         picAssign[i]->setCursor(resources::handCursor());
         picAssign[i]->onClick = [this, i] { picAssign_Click(i); };
         // Read as "Move Left", described by the key it holds.
-        picAssign[i]->setAccessibleName(lblKeyText[i]->caption().chopped(1));
+        picAssign[i]->setAccessibleName(lblKeyText[i]->caption().chopped(1).trimmed());
         lblAssign[i] = std::make_unique<Label>(picAssign[i].get(), QString(), binding.nameLeft, 4,
                                                1, 13, true, palette::white);
         lblAssign[i]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);

@@ -126,6 +126,14 @@ Stattdessen gelten die vorgegebene Qualität und die vorgegebenen Tasten.</trans
 <context>
     <name>frmGame</name>
     <message>
+        <source>Enemies Destroyed</source>
+        <translation>Zerstörte Feinde</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Level</translation>
+    </message>
+    <message>
         <source>Vexaroo - Press P to pause</source>
         <translation>Vexaroo - Pause mit P</translation>
     </message>
@@ -158,6 +166,18 @@ Du hast noch %1 Banane(n).</translation>
 </context>
 <context>
     <name>frmHigh</name>
+    <message>
+        <source>Rank%1</source>
+        <translation>Rang%1</translation>
+    </message>
+    <message>
+        <source>%1, level %2, %3 targets hit</source>
+        <translation>%1, Level %2, %3 Treffer</translation>
+    </message>
+    <message>
+        <source>no score</source>
+        <translation>kein Ergebnis</translation>
+    </message>
     <message>
         <source>High Scores</source>
         <translation>Bestenliste</translation>
@@ -196,6 +216,46 @@ Du hast noch %1 Banane(n).</translation>
 </context>
 <context>
     <name>frmMain</name>
+    <message>
+        <source>Play</source>
+        <translation>Spielen</translation>
+    </message>
+    <message>
+        <source>Start a game</source>
+        <translation>Ein Spiel beginnen</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Choose the keys and the image quality</source>
+        <translation>Tasten und Bildqualität wählen</translation>
+    </message>
+    <message>
+        <source>High Scores</source>
+        <translation>Bestenliste</translation>
+    </message>
+    <message>
+        <source>The ten best results</source>
+        <translation>Die zehn besten Ergebnisse</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Leave Vexaroo</source>
+        <translation>Vexaroo verlassen</translation>
+    </message>
+    <message>
+        <source>Gradient</source>
+        <translation>Farbverlauf</translation>
+    </message>
+    <message>
+        <source>Open the help text in the text editor</source>
+        <translation>Den Hilfetext im Texteditor öffnen</translation>
+    </message>
     <message>
         <source>Sound</source>
         <translation>Ton</translation>
@@ -292,6 +352,10 @@ Du hast noch %1 Banane(n).</translation>
 </context>
 <context>
     <name>frmSettings</name>
+    <message>
+        <source>Image Quality</source>
+        <translation>Bildqualität</translation>
+    </message>
     <message>
         <source>Settings</source>
         <translation>Einstellungen</translation>

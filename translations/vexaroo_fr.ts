@@ -126,6 +126,14 @@ La qualité et les touches par défaut sont utilisées à la place.</translation
 <context>
     <name>frmGame</name>
     <message>
+        <source>Enemies Destroyed</source>
+        <translation>Ennemis détruits</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Niveau</translation>
+    </message>
+    <message>
         <source>Vexaroo - Press P to pause</source>
         <translation>Vexaroo - Pause avec P</translation>
     </message>
@@ -158,6 +166,18 @@ Il vous reste %1 banane(s).</translation>
 </context>
 <context>
     <name>frmHigh</name>
+    <message>
+        <source>Rank%1</source>
+        <translation>Rang%1</translation>
+    </message>
+    <message>
+        <source>%1, level %2, %3 targets hit</source>
+        <translation>%1, niveau %2, %3 cibles touchées</translation>
+    </message>
+    <message>
+        <source>no score</source>
+        <translation>aucun score</translation>
+    </message>
     <message>
         <source>High Scores</source>
         <translation>Meilleurs scores</translation>
@@ -196,6 +216,46 @@ Il vous reste %1 banane(s).</translation>
 </context>
 <context>
     <name>frmMain</name>
+    <message>
+        <source>Play</source>
+        <translation>Jouer</translation>
+    </message>
+    <message>
+        <source>Start a game</source>
+        <translation>Commencer une partie</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Réglages</translation>
+    </message>
+    <message>
+        <source>Choose the keys and the image quality</source>
+        <translation>Choisir les touches et la qualité d’image</translation>
+    </message>
+    <message>
+        <source>High Scores</source>
+        <translation>Meilleurs scores</translation>
+    </message>
+    <message>
+        <source>The ten best results</source>
+        <translation>Les dix meilleurs résultats</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Leave Vexaroo</source>
+        <translation>Quitter Vexaroo</translation>
+    </message>
+    <message>
+        <source>Gradient</source>
+        <translation>Dégradé</translation>
+    </message>
+    <message>
+        <source>Open the help text in the text editor</source>
+        <translation>Ouvrir le texte d’aide dans l’éditeur de texte</translation>
+    </message>
     <message>
         <source>Sound</source>
         <translation>Son</translation>
@@ -292,6 +352,10 @@ Il vous reste %1 banane(s).</translation>
 </context>
 <context>
     <name>frmSettings</name>
+    <message>
+        <source>Image Quality</source>
+        <translation>Qualité d’image</translation>
+    </message>
     <message>
         <source>Settings</source>
         <translation>Réglages</translation>
