@@ -148,17 +148,18 @@ struct SdlSound::Device {
 
     bool load(const QStringList& files) {
         for (const QString& file : files) {
-            SDL_AudioSpec spec{};
+            // Every effect is mixed as it is stored: 16-bit mono, at the rate of the first.
+            SDL_AudioSpec stored{};
             Uint8* data = nullptr;
             Uint32 bytes = 0;
-            if (!SDL_LoadWAV(qPrintable(file), &spec, &data, &bytes)) {
+            if (!SDL_LoadWAV(qPrintable(file), &stored, &data, &bytes)) {
                 report("", SDL_GetError());
                 return false;
             }
             if (rate == 0)
-                rate = spec.freq;
+                rate = stored.freq;
             const bool fits =
-                spec.format == AUDIO_S16SYS && spec.channels == 1 && spec.freq == rate;
+                stored.format == AUDIO_S16SYS && stored.channels == 1 && stored.freq == rate;
             const auto* samples = reinterpret_cast<const Sint16*>(data);
             if (fits)
                 effects.emplace_back(samples, samples + bytes / sizeof(Sint16));
