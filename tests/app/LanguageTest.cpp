@@ -83,18 +83,17 @@ int shownWidth(const QFontMetrics& metrics, const QString& text) {
     return metrics.horizontalAdvance(text) - slack;
 }
 
-// A control's place in the window; an auto-sized label's only as far as its text.
-QRect shownInWindow(const QWidget* w) {
-    const QRect place(w->mapTo(w->window(), QPoint(0, 0)), w->size());
-    const auto* label = dynamic_cast<const Label*>(w);
-    if (!label || !label->autoSize())
-        return place;
-    return place.adjusted(0, 0, shownWidth(label->fontMetrics(), label->text()) - label->width(),
-                          0);
-}
-
 QRect inWindow(const QWidget* w) {
     return QRect(w->mapTo(w->window(), QPoint(0, 0)), w->size());
+}
+
+// A control's place in the window; an auto-sized label's only as far as its text.
+QRect shownInWindow(const QWidget* w) {
+    const auto* label = dynamic_cast<const Label*>(w);
+    if (!label || !label->autoSize())
+        return inWindow(w);
+    return inWindow(w).adjusted(
+        0, 0, shownWidth(label->fontMetrics(), label->text()) - label->width(), 0);
 }
 
 // Room the window manager's frame leaves for a title beside the close button.
@@ -256,8 +255,6 @@ TEST(Language, EveryWindowShowsItsCaptionsInTheChosenLanguage) {
              return lastMessage();
          },
          "Game Paused", "Spiel pausiert", "Jeu en pause"},
-        {"help file", [](Program&) { return translatedHelpFileName(); }, "HelpFile.txt",
-         "HelpFile.de.txt", "HelpFile.fr.txt"},
         {"Qt's text boxes",
          [](Program&) { return QCoreApplication::translate("QLineEdit", "&Undo"); }, "&Undo",
          "&Rückgängig", "&Annuler"},
