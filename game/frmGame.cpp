@@ -249,11 +249,15 @@ void frmGame::Form_KeyDown(int keyCode, int shift) {
 
 // M switches the sound, unless the player made it one of the five keys.
 bool frmGame::IsBound(int keyCode) const {
-    for (const qint16 bound : {settings.keyMoveLeft, settings.keyMoveRight, settings.keyMoveUp,
-                               settings.keyMoveDown, settings.keyFire})
-        if (bound == keyCode)
+    for (const KeyBinding& binding : keyBindings)
+        if (settings.*binding.code == keyCode)
             return true;
     return false;
+}
+
+// A pause box needs a game on the screen that no box holds yet.
+bool frmGame::MayPause() const {
+    return isVisible() && !isUnloaded() && !services.messageBox.isOpen();
 }
 
 // F11 and Alt+Return switch full screen; a key the player bound to an action keeps that
@@ -302,7 +306,7 @@ void frmGame::Application_Activate() {
 // holds the game. No key held then can keep Gorvan moving, since the pause stops him.
 void frmGame::tmrLeave_Timer() {
     tmrLeave.setEnabled(false);
-    if (applicationActive_ || isUnloaded() || !isVisible() || services.messageBox.isOpen())
+    if (applicationActive_ || !MayPause())
         return;
     if (isMinimized()) {
         HoldPlay();
@@ -332,7 +336,7 @@ bool frmGame::padButton(PadButton button, bool down) {
 
 // A pad pulled out mid-game: the game waits, as when the player leaves the program.
 void frmGame::Pad_Unplugged() {
-    if (isVisible() && !isUnloaded() && !services.messageBox.isOpen())
+    if (MayPause())
         PauseGame();
 }
 
@@ -343,7 +347,7 @@ void frmGame::changeEvent(QEvent* event) {
         // After the window manager has shown the window again, so that the box has an owner
         // on the screen.
         QTimer::singleShot(0, this, [this] {
-            if (isVisible() && !isUnloaded() && !services.messageBox.isOpen())
+            if (MayPause())
                 PauseGame();
             else
                 ResumePlay();

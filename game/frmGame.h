@@ -89,6 +89,7 @@ private:
     void StepGorvan(Timer& direction, bool atEdge, float dx, float dy);
     bool TouchesGorvan(const AnimationPlayer& target) const;
     bool IsBound(int keyCode) const;
+    bool MayPause() const;
 
     Screens& screens_;
     bool applicationActive_ = true;
