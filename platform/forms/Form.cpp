@@ -206,7 +206,7 @@ void Form::setFullScreen(bool on) {
         return;
     // A hidden window takes the state when it shows.
     if (on) {
-        design_ = size();
+        design_ = maximumSize(); // the design size, whatever the manager made of it
         fullScreen_ = true;
         setMinimumSize(0, 0);
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
@@ -215,8 +215,7 @@ void Form::setFullScreen(bool on) {
         fullScreen_ = false;
         setWindowState(windowState() & ~Qt::WindowFullScreen);
         setFixedSize(design_);
-        if (windowsize::current() > 1)
-            setMinimumSize(design_ - QSize(1, 1));
+        allowOnePixelLess();
         layOut();
         if (isVisible())
             centre();
@@ -238,12 +237,16 @@ void Form::layOut() {
     }
 }
 
-void Form::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    // A window of fixed size scaled by a whole factor is put full screen by jwm; a window that
-    // may be one pixel smaller is left as it is. Its handlers still see the full size.
+// A window of fixed size scaled by a whole factor is put full screen by jwm; a window that
+// may be one pixel smaller is left as it is. Its handlers still see the full size.
+void Form::allowOnePixelLess() {
     if (windowsize::current() > 1 && !fullScreen_ && minimumSize() == maximumSize())
         setMinimumSize(maximumSize() - QSize(1, 1));
+}
+
+void Form::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    allowOnePixelLess();
     if (centred_)
         return;
     centred_ = true;

@@ -74,6 +74,7 @@ private:
     void nativeWindowEvent(QEvent* event);
     void centre();
     void layOut();
+    void allowOnePixelLess();
     void activateOwnedWindow();
     QList<QWidget*> ownedWindows() const;
 
