@@ -5,6 +5,7 @@
 #include <SDL.h>
 
 #include <array>
+#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <semaphore>
