@@ -32,8 +32,10 @@ const QString entryTitle = QStringLiteral("You have a high score!");
 const QString settingsTitle = QStringLiteral("Settings");
 const QString tableTitle = QStringLiteral("High Scores");
 
-// Memory may grow this much over its level once the first game has been played.
-constexpr qint64 memoryMarginKb = 8 * 1024;
+// Memory may grow this much over its level once the first game has been played: the menu
+// alone has measured up to 8.5 MiB over it after a dozen games, each with its boxes, screens
+// and sounds. A leak of 2 MiB a game still fails it within the two minutes.
+constexpr qint64 memoryMarginKb = 12 * 1024;
 
 struct Window {
     unsigned long id = 0;

@@ -93,7 +93,9 @@ with open(os.path.join(folder, "scores"), "wb") as scores:
     scores.write(b"Al        Smith     " + struct.pack("<hh", 4, 37) + bytes(20))
 env = dict(os.environ, QT_ACCESSIBILITY="1", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
            QT_QPA_PLATFORM="xcb")
-start(game, cwd=folder, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+game_log = os.path.join(folder, "game.log")
+with open(game_log, "wb") as log:
+    game_process = start(game, cwd=folder, env=env, stdout=log, stderr=subprocess.STDOUT)
 
 failures = []
 
@@ -160,7 +162,19 @@ def seen():
 
 
 atexit.register(lambda: print("applications seen:", seen()))
-intro = wait_for(lambda: window(" "), "intro window")
+
+
+def intro_window():
+    # A game that ended is said at once, with what it wrote, rather than waited for.
+    if game_process.poll() is not None:
+        with open(game_log, errors="replace") as log:
+            sys.exit(f"FAILED: the game ended with code {game_process.returncode}:\n"
+                     + log.read()[-2000:])
+    return window(" ")
+
+
+# A loaded machine may take a while before the program joins the accessibility bus.
+intro = wait_for(intro_window, "intro window", 45)
 press(intro, "push button", "Skip Intro")
 
 menu = expect("Main Menu", [("push button", "Play", "Start a game"),
