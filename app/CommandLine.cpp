@@ -8,7 +8,8 @@
 namespace {
 
 const QString usage =
-    QStringLiteral("Usage: vexaroo [--help] [--version] [--mute] [--size N] [--lang LANGUAGE]\n");
+    QStringLiteral("Usage: vexaroo [--help] [--version] [--mute] [--size N] [--lang LANGUAGE]\n"
+                   "               [--replay FILE | --verify FILE]\n");
 
 // The options and their help, one line each; the help text is ours, so that it needs no
 // application object and reads the same everywhere.
@@ -33,6 +34,10 @@ const std::vector<Option>& options() {
         {{QStringLiteral("size")},
          QStringLiteral("N"),
          QStringLiteral("Window size, 1 to 3 in half steps; kept for the next start.")},
+        {{QStringLiteral("replay")}, QStringLiteral("FILE"), QStringLiteral("Watch a recorded game.")},
+        {{QStringLiteral("verify")},
+         QStringLiteral("FILE"),
+         QStringLiteral("Replay a recorded game without a window; exit 0 if it ends as recorded.")},
     };
     return all;
 }
@@ -86,6 +91,10 @@ CommandLine parseCommandLine(const QStringList& arguments) {
                 QStringLiteral("'%1' is not a language such as de or fr_CA").arg(result.language));
     }
     result.mute = parser.isSet(QStringLiteral("mute"));
+    result.replay = parser.value(QStringLiteral("replay"));
+    result.verify = parser.value(QStringLiteral("verify"));
+    if (!result.replay.isEmpty() && !result.verify.isEmpty())
+        return fail(QStringLiteral("--replay and --verify do not go together"));
     if (parser.isSet(QStringLiteral("help"))) {
         result.output = helpText();
         result.exitCode = 0;

@@ -18,6 +18,9 @@ struct CommandLine {
     std::optional<double> size;
     // --mute: no sound in this run, whatever the preferences say.
     bool mute = false;
+    // --replay FILE: watch a recorded game; --verify FILE: replay it with no window and say
+    // whether it ends as recorded.
+    QString replay, verify;
 };
 
 // `arguments` as main() has them, the program's name first.

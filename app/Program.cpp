@@ -7,6 +7,7 @@
 #include "frmRecord.h"
 #include "frmSettings.h"
 
+#include "MessageBox.h"
 #include "PadKeys.h"
 #include "Preferences.h"
 #include "Resources.h"
@@ -16,8 +17,10 @@
 #include "X11Transfer.h"
 
 #include <QApplication>
+#include <QTimer>
 
 #include <cstdio>
+#include <utility>
 
 Program::Program(Services& services) : services_(services) {}
 
@@ -113,9 +116,38 @@ Form& Program::frmRecord() {
     return record();
 }
 
-void Program::setRecordResult(const QString& destroyed, const QString& level) {
-    record().lblDestroyed.setCaption(destroyed);
-    record().lblLevel.setCaption(level);
+void Program::setRecordResult(const GameResult& result) {
+    record().setResult(result);
+}
+
+QString Program::watchReplay(const QString& path, const QString& whose, Form* asking) {
+    Replay watched;
+    if (QString why; !replay::read(path, &watched, &why))
+        return why;
+    watchAsked_ = asking;
+    if (asking)
+        asking->hide();
+    game_ = new ::frmGame(services_, *this, std::move(watched), whose);
+    game_->load();
+    game_->show();
+    return {};
+}
+
+void Program::replayWatched() {
+    if (watchAsked_)
+        watchAsked_->show();
+    else
+        end();
+}
+
+// A lost replay costs nothing else: the player hears of it once, over the menu.
+void Program::replayNotKept(const QString& why) {
+    std::fprintf(stderr, "vexaroo: %s\n", qPrintable(why));
+    if (std::exchange(replayLossTold_, true))
+        return;
+    QTimer::singleShot(0, &menu(), [this, why] {
+        services_.messageBox.show(menu(), ::frmGame::tr("Replays cannot be kept: %1").arg(why));
+    });
 }
 
 // The choice is a comfort: a file that cannot take it is reported and play goes on.

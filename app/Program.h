@@ -46,7 +46,10 @@ public:
     Form& frmSettings() override;
     Form& frmHigh() override;
     Form& frmRecord() override;
-    void setRecordResult(const QString& destroyed, const QString& level) override;
+    void setRecordResult(const GameResult& result) override;
+    QString watchReplay(const QString& path, const QString& whose, Form* asking) override;
+    void replayWatched() override;
+    void replayNotKept(const QString& why) override;
     void setSoundOn(bool on) override;
     void end() override;
     void setWindowSize(double factor) override;
@@ -70,5 +73,8 @@ private:
     QPointer<::frmHigh> high_;
     QPointer<::frmRecord> record_;
     bool ended_ = false;
+    // The window that asked to watch a replay, shown again afterwards; none: the program ends.
+    QPointer<Form> watchAsked_;
+    bool replayLossTold_ = false;
     std::optional<double> restartSize_;
 };

@@ -7,12 +7,14 @@
 #include "Preferences.h"
 #include "Program.h"
 #include "Random.h"
+#include "Replay.h"
 #include "Sound.h"
 #include "Sounds.h"
 #include "System.h"
 #include "WindowSize.h"
 
 #include <QApplication>
+#include <QFileInfo>
 
 #include <cstdio>
 #include <unistd.h>
@@ -59,6 +61,23 @@ void restartAt(double size, const QStringList& arguments) {
     std::perror("vexaroo: cannot start again");
 }
 
+// Replays a recorded game with no window: its outcome on standard output; exit 0 when it is
+// the recorded one, 1 when it is not, 2 when the file cannot be replayed.
+int verify(const QString& path) {
+    Replay recorded;
+    if (QString why; !replay::read(path, &recorded, &why)) {
+        std::fprintf(stderr, "vexaroo: cannot replay %s: %s\n", qPrintable(path), qPrintable(why));
+        return 2;
+    }
+    QString result, why;
+    const bool matches = ReplayRun::verify(recorded, &result, &why);
+    std::printf("%s\n", qPrintable(result));
+    if (!matches)
+        std::fprintf(stderr, "vexaroo: %s does not end as recorded: %s\n", qPrintable(path),
+                     qPrintable(why));
+    return matches ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -71,6 +90,8 @@ int main(int argc, char* argv[]) {
         std::fputs(qPrintable(command.errors), stderr);
         return *command.exitCode;
     }
+    if (!command.verify.isEmpty())
+        return verify(command.verify);
     // Without a display QApplication aborts with the toolkit's own words; say it plainly.
     if (QString problem; !display::reachable(&problem)) {
         std::fprintf(stderr, "%s\n", qPrintable(problem));
@@ -81,17 +102,28 @@ int main(int argc, char* argv[]) {
     language::install(language::choose(command.language, readPreferences().language));
 
     RealClock clock;
+    PacedClock gameClock(clock);
     QtMessageBox messageBox;
     SystemRandom random;
     ProcessLauncher launcher;
     SdlSound sound(sounds::files());
     // --mute silences this run only; the menu's switch and M keep their choice.
     sound.setMuted(command.mute || !readPreferences().sound);
-    Services services{clock, messageBox, random, launcher, sound};
+    Services services{clock, gameClock, messageBox, random, launcher, sound};
     Program program(services);
     GamePad pad;
     program.connectPad(pad);
-    program.start();
+    if (!command.replay.isEmpty()) {
+        const QString why =
+            program.watchReplay(command.replay, QFileInfo(command.replay).fileName(), nullptr);
+        if (!why.isEmpty()) {
+            std::fprintf(stderr, "vexaroo: cannot replay %s: %s\n", qPrintable(command.replay),
+                         qPrintable(why));
+            return 2;
+        }
+    } else {
+        program.start();
+    }
     const int code = QApplication::exec();
     if (const std::optional<double> size = program.restartSize()) {
         restartAt(*size, arguments);

@@ -73,7 +73,7 @@ private:
 // The same draws on every run, so that callgrind counts are comparable.
 class FixedRandom final : public Random {
 public:
-    void randomize() override {}
+    quint32 randomize() override { return 20240611u; }
     float next() override { return static_cast<float>(engine_() >> 8) * (1.0f / 16777216.0f); }
 
 private:
@@ -199,10 +199,10 @@ struct Rates {
 };
 
 // Counts every lost life; the bench keeps three lives, so that the game goes on.
-void keepLives(frmGame& game, CountingMessageBox& messageBox, Rates& rates) {
+void keepLives(Game& game, CountingMessageBox& messageBox, Rates& rates) {
     messageBox.onShown = [&game, &rates] {
         ++rates.losses;
-        game.lives = 3;
+        game.lives = Game::startLives;
     };
     messageBox.onClosed = [&rates] {
         // The game's timers stopped before the box; the lost life's handler enables
@@ -213,45 +213,38 @@ void keepLives(frmGame& game, CountingMessageBox& messageBox, Rates& rates) {
 
 // Counts the game's ticks. With turnAtEdges Gorvan turns round at once at an edge, as a
 // player holding the other key would.
-void countTicks(frmGame& game, Rates& rates, bool turnAtEdges) {
+void countTicks(Game& game, Rates& rates, bool turnAtEdges) {
     rates.clock.start();
     QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock,
                      [&rates] { ++rates.passes; });
-    const auto count = [&rates](Rate& rate, int breaks) {
-        rate.tick(rates.clock.nsecsElapsed(), rates.passes, breaks);
+    // Each timer's tick is counted, then runs as the game runs it. A break (a lost life, a
+    // key that stopped the timer) starts its count afresh.
+    const auto counted = [&rates](Timer& timer, Rate& rate, std::function<int()> breaks,
+                                  std::function<void()> after = {}) {
+        timer.setOnTick([&rates, &rate, breaks, tick = timer.onTick(), after] {
+            rate.tick(rates.clock.nsecsElapsed(), rates.passes, breaks());
+            tick();
+            if (after)
+                after();
+        });
     };
-    game.tmrShoot.setOnTick([&, count] {
-        count(rates.shoot, rates.losses);
-        game.tmrShoot_Timer();
-    });
-    game.tmrTarget.setOnTick([&, count] {
-        count(rates.target, rates.losses);
-        game.tmrTarget_Timer();
-    });
-    game.tmrLevel.setOnTick([&, count] {
-        count(rates.level, rates.losses);
-        game.tmrLevel_Timer();
-    });
-    game.tmrROF.setOnTick([&, count] {
-        count(rates.rof, rates.losses + rates.fireTurns);
-        game.tmrROF_Timer();
-    });
-    const auto move = [&, count, turnAtEdges](Timer& timer, Rate& rate, void (frmGame::*step)(),
-                                              int back) {
-        count(rate, rates.losses + rates.turns);
-        (game.*step)();
-        if (timer.enabled())
-            return;
-        ++rates.turns;
-        if (turnAtEdges)
-            game.keyDown(back, 0);
-    };
-    game.tmrRight.setOnTick([&game, &rates, move] {
-        move(game.tmrRight, rates.right, &frmGame::tmrRight_Timer, game.settings.keyMoveLeft);
-    });
-    game.tmrLeft.setOnTick([&game, &rates, move] {
-        move(game.tmrLeft, rates.left, &frmGame::tmrLeft_Timer, game.settings.keyMoveRight);
-    });
+    const auto losses = [&rates] { return rates.losses; };
+    counted(game.tmrShoot, rates.shoot, losses);
+    counted(game.tmrTarget, rates.target, losses);
+    counted(game.tmrLevel, rates.level, losses);
+    counted(game.tmrROF, rates.rof, [&rates] { return rates.losses + rates.fireTurns; });
+    for (auto [timer, rate, back] : {std::tuple{&game.tmrRight, &rates.right, Action::Left},
+                                     std::tuple{&game.tmrLeft, &rates.left, Action::Right}}) {
+        counted(
+            *timer, *rate, [&rates] { return rates.losses + rates.turns; },
+            [&game, &rates, timer = timer, back = back, turnAtEdges] {
+                if (timer->enabled())
+                    return;
+                ++rates.turns;
+                if (turnAtEdges)
+                    game.Form_KeyDown(back);
+            });
+    }
 }
 
 // Sees the keys go down and up, for the rates of the timers they start and stop.
@@ -337,7 +330,8 @@ int play(int seconds, bool watchIntro, bool withSound) {
     ProcessLauncher launcher;
     SdlSound sound(sounds::files());
     sound.setMuted(!withSound);
-    Services services{clock, messageBox, random, launcher, sound};
+    PacedClock gameClock(clock);
+    Services services{clock, gameClock, messageBox, random, launcher, sound};
     Program program(services);
     const QByteArray xServer = qgetenv("BENCH_XSERVER_PID");
 
@@ -373,8 +367,8 @@ int play(int seconds, bool watchIntro, bool withSound) {
     menu.picPlay_Click();
     frmGame& game = program.game();
     Rates rates;
-    keepLives(game, messageBox, rates);
-    countTicks(game, rates, false);
+    keepLives(game.rules(), messageBox, rates);
+    countTicks(game.rules(), rates, false);
     TurnWatch turns(rates);
     PaintCounter paints;
     game.canvas().installEventFilter(&paints);
@@ -425,15 +419,16 @@ int ticks(int seconds) {
     FixedRandom random;
     ProcessLauncher launcher;
     SilentSound sound;
-    Services services{clock, messageBox, random, launcher, sound};
+    Services services{clock, clock, messageBox, random, launcher, sound};
     Program program(services);
     frmGame& game = program.game();
+    Game& rules = game.rules();
     Rates rates;
-    keepLives(game, messageBox, rates);
-    countTicks(game, rates, true);
-    const auto press = [&game] {
-        game.keyDown(game.settings.keyFire, 0);
-        game.keyDown(game.settings.keyMoveRight, 0);
+    keepLives(rules, messageBox, rates);
+    countTicks(rules, rates, true);
+    const auto press = [&rules] {
+        rules.Form_KeyDown(Action::Fire);
+        rules.Form_KeyDown(Action::Right);
     };
     // A lost life stops Gorvan and the gun: press the keys again once the field is reset.
     const auto lost = messageBox.onShown;

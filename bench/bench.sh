@@ -77,7 +77,7 @@ game() {
     out=$(mktemp -d)
     for handler in tmrShoot_Timer tmrTarget_Timer; do
         QT_QPA_PLATFORM=offscreen valgrind --tool=callgrind --callgrind-out-file="$out/$handler" \
-            --toggle-collect="frmGame::$handler()" "$build/game_rates" ticks 5 \
+            --toggle-collect="Game::$handler()" "$build/game_rates" ticks 5 \
             >"$out/$handler.calls" 2>/dev/null
         local calls instructions
         calls=$(sed -n "s/.*$handler \([0-9]*\).*/\1/p" "$out/$handler.calls")

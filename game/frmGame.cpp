@@ -7,48 +7,80 @@
 #include "Numeric.h"
 #include "Palette.h"
 #include "Random.h"
-#include "SettingsFile.h"
 #include "Sound.h"
 #include "Sounds.h"
+#include "TextFile.h"
 
+#include <QDateTime>
 #include <QGuiApplication>
 #include <QTimer>
 
-#include <cmath>
-
 namespace {
-constexpr qint16 True = -1;
-constexpr qint16 False = 0;
 
 // How long the program must have been left before the game pauses: longer than the focus
 // takes to pass between two of its own windows.
 constexpr int leaveSettleMs = 100;
+// A watched game moves on in steps of this many milliseconds of real time.
+constexpr int watchStepMs = 10;
+// How much faster F or Right plays a watched game.
+constexpr int fastWatch = 4;
 
 const QString lifePresent = QStringLiteral("life_present");
 const QString lifeLost = QStringLiteral("life_lost");
+
+// The sound of each of the rules' events.
+constexpr int effects[] = {sounds::shot, sounds::hit, sounds::lifeLost, sounds::levelUp,
+                           sounds::gameOver};
+
+// The binding of each action the player chooses a key for; the pause has P.
+constexpr Action bound[keyBindingCount] = {Action::Left, Action::Right, Action::Up, Action::Down,
+                                           Action::Fire};
+
 } // namespace
 
-frmGame::frmGame(Services& given, Screens& screens)
-    : Form(given, tr("Vexaroo - Press P to pause"), 471, 353),
+frmGame::frmGame(Services& given, Screens& screens) : frmGame(given, screens, nullptr, {}) {}
+
+frmGame::frmGame(Services& given, Screens& screens, Replay watched, const QString& whose)
+    : frmGame(given, screens, std::make_unique<Replay>(std::move(watched)), whose) {}
+
+frmGame::frmGame(Services& given, Screens& screens, std::unique_ptr<Replay> watched,
+                 const QString& whose)
+    : Form(given,
+           watched ? tr("Vexaroo - Replay: Space pauses, F plays faster, Esc leaves")
+                   : tr("Vexaroo - Press P to pause"),
+           471, 353),
       sqrStatsBackground(canvas(), 1, 1, 470, 37, palette::grey, Qt::black, 2),
       lblDestroyedText(this, tr("Enemies Destroyed:"), 4, 5, 94, 13),
       lblDestroyed(this, QStringLiteral("0"), 100, 5, 6, 13),
       lblLevelText(this, tr("Level:"), 4, 19, 29, 13),
       lblLevel(this, QStringLiteral("0"), 36, 19, 6, 13),
       lblLivesText(this, tr("Bananas Remaining:"), 299, 12, 98, 13, false),
+      lblWatching(this, tr("Replay of %1").arg(whose), 150, 12, 145, 13, false),
+      lblBox(this, {}, 60, 150, 351, 40, false, palette::white, true),
       imgLife1(canvas(), lifePresent, 428, 40, 20, 31, false),
       imgLife0(canvas(), lifeLost, 448, 40, 20, 31, false), swfGV(canvas(), 124, 142.47f, 34, 68),
-      tmrLevel(services.clock, 10000, [this] { tmrLevel_Timer(); }),
-      // A target takes one step in each frame of the clock.
-      tmrTarget(services.clock, Clock::frameMs, [this] { tmrTarget_Timer(); }),
-      tmrROF(services.clock, 200, [this] { tmrROF_Timer(); }),
-      tmrShoot(services.clock, 10, [this] { tmrShoot_Timer(); }),
-      tmrUp(services.clock, 10, [this] { tmrUp_Timer(); }),
-      tmrDown(services.clock, 10, [this] { tmrDown_Timer(); }),
-      tmrLeft(services.clock, 10, [this] { tmrLeft_Timer(); }),
-      tmrRight(services.clock, 10, [this] { tmrRight_Timer(); }),
-      tmrLeave(services.clock, leaveSettleMs, [this] { tmrLeave_Timer(); }), screens_(screens) {
+      tmrLeave(given.clock, leaveSettleMs, [this] { tmrLeave_Timer(); }),
+      tmrWatch(given.clock, watchStepMs, [this] { tmrWatch_Timer(); }), screens_(screens),
+      watched_(std::move(watched)) {
+    // The watched game moves on while one of its boxes shows.
+    tmrWatch.setNested(true);
+    if (watched_) {
+        replayRandom_ = std::make_unique<SystemRandom>(watched_->seed);
+        clock_ = std::make_unique<VirtualClock>();
+    }
+    VirtualClock& clock = watched_ ? *clock_ : services.gameClock;
+    rules_ = std::make_unique<Game>(clock, watched_ ? *replayRandom_ : services.random,
+                                    static_cast<Game::Host&>(*this));
+    if (watched_)
+        replayRun_ = std::make_unique<ReplayRun>(*watched_, clock, *rules_);
+
     lblLivesText.setAlignment(Qt::AlignRight | Qt::AlignTop);
+    lblWatching.setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    lblWatching.setVisible(watched_ != nullptr);
+    lblBox.setAlignment(Qt::AlignCenter);
+    lblBox.setWordWrap(true);
+    lblBox.setBackdrop(palette::darkGrey, palette::grey);
+    lblBox.hide();
     // A screen reader hears each count by its name, its value as it changes.
     for (auto [label, name] : {std::pair{&lblDestroyed, QT_TR_NOOP("Enemies Destroyed")},
                                {&lblLevel, QT_TR_NOOP("Level")}}) {
@@ -61,6 +93,9 @@ frmGame::frmGame(Services& given, Screens& screens)
         std::make_unique<PictureSprite>(canvas(), QStringLiteral("bullet"), 12, 68, 4, 2, false));
     swfTarget.push_back(std::make_unique<AnimationPlayer>(canvas(), 24, 52, 37, 37));
     setKeyPreview(true);
+    // A held key is one press: auto-repeat never moves Gorvan back to a key another source
+    // has overtaken.
+    setKeyRepeats(false);
     connect(qApp, &QGuiApplication::applicationStateChanged, this,
             [this](Qt::ApplicationState state) {
                 if (state == Qt::ApplicationActive)
@@ -70,230 +105,300 @@ frmGame::frmGame(Services& given, Screens& screens)
             });
 }
 
-frmGame::~frmGame() = default;
-
-void frmGame::Form_Load() {
-    services.random.randomize();
-    lives = 3;
-    speedSpread = 1;
-    speedBase = 1;
-    targetCount = 10;
-    bulletCount = 5;
-    moveStep = 5;
-    swfGV.setMovie(movies::path(movies::gorvan));
-    swfTarget[0]->setMovie(movies::path(movies::target));
-
-    const SettingsRead read = readSettings();
-    if (!read.problem.isEmpty())
-        MsgBox(read.problem);
-    settings = read.settings;
-    swfGV.setQuality(settings.imageQuality);
-    swfTarget[0]->setQuality(settings.imageQuality);
-
-    for (qint16 i = 1, last = bulletCount; i <= last; ++i)
-        imgBullet.push_back(imgBullet[0]->copyHidden());
-    for (qint16 i = 0, last = targetCount; i <= last; ++i) {
-        if (i > 0)
-            swfTarget.push_back(swfTarget[0]->copyHidden());
-        PlaceTarget(i);
-        swfTarget[i]->setVisible(true);
-    }
-    // As the last game was left.
-    setFullScreen(screens_.gameFullScreen());
-    ResumePlay();
+frmGame::~frmGame() {
+    // A game ended without its unload (the program ended): its stalls are no longer told.
+    if (!watched_ && !isUnloaded())
+        services.gameClock.onStall = nullptr;
 }
 
-void frmGame::Form_Unload(int& /*cancel*/) {
+void frmGame::Form_Load() {
+    swfGV.setMovie(movies::path(movies::gorvan));
+    swfTarget[0]->setMovie(movies::path(movies::target));
+    if (watched_) {
+        settings_.imageQuality = watched_->quality;
+    } else {
+        const SettingsRead read = readSettings();
+        if (!read.problem.isEmpty())
+            MsgBox(read.problem);
+        settings_ = read.settings;
+    }
+    swfGV.setQuality(settings_.imageQuality);
+    swfTarget[0]->setQuality(settings_.imageQuality);
+
+    if (watched_) {
+        clock_->advance(watched_->startMs);
+    } else {
+        services.gameClock.moveOnQuietly();
+        recording_.program = QStringLiteral(VEXAROO_VERSION);
+        recording_.quality = settings_.imageQuality;
+        recording_.dateMs = QDateTime::currentMSecsSinceEpoch();
+        recording_.startMs = services.gameClock.nowMs();
+        services.gameClock.onStall = [this](qint64 from, qint64 to) {
+            Record(Replay::Input::Stall, Action::Pause, to - from, from);
+        };
+    }
+    rules_->Form_Load();
+    recording_.seed = rules_->seed;
+
+    for (std::size_t i = 1; i < rules_->imgBullet.size(); ++i)
+        imgBullet.push_back(imgBullet[0]->copyHidden());
+    for (std::size_t i = 1; i < rules_->swfTarget.size(); ++i)
+        swfTarget.push_back(swfTarget[0]->copyHidden());
+    Draw();
+    // As the last game was left.
+    setFullScreen(screens_.gameFullScreen());
+    if (watched_) {
+        watchedAt_ = services.clock.nowMs();
+        watchedMs_ = double(clock_->nowMs());
+        tmrWatch.setEnabled(true);
+    }
+}
+
+void frmGame::Form_Unload(int& cancel) {
+    if (watched_ && boxDepth_ > 0) {
+        // The game's handler still waits in its box: the window goes once it has returned.
+        replayRun_->stop();
+        cancel = 1;
+        return;
+    }
     tmrLeave.setEnabled(false);
-    ResetPlayfield(True);
+    tmrWatch.setEnabled(false);
+    if (watched_) {
+        replayRun_->stop();
+        rules_->Form_Unload();
+        screens_.replayWatched();
+        return;
+    }
+    if (!recordingEnded_)
+        EndRecording(true);
+    services.gameClock.onStall = nullptr;
+    rules_->Form_Unload();
+    Draw();
     screens_.frmMain().show();
-    if (highScorePending) {
-        highScorePending = False;
+    if (rules_->highScorePending) {
+        rules_->highScorePending = 0;
         // The entry screen enables the menu again however it is closed.
         screens_.frmMain().setEnabled(false);
         screens_.frmRecord().show(screens_.frmMain());
     }
 }
 
-void frmGame::ResetPlayfield(qint16 fullReset) {
-    nextBullet = 0;
-    if (fullReset) {
-        lives = 3;
-        lblDestroyed.setCaption(QStringLiteral("0"));
-        lblLevel.setCaption(QStringLiteral("0"));
+// The field as the rules left it; only what changed is drawn again.
+void frmGame::Draw() {
+    const auto place = [](Sprite& sprite, const Body& body) {
+        if (sprite.left() != body.left() || sprite.top() != body.top())
+            sprite.move(body.left(), body.top());
+        sprite.setVisible(body.visible());
+    };
+    const Game& g = *rules_;
+    place(swfGV, g.swfGV);
+    if (swfGV.frameNum() != g.swfGV.frameNum())
+        swfGV.setFrameNum(g.swfGV.frameNum());
+    for (std::size_t i = 0; i < swfTarget.size() && i < g.swfTarget.size(); ++i) {
+        place(*swfTarget[i], g.swfTarget[i]);
+        if (swfTarget[i]->frameNum() != g.swfTarget[i].frameNum())
+            swfTarget[i]->setFrameNum(g.swfTarget[i].frameNum());
     }
-    ShowLives(lives);
-    // Every game timer stops, the bullets' too: they leave the playfield with this reset.
-    HoldPlay();
-    tmrShoot.setEnabled(false);
-    for (qint16 i = 0, last = bulletCount; i <= last; ++i) {
-        imgBullet[i]->move(0, 0);
-        imgBullet[i]->setVisible(false);
+    for (std::size_t i = 0; i < imgBullet.size() && i < g.imgBullet.size(); ++i)
+        place(*imgBullet[i], g.imgBullet[i]);
+    if (g.level != shownLevel_)
+        lblLevel.setCaption(numeric::decimalText(shownLevel_ = g.level));
+    if (g.destroyed != shownDestroyed_)
+        lblDestroyed.setCaption(numeric::decimalText(shownDestroyed_ = g.destroyed));
+    if (g.livesShown != shownLives_) {
+        shownLives_ = g.livesShown;
+        for (int k = 0; k < int(imgLife.size()); ++k)
+            imgLife[k]->setPicture(k < shownLives_ ? imgLife1.picture() : imgLife0.picture());
+        lblLivesText.setAccessibleDescription(QString::number(shownLives_));
     }
-    for (qint16 i = 0, last = targetCount; i <= last; ++i) {
-        PlaceTarget(i);
-        swfTarget[i]->setVisible(true);
-    }
-    swfGV.move(scaleWidth() / 3 - swfGV.width() / 2, scaleHeight() / 2 - swfGV.height() / 2);
 }
 
-void frmGame::ShowLives(qint16 count) {
-    if (count < 0 || count > 3)
-        return;
-    for (int k = 0; k < 3; ++k)
-        imgLife[k]->setPicture(k < count ? imgLife1.picture() : imgLife0.picture());
-    lblLivesText.setAccessibleDescription(QString::number(count));
-}
-
-void frmGame::PlaceTarget(qint16 index) {
-    Random& r = services.random;
-    AnimationPlayer& target = *swfTarget[index];
-    targetMotion[index][0] = numeric::toInteger(std::floor(r.next() * speedSpread) + speedBase);
-    targetMotion[index][1] = numeric::toInteger(4 * r.next() - 2);
-    target.setFrameNum(static_cast<int>(std::floor(2 * r.next())));
-    const float strip = sqrStatsBackground.height();
-    const float firstHeight = swfTarget[0]->height();
-    const float top = std::floor(r.next() * (scaleHeight() - firstHeight - strip - 2)) + strip + 1;
-    const float left = std::floor(500 * r.next()) + (scaleWidth() + 1);
-    target.move(left, top);
-}
-
-void frmGame::tmrTarget_Timer() {
-    qint16 gameOver = False;
-    for (qint16 i = 0, last = targetCount; i <= last; ++i) {
-        if (TouchesGorvan(*swfTarget[i])) {
-            swfGV.setFrameNum(0);
-            --lives;
-            HoldPlay();
-            if (lives < 0) {
-                services.sound.play(sounds::gameOver);
-                MsgBox(tr("GAME OVER"));
-                // Reaching level 3 is the whole test for the hall of fame.
-                if (numeric::valueOf(lblLevel.caption()) >= 3) {
-                    highScorePending = True;
-                    screens_.setRecordResult(lblDestroyed.caption(), lblLevel.caption());
-                }
-                gameOver = True;
-                // The remaining targets are not tested; the last one still takes its step.
-                i = targetCount;
-            } else {
-                services.sound.play(sounds::lifeLost);
-                MsgBox(tr("Death come to Banana!\r\nYou have %1 banana(s) remaining.")
-                           .arg(numeric::decimalText(lives)));
-                ResetPlayfield(False);
-                ResumePlay();
-            }
-        }
-
-        AnimationPlayer& target = *swfTarget[i];
-        if (target.left() + target.width() <= 0) {
-            PlaceTarget(i);
-            target.setVisible(true);
-        }
-        // One move for both steps; the drift turns on the top before this step.
-        const float left = target.left() - targetMotion[i][0];
-        if (target.top() <= sqrStatsBackground.height() ||
-            target.top() + target.height() >= scaleHeight())
-            targetMotion[i][1] = static_cast<qint16>(-targetMotion[i][1]);
-        target.move(left, target.top() + targetMotion[i][1]);
-    }
-    if (gameOver)
-        unload();
-}
-
-// Gorvan's hit box is his control less 5 pixels left and top and 10 right and bottom; both
-// boxes are closed, so touching edges collide. Sums in single precision, as the controls hold.
-bool frmGame::TouchesGorvan(const AnimationPlayer& target) const {
-    const float gLeft = swfGV.left(), gTop = swfGV.top();
-    const float gWidth = swfGV.width(), gHeight = swfGV.height();
-    return target.visible() && gLeft + 5 <= target.left() + target.width() &&
-           (gLeft - 5) + gWidth - 5 >= target.left() &&
-           gTop + 5 <= target.top() + target.height() && (gTop - 5) + gHeight - 5 >= target.top();
+void frmGame::changed() {
+    Draw();
 }
 
 void frmGame::Form_KeyDown(int keyCode, int shift) {
     if (FullScreenKey(keyCode, shift))
         return;
+    if (watched_)
+        return WatchKey(keyCode);
     // Independent rows in this order: a code bound to several actions performs them all.
     if (keyCode == keys::P) // named in the window's caption
-        PauseGame();
+        Press(Keyboard, Action::Pause);
     if (keyCode == keys::M && !IsBound(keys::M))
         screens_.setSoundOn(services.sound.muted());
-    if (keyCode == settings.keyMoveRight) {
-        tmrLeft.setEnabled(false);
-        tmrRight.setEnabled(true);
-        swfGV.setFrameNum(1);
+    for (Action action : {Action::Right, Action::Left, Action::Up, Action::Down, Action::Fire}) {
+        const KeyBinding& binding = keyBindings[std::find(bound, std::end(bound), action) - bound];
+        if (keyCode == settings_.*binding.code)
+            Press(Keyboard, action);
     }
-    if (keyCode == settings.keyMoveLeft) {
-        tmrRight.setEnabled(false);
-        tmrLeft.setEnabled(true);
-        swfGV.setFrameNum(2);
+}
+
+void frmGame::Form_KeyUp(int keyCode, int /*shift*/) {
+    if (watched_)
+        return;
+    for (Action action : {Action::Right, Action::Left, Action::Up, Action::Down, Action::Fire}) {
+        const KeyBinding& binding = keyBindings[std::find(bound, std::end(bound), action) - bound];
+        if (keyCode == settings_.*binding.code)
+            Release(Keyboard, action);
     }
-    if (keyCode == settings.keyMoveUp) {
-        tmrUp.setEnabled(true);
-        tmrDown.setEnabled(false);
-        swfGV.setFrameNum(1);
+}
+
+// The pad plays the player's actions, as the keys bound to them do.
+bool frmGame::padButton(PadButton button, bool down) {
+    if (watched_) {
+        if (down)
+            WatchKey(button == PadButton::East ? keys::Escape
+                     : button == PadButton::Right ? keys::Right
+                                                  : keys::Space);
+        return true;
     }
-    if (keyCode == settings.keyMoveDown) {
-        tmrDown.setEnabled(true);
-        tmrUp.setEnabled(false);
-        swfGV.setFrameNum(1);
+    static constexpr std::array<std::optional<Action>, padButtonCount> actions = {
+        Action::Left, Action::Right, Action::Up, Action::Down, Action::Fire, std::nullopt,
+        Action::Pause};
+    if (const std::optional<Action> action = actions[int(button)]) {
+        if (down)
+            Press(Pad, *action);
+        else if (*action != Action::Pause)
+            Release(Pad, *action);
     }
-    if (keyCode == settings.keyFire) {
-        // The first bullet leaves at once; auto-repeat finds tmrROF running and adds none.
-        if (!tmrROF.enabled())
-            tmrROF_Timer();
-        tmrROF.setEnabled(true);
+    return true;
+}
+
+// Every source of input is one keyboard: the later press wins, a press of an action that
+// its source already holds is a repeat and changes nothing, and an action is released once
+// no source holds it any more.
+void frmGame::Press(Source source, Action action) {
+    if (action != Action::Pause) {
+        if (heldBy_[int(action)] & source)
+            return;
+        heldBy_[int(action)] |= source;
     }
+    Act(Replay::Input::Press, action);
+}
+
+void frmGame::Release(Source source, Action action) {
+    heldBy_[int(action)] &= ~source;
+    if (!heldBy_[int(action)])
+        Act(Replay::Input::Release, action);
+}
+
+// Something from outside the ticks reaches the rules: kept first, at its time in the game.
+void frmGame::Act(Replay::Input input, Action action) {
+    services.gameClock.moveOnQuietly();
+    Record(input, action);
+    switch (input) {
+    case Replay::Input::Press:
+        rules_->Form_KeyDown(action);
+        break;
+    case Replay::Input::Release:
+        rules_->Form_KeyUp(action);
+        break;
+    case Replay::Input::Hold:
+        rules_->HoldPlay();
+        break;
+    case Replay::Input::Resume:
+        rules_->ResumePlay();
+        break;
+    default:
+        break;
+    }
+    if (!isUnloaded())
+        Draw();
+}
+
+void frmGame::Record(Replay::Input input, Action action, qint64 stallMs, qint64 atMs) {
+    if (watched_ || recordingEnded_)
+        return;
+    recording_.events.push_back(
+        {atMs >= 0 ? atMs : services.gameClock.nowMs(), input, action, stallMs});
+}
+
+// The game's replay is finished and kept as the last game's.
+void frmGame::EndRecording(bool closed) {
+    if (closed)
+        Record(Replay::Input::End);
+    recordingEnded_ = true;
+    recording_.level = rules_->level;
+    recording_.destroyed = rules_->destroyed;
+    recording_.closed = closed;
+    QString error;
+    if (!files::replaceAll(replay::lastGameFileName, replay::encode(recording_), &error))
+        screens_.replayNotKept(error);
+}
+
+void frmGame::box(Box which) {
+    // Keys released while a box holds them never reach the game.
+    heldBy_.fill(0);
+    Draw();
+    const QString text =
+        which == Box::LifeLost ? tr("Death come to Banana!\r\nYou have %1 banana(s) remaining.")
+                                     .arg(numeric::decimalText(rules_->lives))
+        : which == Box::GameOver ? tr("GAME OVER")
+                                 : tr("Game Paused");
+    if (watched_) {
+        // The watcher sees the box for as long as the player did; nothing of his closes it.
+        lblBox.setCaption(QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+        lblBox.show();
+        replayRun_->openBox();
+        ++boxDepth_;
+        while (replayRun_->boxOpen())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        --boxDepth_;
+        replayRun_->leaveBox();
+        lblBox.hide();
+        return;
+    }
+    MsgBox(text, which == Box::Paused ? keys::P : 0);
+    services.gameClock.moveOnQuietly();
+    Record(Replay::Input::BoxClosed);
+}
+
+void frmGame::event(Event what) {
+    services.sound.play(effects[int(what)]);
+}
+
+void frmGame::gameOver() {
+    if (watched_) {
+        replayRun_->gameOver();
+    } else {
+        EndRecording(false);
+        if (rules_->highScorePending)
+            screens_.setRecordResult(
+                {rules_->level, rules_->destroyed, replay::encode(recording_)});
+    }
+    unload();
 }
 
 // M switches the sound, unless the player made it one of the five keys.
 bool frmGame::IsBound(int keyCode) const {
     for (const KeyBinding& binding : keyBindings)
-        if (settings.*binding.code == keyCode)
+        if (settings_.*binding.code == keyCode)
             return true;
     return false;
 }
 
 // A pause box needs a game on the screen that no box holds yet.
 bool frmGame::MayPause() const {
-    return isVisible() && !isUnloaded() && !services.messageBox.isOpen();
+    return !watched_ && isVisible() && !isUnloaded() && !services.messageBox.isOpen();
 }
 
 // F11 and Alt+Return switch full screen; a key the player bound to an action keeps that
 // action instead, so the game's keys are never taken from it.
 bool frmGame::FullScreenKey(int keyCode, int shift) {
     const bool asked = keyCode == keys::F11 || (keyCode == keys::Return && (shift & keys::AltMask));
-    if (!asked || keyCode == keys::P || IsBound(keyCode))
+    if (!asked || keyCode == keys::P || (!watched_ && IsBound(keyCode)))
         return false;
     setFullScreen(!fullScreen());
     screens_.setGameFullScreen(fullScreen());
     return true;
 }
 
-// The pause lasts as long as its box: afterwards targets and levels go on, and Gorvan stands
-// until a key is pressed again.
-void frmGame::PauseGame() {
-    HoldPlay();
-    MsgBox(tr("Game Paused"), keys::P);
-    ResumePlay();
-}
-
-// Gorvan, the gun, the targets and the level clock stop; bullets already fired fly on.
-void frmGame::HoldPlay() {
-    for (Timer* timer : {&tmrLeft, &tmrRight, &tmrUp, &tmrDown, &tmrROF, &tmrTarget, &tmrLevel})
-        timer->setEnabled(false);
-}
-
-// Targets and the level clock go on; Gorvan and the gun wait for a key.
-void frmGame::ResumePlay() {
-    tmrLevel.setEnabled(true);
-    tmrTarget.setEnabled(true);
-}
-
 // The player went to another program: once that has settled, the game waits for him as with P.
 void frmGame::Application_Deactivate() {
     applicationActive_ = false;
+    // Keys released elsewhere never reach the game.
+    heldBy_.fill(0);
     tmrLeave.setEnabled(true);
 }
 
@@ -309,35 +414,17 @@ void frmGame::tmrLeave_Timer() {
     if (applicationActive_ || !MayPause())
         return;
     if (isMinimized()) {
-        HoldPlay();
+        Act(Replay::Input::Hold);
         pauseWhenShown_ = true;
         return;
     }
-    PauseGame();
-}
-
-// The pad plays with the player's own keys: every rule stays with the keyboard's handlers.
-bool frmGame::padButton(PadButton button, bool down) {
-    const int codes[padButtonCount] = {settings.keyMoveLeft,
-                                       settings.keyMoveRight,
-                                       settings.keyMoveUp,
-                                       settings.keyMoveDown,
-                                       settings.keyFire,
-                                       0,
-                                       keys::P};
-    if (const int code = codes[int(button)]) {
-        if (down)
-            keyDown(code, 0);
-        else
-            keyUp(code, 0);
-    }
-    return true;
+    Act(Replay::Input::Press, Action::Pause);
 }
 
 // A pad pulled out mid-game: the game waits, as when the player leaves the program.
 void frmGame::Pad_Unplugged() {
     if (MayPause())
-        PauseGame();
+        Act(Replay::Input::Press, Action::Pause);
 }
 
 void frmGame::changeEvent(QEvent* event) {
@@ -348,105 +435,34 @@ void frmGame::changeEvent(QEvent* event) {
         // on the screen.
         QTimer::singleShot(0, this, [this] {
             if (MayPause())
-                PauseGame();
-            else
-                ResumePlay();
+                Act(Replay::Input::Press, Action::Pause);
+            else if (!isUnloaded())
+                Act(Replay::Input::Resume);
         });
     }
 }
 
-void frmGame::Form_KeyUp(int keyCode, int /*shift*/) {
-    if (keyCode == settings.keyMoveRight) {
-        tmrRight.setEnabled(false);
-        swfGV.setFrameNum(0);
-    }
-    if (keyCode == settings.keyMoveLeft) {
-        tmrLeft.setEnabled(false);
-        swfGV.setFrameNum(0);
-    }
-    if (keyCode == settings.keyMoveUp) {
-        tmrUp.setEnabled(false);
-        swfGV.setFrameNum(0);
-    }
-    if (keyCode == settings.keyMoveDown) {
-        tmrDown.setEnabled(false);
-        swfGV.setFrameNum(0);
-    }
-    if (keyCode == settings.keyFire)
-        tmrROF.setEnabled(false);
+// Watching: Space pauses, Right or F plays four times faster, Esc leaves; nothing else of the
+// watcher reaches the game.
+void frmGame::WatchKey(int keyCode) {
+    if (keyCode == keys::Space)
+        watchPaused_ = !watchPaused_;
+    else if (keyCode == keys::Right || keyCode == 'F')
+        watchSpeed_ = watchSpeed_ == 1 ? fastWatch : 1;
+    else if (keyCode == keys::Escape)
+        close();
 }
 
-void frmGame::tmrLevel_Timer() {
-    services.sound.play(sounds::levelUp);
-    lblLevel.setCaption(
-        numeric::decimalText(static_cast<qint64>(numeric::valueOf(lblLevel.caption())) + 1));
-    speedSpread = numeric::toInteger(std::floor(numeric::valueOf(lblLevel.caption()) / 2) + 1);
-    speedBase = numeric::toInteger(std::floor(numeric::valueOf(lblLevel.caption()) / 4) + 1);
-}
-
-// Movement: the edge test comes before the step and nothing is clamped, so the last step
-// may carry Gorvan up to one step past an edge.
-
-void frmGame::tmrUp_Timer() {
-    StepGorvan(tmrUp, swfGV.top() <= sqrStatsBackground.height(), 0, -moveStep);
-}
-
-void frmGame::tmrDown_Timer() {
-    StepGorvan(tmrDown, swfGV.top() + swfGV.height() >= scaleHeight(), 0, moveStep);
-}
-
-void frmGame::tmrLeft_Timer() {
-    StepGorvan(tmrLeft, swfGV.left() <= 0, -moveStep, 0);
-}
-
-void frmGame::tmrRight_Timer() {
-    StepGorvan(tmrRight, swfGV.left() + swfGV.width() >= scaleWidth(), moveStep, 0);
-}
-
-// At the edge the direction's timer stops; elsewhere Gorvan takes one step.
-void frmGame::StepGorvan(Timer& direction, bool atEdge, float dx, float dy) {
-    if (atEdge)
-        direction.setEnabled(false);
-    else
-        swfGV.move(swfGV.left() + dx, swfGV.top() + dy);
-}
-
-void frmGame::tmrROF_Timer() {
-    // A plain rotation: a bullet still in flight when its turn comes is recalled.
-    PictureSprite& bullet = *imgBullet[nextBullet];
-    bullet.move(swfGV.left() + 36, swfGV.top() + 32);
-    bullet.setVisible(true);
-    if (nextBullet == bulletCount)
-        nextBullet = 0;
-    else
-        ++nextBullet;
-    tmrShoot.setEnabled(true);
-    services.sound.play(sounds::shot);
-}
-
-void frmGame::tmrShoot_Timer() {
-    for (qint16 b = 0, lastBullet = bulletCount; b <= lastBullet; ++b) {
-        PictureSprite& bullet = *imgBullet[b];
-        for (qint16 t = 0, lastTarget = targetCount; t <= lastTarget; ++t) {
-            AnimationPlayer& target = *swfTarget[t];
-            // Closed boxes: touching edges count as a hit.
-            if (target.left() <= bullet.left() + bullet.width() &&
-                target.left() + target.width() >= bullet.left() &&
-                target.top() <= bullet.top() + bullet.height() &&
-                target.top() + target.height() >= bullet.top() && target.visible() &&
-                bullet.visible()) {
-                bullet.setVisible(false);
-                target.setVisible(false);
-                bullet.setLeft(scaleWidth() + 1);
-                lblDestroyed.setCaption(numeric::decimalText(
-                    static_cast<qint64>(numeric::valueOf(lblDestroyed.caption())) + 1));
-                services.sound.play(sounds::hit);
-                break;
-            }
-        }
-        if (bullet.left() > scaleWidth())
-            bullet.setVisible(false);
-        else
-            bullet.setLeft(bullet.left() + 10);
-    }
+// The watched game moves on by the real time since the last step, at the chosen speed.
+void frmGame::tmrWatch_Timer() {
+    const qint64 now = services.clock.nowMs();
+    if (!watchPaused_)
+        watchedMs_ += double(now - watchedAt_) * watchSpeed_;
+    watchedAt_ = now;
+    replayRun_->moveTo(qint64(watchedMs_));
+    if (isUnloaded())
+        return;
+    Draw();
+    if (replayRun_->ended() && boxDepth_ == 0)
+        unload();
 }

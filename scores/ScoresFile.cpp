@@ -61,7 +61,7 @@ void SortScores(std::vector<ScoreRecord>& entries, qint16 n) {
     }
 }
 
-bool save(const ScoreRecord& record, QString* error) {
+bool save(const ScoreRecord& record, QString* error, std::vector<ScoreRecord>* kept) {
     // A second copy of the game saving at the same moment waits for this one.
     recordfile::Lock lock(fileName + QStringLiteral(".lock"));
     QString reason;
@@ -88,6 +88,8 @@ bool save(const ScoreRecord& record, QString* error) {
         *error = describe(reason);
         return false;
     }
+    if (kept)
+        *kept = std::move(entries);
     return true;
 }
 

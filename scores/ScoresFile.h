@@ -25,7 +25,8 @@ void SortScores(std::vector<ScoreRecord>& entries, qint16 n);
 // so the file keeps the best 101. The file is replaced in one step under a lock, so neither
 // a crash, a full disk nor a second copy of the game loses records.
 // Returns false with the reason when the file cannot be read or written; it is then unchanged.
-bool save(const ScoreRecord& record, QString* error);
+// `kept` gets the records the file keeps now.
+bool save(const ScoreRecord& record, QString* error, std::vector<ScoreRecord>* kept = nullptr);
 
 // The first ten records (the ten best), creating an empty file when there is none. Returns
 // false with the reason when the file cannot be opened or read.

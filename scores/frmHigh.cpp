@@ -1,9 +1,13 @@
 #include "frmHigh.h"
 
+#include "HallReplays.h"
 #include "Keys.h"
 #include "Numeric.h"
 #include "Palette.h"
+#include "Resources.h"
 #include "ScoresFile.h"
+
+#include <QPainter>
 
 namespace {
 
@@ -18,6 +22,29 @@ constexpr int headingTop = 40, firstRowTop = 52, rowStep = 12, cellHeight = 13;
 QString twoDigits(int rank) {
     return QStringLiteral(" %1").arg(rank, 2, 10, QLatin1Char('0'));
 }
+
+// The mark of a row whose game can be watched: a small triangle at the end of its name cell,
+// in the headings' grey, white under the pointer or with the keys' focus.
+class ReplayMark final : public QAbstractButton {
+public:
+    explicit ReplayMark(QWidget* window, int top) : QAbstractButton(window) {
+        setGeometry(nameLeft + nameWidth - 12, top + 2, 9, 9);
+        setFocusPolicy(Qt::StrongFocus);
+        setCursor(resources::handCursor());
+        setAttribute(Qt::WA_Hover);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(hasFocus() || underMouse() ? palette::white : palette::lightGrey);
+        const QPointF play[] = {{1.5, 0.5}, {8.5, 4.5}, {1.5, 8.5}};
+        painter.drawPolygon(play, 3);
+    }
+};
+
 } // namespace
 
 frmHigh::frmHigh(Services& given, Screens& screens)
@@ -71,6 +98,24 @@ void frmHigh::Form_Load() {
         lblLevel[k]->setCaption(QStringLiteral(" ") + numeric::decimalText(record.level));
         lblTargets[k]->setCaption(QStringLiteral(" ") + numeric::decimalText(record.targetsHit));
     }
+    replays_ = hallreplays::files(best);
+    replays_.resize(rows);
+    QWidget* previous = nullptr;
+    for (int k = 0; k < rows; ++k) {
+        if (replays_[k].isEmpty())
+            continue;
+        cmdReplay[k] = std::make_unique<ReplayMark>(this, firstRowTop + rowStep * k);
+        cmdReplay[k]->setAccessibleName(tr("Watch the game"));
+        cmdReplay[k]->setAccessibleDescription(
+            tr("%1, level %2").arg(lblName[k]->caption().trimmed(), lblLevel[k]->caption().trimmed()));
+        connect(cmdReplay[k].get(), &QAbstractButton::clicked, this, [this, k] { cmdReplay_Click(k); });
+        if (previous)
+            setTabOrder(previous, cmdReplay[k].get());
+        previous = cmdReplay[k].get();
+        cmdReplay[k]->show();
+    }
+    if (previous)
+        setTabOrder(previous, &cmdClose);
     // A screen reader reads the table a row at a time, from its rank.
     for (int k = 0; k < rows; ++k) {
         lblRank[k]->setAccessibleName(tr("Rank%1").arg(lblRank[k]->caption()));
@@ -84,8 +129,19 @@ void frmHigh::Form_Load() {
 }
 
 void frmHigh::Form_KeyDown(int keyCode, int /*shift*/) {
+    for (int k = 0; k < rows; ++k) {
+        if (keyCode == keys::Return && cmdReplay[k] && cmdReplay[k]->hasFocus())
+            return cmdReplay_Click(k);
+    }
     if (keyCode == keys::Return || keyCode == keys::Escape)
         cmdClose_Click();
+}
+
+// The row's game is played again in the game window; the table waits hidden until it ends.
+void frmHigh::cmdReplay_Click(int row) {
+    const QString why = screens_.watchReplay(replays_[row], lblName[row]->caption().trimmed(), this);
+    if (!why.isEmpty())
+        MsgBox(tr("This game cannot be watched: %1").arg(why));
 }
 
 void frmHigh::cmdClose_Click() {

@@ -7,6 +7,8 @@
 
 #include <QCoreApplication>
 
+#include <QAbstractButton>
+
 #include <array>
 #include <memory>
 
@@ -29,9 +31,12 @@ public:
     std::array<std::unique_ptr<Label>, rows> lblName;
     std::array<std::unique_ptr<Label>, rows> lblLevel;
     std::array<std::unique_ptr<Label>, rows> lblTargets;
+    // A mark on each row whose game can be watched again.
+    std::array<std::unique_ptr<QAbstractButton>, rows> cmdReplay;
     CommandButton cmdClose;
 
     void cmdClose_Click();
+    void cmdReplay_Click(int row);
 
 protected:
     void Form_Load() override;
@@ -40,4 +45,5 @@ protected:
 
 private:
     Screens& screens_;
+    std::vector<QString> replays_;
 };

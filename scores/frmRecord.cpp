@@ -1,6 +1,7 @@
 #include "frmRecord.h"
 
 #include "Charset.h"
+#include "HallReplays.h"
 #include "Keys.h"
 #include "Numeric.h"
 #include "Palette.h"
@@ -100,18 +101,28 @@ void frmRecord::Form_KeyDown(int keyCode, int /*shift*/) {
         cmdSubmit_Click();
 }
 
+void frmRecord::setResult(const GameResult& result) {
+    result_ = result;
+    lblLevel.setCaption(numeric::decimalText(result.level));
+    lblDestroyed.setCaption(numeric::decimalText(result.destroyed));
+}
+
 void frmRecord::cmdSubmit_Click() {
     ScoreRecord record;
     record.firstName = scores::fixedName(txtFirstName.text());
     record.lastName = scores::fixedName(txtLastName.text());
-    record.targetsHit = numeric::toInteger(numeric::valueOf(lblDestroyed.caption()));
-    record.level = numeric::toInteger(numeric::valueOf(lblLevel.caption()));
+    record.targetsHit = numeric::toInteger(result_.destroyed);
+    record.level = numeric::toInteger(result_.level);
     QString error;
-    if (!scores::save(record, &error)) {
+    std::vector<ScoreRecord> kept;
+    if (!scores::save(record, &error, &kept)) {
         // The names stay in their boxes: the player may try again or cancel.
         MsgBox(error);
         return;
     }
+    // The score is kept; its replay, if it cannot be, is only told of.
+    if (!result_.replay.isEmpty() && !hallreplays::keep(record, result_.replay, kept, &error))
+        screens_.replayNotKept(error);
     unload();
 }
 

@@ -9,8 +9,8 @@
 
 #include <QCoreApplication>
 
-// Asks for the player's names after a game that reached level 3 and stores the result. The
-// result arrives in the captions of lblLevel and lblDestroyed.
+// Asks for the player's names after a game that reached level 3 and stores the result, with
+// the game's replay.
 class frmRecord final : public Form {
     Q_DECLARE_TR_FUNCTIONS(frmRecord)
 
@@ -32,6 +32,9 @@ public:
     CommandButton cmdSubmit;
     CommandButton cmdCancel;
 
+    // The game's result, shown in lblLevel and lblDestroyed, and its replay.
+    void setResult(const GameResult& result);
+
     void txtName_KeyPress(TextBox& box, int& keyAscii);
     void txtName_Change();
     void cmdSubmit_Click();
@@ -44,4 +47,5 @@ protected:
 
 private:
     Screens& screens_;
+    GameResult result_;
 };

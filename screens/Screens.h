@@ -1,8 +1,16 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 class Form;
+
+// What a game that ended hands to the entry screen: its counts, and its replay.
+struct GameResult {
+    int level = 0;
+    int destroyed = 0;
+    QByteArray replay;
+};
 
 // How one window reaches the others. Each accessor creates and loads the window on first
 // use and after it has been unloaded, so a caller always gets a live window.
@@ -16,8 +24,16 @@ public:
     virtual Form& frmHigh() = 0;
     virtual Form& frmRecord() = 0;
 
-    // The entry screen's result captions, written by the game at game over.
-    virtual void setRecordResult(const QString& destroyed, const QString& level) = 0;
+    // The entry screen's result, handed over by the game at game over.
+    virtual void setRecordResult(const GameResult& result) = 0;
+
+    // Plays a recorded game in the game window, for the window that asks; an empty answer, or
+    // why it cannot be watched. Once the game has been watched, the asking window comes back.
+    virtual QString watchReplay(const QString& path, const QString& whose, Form* asking) = 0;
+    // The watched game is over, or the watcher left it.
+    virtual void replayWatched() = 0;
+    // A replay could not be kept; the player hears of it once.
+    virtual void replayNotKept(const QString& why) = 0;
 
     // Switches the sound on or off at once, and keeps the choice for the next start.
     virtual void setSoundOn(bool on) = 0;

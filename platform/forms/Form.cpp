@@ -77,15 +77,17 @@ void Form::MsgBox(const QString& text, int answerKey) {
     services.messageBox.show(*this, text, answerKey);
 }
 
-void Form::keyDown(int keyCode, int shift) {
+void Form::keyDown(int keyCode, int shift, bool repeat) {
     if (pendingRelease_ == keyCode && releaseGuard_.enabled()) {
         // Release and press of one key at once: auto-repeat, the key is still down.
         releaseGuard_.setEnabled(false);
         pendingRelease_ = 0;
+        repeat = true;
     } else {
         flushRelease();
     }
-    Form_KeyDown(keyCode, shift);
+    if (keyRepeats_ || !repeat)
+        Form_KeyDown(keyCode, shift);
 }
 
 void Form::keyUp(int keyCode, int shift) {
@@ -120,7 +122,7 @@ bool Form::eventFilter(QObject* watched, QEvent* event) {
     const int shift = keys::shiftState(key->modifiers());
     const int code = keys::virtualKeyCode(*key);
     if (event->type() == QEvent::KeyPress)
-        keyDown(code, shift);
+        keyDown(code, shift, key->isAutoRepeat());
     else if (!key->isAutoRepeat())
         keyUp(code, shift);
     return false;

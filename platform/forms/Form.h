@@ -41,9 +41,11 @@ public:
 
     // With key preview the window's key handlers run first for every key, then the key
     // still reaches the focused control. Key codes are virtual-key codes; a held key gives
-    // repeated key-downs and one key-up at the real release.
+    // repeated key-downs and one key-up at the real release, or, without key repeats, one
+    // key-down and one key-up.
     void setKeyPreview(bool on) { keyPreview_ = on; }
-    void keyDown(int keyCode, int shift);
+    void setKeyRepeats(bool on) { keyRepeats_ = on; }
+    void keyDown(int keyCode, int shift, bool repeat = false);
     void keyUp(int keyCode, int shift);
 
     SpriteCanvas& canvas() { return *canvas_; }
@@ -84,6 +86,7 @@ private:
     bool centred_ = false;
     bool frameCentred_ = false;
     bool keyPreview_ = false;
+    bool keyRepeats_ = true;
     bool fullScreen_ = false;
     QSize design_;
     // A key release is held back briefly: X11 may report auto-repeat as release + press,

@@ -2,9 +2,11 @@
 
 #include <chrono>
 
-void SystemRandom::randomize() {
-    engine_.seed(static_cast<std::uint32_t>(
+quint32 SystemRandom::randomize() {
+    const quint32 seed = seed_.value_or(static_cast<quint32>(
         std::chrono::high_resolution_clock::now().time_since_epoch().count()));
+    engine_.seed(seed);
+    return seed;
 }
 
 float SystemRandom::next() {

@@ -139,3 +139,77 @@ void VirtualClock::stop(Timer& timer) {
 void VirtualClock::forget(Timer& timer) {
     schedule_.forget(timer);
 }
+
+qint64 VirtualClock::nextDueMs() {
+    const TimerSchedule::Entry* next = schedule_.first();
+    return next ? next->due : -1;
+}
+
+void VirtualClock::stall(qint64 ms) {
+    if (onStall)
+        onStall(now_, now_ + ms);
+    now_ += ms;
+}
+
+PacedClock::PacedClock(Clock& driver)
+    : driver_(driver), pacer_(std::make_unique<Timer>(driver, 1, [this] { catchUp(); })) {
+    pacer_->setNested(true);
+    advance(driver.nowMs());
+}
+
+PacedClock::~PacedClock() = default;
+
+void PacedClock::catchUp() {
+    const qint64 target = driver_.nowMs();
+    if (target > nowMs()) {
+        ++catchingUp_;
+        // Late beyond the backlog: the jump a stopped program makes on the real clock.
+        if (const qint64 due = nextDueMs(); due >= 0 && target - due > maxBacklogMs) {
+            stall(target - nowMs());
+            advance(0);
+        } else {
+            advance(target - nowMs());
+        }
+        --catchingUp_;
+    }
+    arm();
+}
+
+void PacedClock::moveOnQuietly() {
+    qint64 target = driver_.nowMs();
+    if (const qint64 due = nextDueMs(); due >= 0)
+        target = std::min(target, due - 1);
+    if (target > nowMs())
+        advance(target - nowMs());
+}
+
+// Within a catch-up the pacer is set once, at its end.
+void PacedClock::start(Timer& timer) {
+    VirtualClock::start(timer);
+    if (catchingUp_ == 0)
+        arm();
+}
+
+void PacedClock::stop(Timer& timer) {
+    VirtualClock::stop(timer);
+    if (catchingUp_ == 0)
+        arm();
+}
+
+void PacedClock::forget(Timer& timer) {
+    VirtualClock::forget(timer);
+    if (catchingUp_ == 0)
+        arm();
+}
+
+void PacedClock::arm() {
+    const qint64 due = nextDueMs();
+    if (due == armedFor_)
+        return;
+    armedFor_ = due;
+    pacer_->setEnabled(false);
+    if (due < 0)
+        return;
+    pacer_->setInterval(int(std::max<qint64>(1, due - driver_.nowMs())));
+    pacer_->setEnabled(true);
+}

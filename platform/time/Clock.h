@@ -2,6 +2,7 @@
 
 #include <QtGlobal>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -74,7 +75,7 @@ private:
     std::unique_ptr<Impl> impl_;
 };
 
-class VirtualClock final : public Clock {
+class VirtualClock : public Clock {
 public:
     qint64 nowMs() const override { return now_; }
 
@@ -82,9 +83,15 @@ public:
     // became due). A tick may itself advance the clock, as a test's message box does.
     void advance(qint64 ms);
     // Time passes as for a stopped program: no timer ticks until the next advance, which
-    // takes each late timer's tick once.
-    void stall(qint64 ms) { now_ += ms; }
+    // takes each late timer's tick once. Told to onStall first.
+    void stall(qint64 ms);
+    std::function<void(qint64 from, qint64 to)> onStall;
+    // Moves time on as far as it may without a tick, for something from outside the ticks
+    // (a key, a closed box) to come at; a virtual clock moves only when it is advanced.
+    virtual void moveOnQuietly() {}
     std::size_t runningTimers() const { return schedule_.entries().size(); }
+    // When the first running timer ticks next; -1 when none runs.
+    qint64 nextDueMs();
 
 protected:
     void start(Timer& timer) override;
@@ -94,4 +101,30 @@ protected:
 private:
     qint64 now_ = 0;
     TimerSchedule schedule_;
+};
+
+// Game time: virtual time that the driving clock moves on as real time passes, so that every
+// tick and every input of a game happens at a time the game can name, and the same inputs at
+// those times on a virtual clock repeat the game tick for tick. A tick later than the backlog
+// (the program was stopped, the machine starved it) is a stall, as on the real clock.
+class PacedClock final : public VirtualClock {
+public:
+    explicit PacedClock(Clock& driver);
+    ~PacedClock() override;
+    void moveOnQuietly() override;
+
+protected:
+    void start(Timer& timer) override;
+    void stop(Timer& timer) override;
+    void forget(Timer& timer) override;
+
+private:
+    void catchUp();
+    void arm();
+
+    Clock& driver_;
+    // Wakes the game when its first timer is due; ticks on while a game handler waits in a box.
+    std::unique_ptr<Timer> pacer_;
+    qint64 armedFor_ = -1;
+    int catchingUp_ = 0;
 };

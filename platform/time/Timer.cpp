@@ -21,11 +21,12 @@ void Timer::setEnabled(bool enabled) {
 }
 
 void Timer::fire() {
-    if (inTick_ || !onTick_)
+    if ((inTick_ && !nested_) || !onTick_)
         return;
+    const bool outer = !inTick_;
     inTick_ = true;
     const std::shared_ptr<bool> alive = alive_;
     onTick_();
-    if (*alive)
+    if (*alive && outer)
         inTick_ = false;
 }

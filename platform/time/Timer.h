@@ -18,12 +18,18 @@ public:
     bool enabled() const { return enabled_; }
     void setEnabled(bool enabled);
     int interval() const { return interval_; }
+    // Takes effect at the next start.
+    void setInterval(int intervalMs) { interval_ = intervalMs; }
     void setOnTick(std::function<void()> onTick) { onTick_ = std::move(onTick); }
+    const std::function<void()>& onTick() const { return onTick_; }
     // On the real clock a tick may come up to a frame late, to share a wake-up with the
     // others; a punctual timer ticks on time (the frames themselves, which keep the movies'
     // pace).
     bool punctual() const { return punctual_; }
     void setPunctual(bool punctual) { punctual_ = punctual; }
+    // A nested timer ticks even while its own handler waits in a nested event loop: it drives
+    // other timers, which must go on while one of theirs shows a box.
+    void setNested(bool nested) { nested_ = nested; }
 
     // Runs one tick now; the clock calls it when the interval has passed.
     void fire();
@@ -34,6 +40,7 @@ private:
     bool enabled_ = false;
     bool inTick_ = false;
     bool punctual_ = false;
+    bool nested_ = false;
     std::function<void()> onTick_;
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };

@@ -51,7 +51,7 @@ TEST(Program, NeverRunsWithoutAVisibleWindow) {
             program.start();
         }
         if (c.highScore) {
-            program.game().highScorePending = -1;
+            program.game().rules().highScorePending = -1;
             program.game().unload();
         }
         const std::vector<Form*> before = shownWindows();

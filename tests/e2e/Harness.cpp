@@ -32,7 +32,7 @@ namespace {
 // left edge spread over five places beyond the right edge.
 class LevelFlight final : public Random {
 public:
-    void randomize() override {}
+    quint32 randomize() override { return 0; }
     float next() override {
         // Tops 38 and 80, clear of each other and of Gorvan's rows.
         const std::array<float, 5> draws = {0.0f, 0.5f, 0.7f, 0.155f * ((lane_ / 5) % 2),
@@ -124,7 +124,8 @@ int main(int argc, char* argv[]) {
     Random& random = scenario == QLatin1String("calm") ? static_cast<Random&>(levelFlight)
                                                        : static_cast<Random&>(systemRandom);
     SdlSound sound(sounds::files());
-    Services services{clock, messageBox, random, launcher, sound};
+    PacedClock gameClock(clock);
+    Services services{clock, gameClock, messageBox, random, launcher, sound};
     Program program(services);
     GamePad pad;
     program.connectPad(pad);
@@ -132,15 +133,16 @@ int main(int argc, char* argv[]) {
     if (argc > 2 && QByteArray(argv[2]) == "--pad")
         scripted = std::make_unique<ScriptedPad>(pad);
     frmGame& game = program.game();
+    Game& rules = game.rules();
     if (scenario == QLatin1String("last-life")) {
-        game.lives = 0;
-        game.ShowLives(0);
-        game.lblLevel.setCaption(QStringLiteral("3"));
-        game.lblDestroyed.setCaption(QStringLiteral("12"));
+        rules.lives = 0;
+        rules.ShowLives(0);
+        rules.level = 3;
+        rules.destroyed = 12;
     }
     if (scenario != QLatin1String("calm")) {
-        game.swfTarget[0]->move(game.swfGV.left() + 60, game.swfGV.top() + 10);
-        game.targetMotion[0][1] = 0;
+        rules.swfTarget[0].move(rules.swfGV.left() + 60, rules.swfGV.top() + 10);
+        rules.targetMotion[0][1] = 0;
     }
     game.show();
     return QApplication::exec();

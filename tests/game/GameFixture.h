@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Doubles.h"
+#include "Game.h"
 #include "Program.h"
 #include "frmGame.h"
 
@@ -16,23 +17,65 @@ inline std::pair<QString, QString> told(QWidget& control) {
     return {spoken->text(QAccessible::Name), spoken->text(QAccessible::Description)};
 }
 
-// A game on the virtual clock with scripted draws and the delivered settings.
+// The rules of one game with no window, on a virtual clock with scripted draws. The host
+// keeps the boxes the rules open, with the lives and the pictures shown when each opened;
+// `whileOpen` runs while a box is "open", e.g. to let time pass.
+class Rules : public ::testing::Test, public Game::Host {
+protected:
+    VirtualClock clock;
+    ScriptedRandom random;
+    Game g{clock, random, *this};
+    struct Opened {
+        Box box;
+        qint16 lives, livesShown;
+        bool operator==(const Opened&) const = default;
+    };
+    std::vector<Opened> boxes;
+    std::vector<Event> events;
+    std::function<void(Box)> whileOpen;
+    bool over = false;
+
+    void box(Box which) override {
+        boxes.push_back({which, g.lives, g.livesShown});
+        if (whileOpen)
+            whileOpen(which);
+    }
+    void event(Event what) override { events.push_back(what); }
+    void gameOver() override { over = true; }
+
+    Game& start() {
+        g.Form_Load();
+        return g;
+    }
+    // Targets far out on the right (every draw just under 1), so that only the targets a
+    // test places itself take part.
+    Game& startWithTargetsFarAway() {
+        random.fallback = justUnderOne;
+        return start();
+    }
+    void put(Body& body, float left, float top) {
+        body.move(left, top);
+        body.setVisible(true);
+    }
+    std::vector<float> targetLefts() const {
+        std::vector<float> lefts;
+        for (const Body& target : g.swfTarget)
+            lefts.push_back(target.left());
+        return lefts;
+    }
+};
+
+// A game in its window on the virtual clock, with scripted draws and the delivered settings.
 class GameWindow : public ::testing::Test {
 protected:
     TestWorld world;
     Program program{world.services};
 
     frmGame& game() { return program.game(); }
+    Game& rules() { return program.game().rules(); }
 
     void writeSettings(const QByteArray& lines) {
         world.writeFile(QStringLiteral("settings"), lines);
-    }
-
-    std::vector<float> targetLefts() {
-        std::vector<float> lefts;
-        for (auto& target : game().swfTarget)
-            lefts.push_back(target->left());
-        return lefts;
     }
 
     std::vector<QString> lifePictures() {

@@ -6,89 +6,77 @@
 #include <QTest>
 
 namespace {
-constexpr int Left = 37, Up = 38, Right = 39, Down = 40, Space = 32, P = 80;
+constexpr int Right = 39, Space = 32, P = 80;
 } // namespace
 
-TEST_F(GameWindow, RightHeldThenLeftPressedTurnsLeftAndReleasingRightOnlyRestsTheFrame) {
-    frmGame& g = gameWithTargetsFarAway();
-    g.Form_KeyDown(Right, 0);
+TEST_F(Rules, RightHeldThenLeftPressedTurnsLeftAndReleasingRightOnlyRestsTheFrame) {
+    startWithTargetsFarAway();
+    g.Form_KeyDown(Action::Right);
     EXPECT_TRUE(g.tmrRight.enabled());
     EXPECT_EQ(g.swfGV.frameNum(), 1);
-    g.Form_KeyDown(Left, 0);
+    g.Form_KeyDown(Action::Left);
     EXPECT_FALSE(g.tmrRight.enabled());
     EXPECT_TRUE(g.tmrLeft.enabled());
     EXPECT_EQ(g.swfGV.frameNum(), 2);
-    g.Form_KeyUp(Right, 0);
+    g.Form_KeyUp(Action::Right);
     EXPECT_EQ(g.swfGV.frameNum(), 0);
     EXPECT_TRUE(g.tmrLeft.enabled());
     const float before = g.swfGV.left();
-    world.clock.advance(20);
+    clock.advance(20);
     EXPECT_EQ(g.swfGV.left(), before - 10);
 }
 
-TEST_F(GameWindow, HorizontalAndVerticalKeysAreIndependent) {
-    frmGame& g = gameWithTargetsFarAway();
-    g.Form_KeyDown(Right, 0);
-    g.Form_KeyDown(Up, 0);
+TEST_F(Rules, HorizontalAndVerticalKeysAreIndependent) {
+    startWithTargetsFarAway();
+    g.Form_KeyDown(Action::Right);
+    g.Form_KeyDown(Action::Up);
     EXPECT_TRUE(g.tmrRight.enabled());
     EXPECT_TRUE(g.tmrUp.enabled());
-    g.Form_KeyDown(40, 0);
+    g.Form_KeyDown(Action::Down);
     EXPECT_FALSE(g.tmrUp.enabled());
     EXPECT_TRUE(g.tmrDown.enabled());
-    g.Form_KeyUp(40, 0);
+    g.Form_KeyUp(Action::Down);
     EXPECT_EQ(g.swfGV.frameNum(), 0);
     EXPECT_TRUE(g.tmrRight.enabled());
     EXPECT_FALSE(g.tmrDown.enabled());
 }
 
-TEST_F(GameWindow, PressingADirectionStopsItsOppositeWhicheverWasHeldFirst) {
-    frmGame& g = gameWithTargetsFarAway();
+TEST_F(Rules, PressingADirectionStopsItsOppositeWhicheverWasHeldFirst) {
+    startWithTargetsFarAway();
     const struct {
-        int held, pressed;
-        Timer frmGame::*stopped;
-        Timer frmGame::*running;
+        Action held, pressed;
+        Timer Game::*stopped;
+        Timer Game::*running;
     } rows[] = {
-        {Right, Left, &frmGame::tmrRight, &frmGame::tmrLeft},
-        {Left, Right, &frmGame::tmrLeft, &frmGame::tmrRight},
-        {Up, Down, &frmGame::tmrUp, &frmGame::tmrDown},
-        {Down, Up, &frmGame::tmrDown, &frmGame::tmrUp},
+        {Action::Right, Action::Left, &Game::tmrRight, &Game::tmrLeft},
+        {Action::Left, Action::Right, &Game::tmrLeft, &Game::tmrRight},
+        {Action::Up, Action::Down, &Game::tmrUp, &Game::tmrDown},
+        {Action::Down, Action::Up, &Game::tmrDown, &Game::tmrUp},
     };
     for (const auto& row : rows) {
-        g.Form_KeyDown(row.held, 0);
-        g.Form_KeyDown(row.pressed, 0);
-        EXPECT_FALSE((g.*row.stopped).enabled()) << row.held << " then " << row.pressed;
-        EXPECT_TRUE((g.*row.running).enabled()) << row.held << " then " << row.pressed;
-        g.Form_KeyUp(row.pressed, 0);
-        g.Form_KeyUp(row.held, 0);
+        g.Form_KeyDown(row.held);
+        g.Form_KeyDown(row.pressed);
+        EXPECT_FALSE((g.*row.stopped).enabled()) << int(row.held) << " then " << int(row.pressed);
+        EXPECT_TRUE((g.*row.running).enabled()) << int(row.held) << " then " << int(row.pressed);
+        g.Form_KeyUp(row.pressed);
+        g.Form_KeyUp(row.held);
     }
 }
 
-TEST_F(GameWindow, OneKeyBoundToTwoActionsPerformsBothInTableOrder) {
-    writeSettings("1\r\n65\r\n65\r\n38\r\n40\r\n32\r\n");
-    frmGame& g = gameWithTargetsFarAway();
-    g.Form_KeyDown(65, 0);
-    EXPECT_TRUE(g.tmrLeft.enabled()); // the left row comes after the right row
-    EXPECT_FALSE(g.tmrRight.enabled());
-    EXPECT_EQ(g.swfGV.frameNum(), 2);
-    g.tmrRight.setEnabled(true);
-    g.Form_KeyUp(65, 0);
-    EXPECT_FALSE(g.tmrLeft.enabled());
-    EXPECT_FALSE(g.tmrRight.enabled());
-}
-
-TEST_F(GameWindow, PausingStopsPlayUntilTheBoxIsClosedThenTargetsAndLevelsGoOn) {
-    frmGame& g = gameWithTargetsFarAway();
-    g.Form_KeyDown(Right, 0);
-    g.Form_KeyDown(Space, 0);
+TEST_F(Rules, PausingStopsPlayUntilTheBoxIsClosedThenTargetsAndLevelsGoOn) {
+    startWithTargetsFarAway();
+    g.Form_KeyDown(Action::Right);
+    g.Form_KeyDown(Action::Fire);
     const std::vector<float> lefts = targetLefts();
     bool targetsHeld = false, movementHeld = false;
-    world.messageBox.whileOpen = [&](const QString&) {
-        world.clock.advance(1000);
+    whileOpen = [&](Box) {
+        clock.advance(1000);
         targetsHeld = targetLefts() == lefts;
         movementHeld = !g.tmrRight.enabled() && !g.tmrROF.enabled();
     };
-    g.Form_KeyDown(P, 0);
-    ASSERT_EQ(world.messageBox.texts, std::vector<QString>{QStringLiteral("Game Paused")});
+    g.Form_KeyDown(Action::Pause);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].box, Box::Paused);
     EXPECT_TRUE(targetsHeld);
     EXPECT_TRUE(movementHeld);
     EXPECT_TRUE(g.tmrTarget.enabled());
@@ -98,90 +86,113 @@ TEST_F(GameWindow, PausingStopsPlayUntilTheBoxIsClosedThenTargetsAndLevelsGoOn) 
     EXPECT_EQ(g.swfGV.frameNum(), 1); // and the frame stays as it was
 }
 
-TEST_F(GameWindow, BulletsInFlightKeepMovingAndHittingWhileThePauseBoxIsOpen) {
-    frmGame& g = gameWithTargetsFarAway();
+TEST_F(Rules, BulletsInFlightKeepMovingAndHittingWhileThePauseBoxIsOpen) {
+    startWithTargetsFarAway();
     g.swfGV.move(100, 100);
-    g.swfTarget[6]->move(250, 120);
-    g.Form_KeyDown(Space, 0); // bullet 0 leaves from 136, 132
-    g.Form_KeyUp(Space, 0);
-    world.messageBox.whileOpen = [&](const QString&) { world.clock.advance(200); };
-    g.Form_KeyDown(P, 0);
-    EXPECT_FALSE(g.swfTarget[6]->visible());
-    EXPECT_EQ(g.swfTarget[6]->left(), 250.0f);
-    EXPECT_EQ(g.lblDestroyed.caption(), QStringLiteral("1"));
+    g.swfTarget[6].move(250, 120);
+    g.Form_KeyDown(Action::Fire); // bullet 0 leaves from 136, 132
+    g.Form_KeyUp(Action::Fire);
+    whileOpen = [&](Box) { clock.advance(200); };
+    g.Form_KeyDown(Action::Pause);
+    EXPECT_FALSE(g.swfTarget[6].visible());
+    EXPECT_EQ(g.swfTarget[6].left(), 250.0f);
+    EXPECT_EQ(g.destroyed, 1);
 }
 
-TEST_F(GameWindow, AKeyBoundToEightyPausesFirstThenActs) {
-    writeSettings("1\r\n37\r\n39\r\n38\r\n40\r\n80\r\n");
-    frmGame& g = gameWithTargetsFarAway();
-    bool bulletDuringBox = true;
-    world.messageBox.whileOpen = [&](const QString&) {
-        bulletDuringBox = g.imgBullet[0]->visible();
-    };
-    g.Form_KeyDown(P, 0);
-    EXPECT_EQ(world.messageBox.texts.size(), 1u);
-    EXPECT_FALSE(bulletDuringBox);
-    EXPECT_TRUE(g.imgBullet[0]->visible());
-    EXPECT_TRUE(g.tmrROF.enabled());
-}
-
-TEST_F(GameWindow, ModifiersAreIgnored) {
-    frmGame& g = gameWithTargetsFarAway();
-    g.show();
-    QTest::keyPress(&g, Qt::Key_P, Qt::ShiftModifier);
-    EXPECT_EQ(world.messageBox.texts.size(), 1u);
-    QTest::keyPress(&g, Qt::Key_Right, Qt::ControlModifier | Qt::AltModifier);
-    EXPECT_TRUE(g.tmrRight.enabled());
-}
-
-TEST_F(GameWindow, AutoRepeatOfTheFireKeyAddsNoBulletAndKeepsTheRateOfFire) {
-    frmGame& g = gameWithTargetsFarAway();
-    g.show();
-    QTest::keyPress(&g, Qt::Key_Space); // fires at once
-    EXPECT_EQ(g.nextBullet, 1);
-    world.clock.advance(150);
-    QTest::keyPress(&g, Qt::Key_Space, Qt::NoModifier); // repeat, as X11 sends it
-    EXPECT_EQ(g.nextBullet, 1);
-    world.clock.advance(50); // the rate of fire ticks 200 ms after the press
-    EXPECT_EQ(g.nextBullet, 2);
-    world.clock.advance(800);
-    EXPECT_EQ(g.nextBullet, 0); // five bullets a second: 1 + 5 = 6
-    QTest::keyRelease(&g, Qt::Key_Space);
-    world.clock.advance(10);
-    EXPECT_FALSE(g.tmrROF.enabled());
-    world.clock.advance(1000);
-    EXPECT_EQ(g.nextBullet, 0);
-}
-
-TEST_F(GameWindow, TappingFiresOneBulletPerPress) {
-    frmGame& g = gameWithTargetsFarAway();
+TEST_F(Rules, TappingFiresOneBulletPerPress) {
+    startWithTargetsFarAway();
     for (int tap = 0; tap < 3; ++tap) {
-        g.Form_KeyDown(Space, 0);
-        world.clock.advance(50);
-        g.Form_KeyUp(Space, 0);
-        world.clock.advance(50);
+        g.Form_KeyDown(Action::Fire);
+        clock.advance(50);
+        g.Form_KeyUp(Action::Fire);
+        clock.advance(50);
     }
     EXPECT_EQ(g.nextBullet, 3);
 }
 
-TEST_F(GameWindow, KeysBoundToNothingDoNothing) {
+// The player's keys as the window turns them into actions: a key bound to several actions
+// performs them all in the rows' order (right before left), P pauses first, any modifier
+// goes, and a key bound to nothing does nothing.
+TEST_F(GameWindow, TheWindowTurnsThePlayersKeysIntoActions) {
+    struct Case {
+        QByteArray settings;
+        int key;
+        Qt::KeyboardModifiers modifiers;
+        std::vector<Timer Game::*> running;
+        int frame;
+        int boxes;
+    };
+    const Case cases[] = {
+        {"1\r\n65\r\n65\r\n38\r\n40\r\n32\r\n", 'A', {}, {&Game::tmrLeft}, 2, 0},
+        {"1\r\n37\r\n39\r\n38\r\n40\r\n80\r\n", P, {}, {&Game::tmrROF}, 0, 1},
+        {deliveredSettings(), Right, Qt::ControlModifier | Qt::AltModifier, {&Game::tmrRight}, 1, 0},
+        {deliveredSettings(), P, Qt::ShiftModifier, {}, 0, 1},
+        {deliveredSettings(), 'A', {}, {}, 0, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.settings.constData() + (" key " + std::to_string(c.key)));
+        TestWorld caseWorld;
+        caseWorld.random.fallback = justUnderOne;
+        caseWorld.writeFile(QStringLiteral("settings"), c.settings);
+        Program caseProgram{caseWorld.services};
+        frmGame& g = caseProgram.game();
+        Game& r = g.rules();
+        g.show();
+        bool bulletDuringBox = false;
+        caseWorld.messageBox.whileOpen = [&](const QString&) {
+            bulletDuringBox = r.imgBullet[0].visible();
+        };
+        QTest::keyPress(&g, c.key == P ? Qt::Key_P : c.key == 'A' ? Qt::Key_A : Qt::Key_Right,
+                        c.modifiers);
+        std::vector<Timer Game::*> running;
+        for (Timer Game::*t : {&Game::tmrLeft, &Game::tmrRight, &Game::tmrUp, &Game::tmrDown,
+                               &Game::tmrROF})
+            if ((r.*t).enabled())
+                running.push_back(t);
+        EXPECT_EQ(running, c.running);
+        EXPECT_EQ(r.swfGV.frameNum(), c.frame);
+        EXPECT_EQ(int(caseWorld.messageBox.texts.size()), c.boxes);
+        EXPECT_FALSE(bulletDuringBox); // the pause came first
+        // One release stops every action of the key.
+        QTest::keyRelease(&g, c.key == P ? Qt::Key_P : c.key == 'A' ? Qt::Key_A : Qt::Key_Right);
+        caseWorld.clock.advance(10);
+        EXPECT_FALSE(r.tmrLeft.enabled() || r.tmrRight.enabled() || r.tmrROF.enabled());
+    }
+}
+
+TEST_F(GameWindow, AutoRepeatOfTheFireKeyAddsNoBulletAndKeepsTheRateOfFire) {
     frmGame& g = gameWithTargetsFarAway();
-    g.Form_KeyDown(65, 0);
-    g.Form_KeyUp(65, 0);
-    for (Timer* t : {&g.tmrLeft, &g.tmrRight, &g.tmrUp, &g.tmrDown, &g.tmrROF, &g.tmrShoot})
-        EXPECT_FALSE(t->enabled());
-    EXPECT_TRUE(world.messageBox.texts.empty());
+    Game& r = g.rules();
+    g.show();
+    QTest::keyPress(&g, Qt::Key_Space); // fires at once
+    EXPECT_EQ(r.nextBullet, 1);
+    world.clock.advance(150);
+    // Repeats, unmarked as X11 may send them, and marked.
+    QTest::keyPress(&g, Qt::Key_Space, Qt::NoModifier);
+    QKeyEvent marked(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QString(), true);
+    QCoreApplication::sendEvent(&g, &marked);
+    EXPECT_EQ(r.nextBullet, 1);
+    world.clock.advance(50); // the rate of fire ticks 200 ms after the press
+    EXPECT_EQ(r.nextBullet, 2);
+    world.clock.advance(800);
+    EXPECT_EQ(r.nextBullet, 0); // five bullets a second: 1 + 5 = 6
+    QTest::keyRelease(&g, Qt::Key_Space);
+    world.clock.advance(10);
+    EXPECT_FALSE(r.tmrROF.enabled());
+    world.clock.advance(1000);
+    EXPECT_EQ(r.nextBullet, 0);
 }
 
 TEST_F(GameWindow, LeavingTheProgramPausesAsPUnlessABoxIsAlreadyOpen) {
     frmGame& g = gameWithTargetsFarAway();
+    Game& r = g.rules();
     g.show();
-    g.Form_KeyDown(Right, 0); // held as the player leaves, and never released here
+    g.keyDown(Right, 0); // held as the player leaves, and never released here
     bool held = false;
     world.messageBox.whileOpen = [&](const QString&) {
-        const std::vector<float> lefts = targetLefts();
+        const float left = r.swfTarget[0].left();
         world.clock.advance(1000);
-        held = targetLefts() == lefts;
+        held = r.swfTarget[0].left() == left;
         // Leaving again while the box is open adds no box.
         emit qApp->applicationStateChanged(Qt::ApplicationInactive);
         world.clock.advance(1000);
@@ -191,10 +202,10 @@ TEST_F(GameWindow, LeavingTheProgramPausesAsPUnlessABoxIsAlreadyOpen) {
     ASSERT_EQ(world.messageBox.texts, std::vector<QString>{QStringLiteral("Game Paused")});
     EXPECT_EQ(world.messageBox.answerKeys, std::vector<int>{P}) << "P does not answer the pause";
     EXPECT_TRUE(held);
-    EXPECT_TRUE(g.tmrTarget.enabled());
-    const float left = g.swfGV.left();
+    EXPECT_TRUE(r.tmrTarget.enabled());
+    const float left = r.swfGV.left();
     world.clock.advance(500);
-    EXPECT_EQ(g.swfGV.left(), left) << "the key held when the player left still moves Gorvan";
+    EXPECT_EQ(r.swfGV.left(), left) << "the key held when the player left still moves Gorvan";
 }
 
 // The leave settles first: a return at once, or a close of the game that comes with it (from a
@@ -216,7 +227,7 @@ TEST_F(GameWindow, NoPauseBoxForALeaveUndoneOrAGameClosedMeanwhile) {
         world.clock.advance(1000);
         EXPECT_TRUE(world.messageBox.texts.empty());
         if (!g.isUnloaded()) {
-            EXPECT_TRUE(g.tmrTarget.enabled() || !g.isVisible());
+            EXPECT_TRUE(g.rules().tmrTarget.enabled() || !g.isVisible());
             g.unload();
         }
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -230,19 +241,22 @@ TEST_F(GameWindow, NoPauseBoxForALeaveUndoneOrAGameClosedMeanwhile) {
 TEST_F(GameWindow, F11AndAltReturnSwitchFullScreenUnlessTheKeyIsBoundToAnAction) {
     constexpr int F11 = 122, Return = 13, Alt = 4;
     frmGame& g = gameWithTargetsFarAway();
-    g.Form_KeyDown(Return, 0);
+    g.keyDown(Return, 0);
     EXPECT_FALSE(g.fullScreen());
-    g.Form_KeyDown(F11, 0);
+    g.keyDown(F11, 0);
     EXPECT_TRUE(g.fullScreen());
     EXPECT_TRUE(readPreferences().fullScreen);
     EXPECT_EQ(g.scaleWidth(), 471.0f);
     EXPECT_EQ(g.scaleHeight(), 353.0f);
-    g.Form_KeyDown(Return, Alt);
+    g.keyDown(Return, Alt);
     EXPECT_FALSE(g.fullScreen());
     EXPECT_FALSE(readPreferences().fullScreen);
 
-    g.settings.keyFire = F11;
-    g.Form_KeyDown(F11, 0);
-    EXPECT_FALSE(g.fullScreen());
-    EXPECT_TRUE(g.imgBullet[0]->visible());
+    writeSettings("1\r\n37\r\n39\r\n38\r\n40\r\n122\r\n");
+    g.unload();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    frmGame& bound = game();
+    bound.keyDown(F11, 0);
+    EXPECT_FALSE(bound.fullScreen());
+    EXPECT_TRUE(bound.rules().imgBullet[0].visible());
 }

@@ -1,40 +1,40 @@
 #include "GameFixture.h"
 
-TEST_F(GameWindow, TheLevelRisesEveryTenSecondsAndWidensNewTargetsSpeeds) {
-    frmGame& g = gameWithTargetsFarAway();
+TEST_F(Rules, TheLevelRisesEveryTenSecondsAndWidensNewTargetsSpeeds) {
+    startWithTargetsFarAway();
     g.swfGV.setLeft(0); // out of the way of the target placed below
-    world.clock.advance(9999);
-    EXPECT_EQ(g.lblLevel.caption(), QStringLiteral("0"));
-    world.clock.advance(1);
-    EXPECT_EQ(g.lblLevel.caption(), QStringLiteral("1"));
+    clock.advance(9999);
+    EXPECT_EQ(g.level, 0);
+    clock.advance(1);
+    EXPECT_EQ(g.level, 1);
     EXPECT_EQ(g.speedSpread, 1);
     EXPECT_EQ(g.speedBase, 1);
-    world.random.queue({justUnderOne, 0, 0, 0, 0});
+    random.queue({justUnderOne, 0, 0, 0, 0});
     g.PlaceTarget(0);
     EXPECT_EQ(g.targetMotion[0][0], 1);
 
-    world.clock.advance(10000);
-    EXPECT_EQ(g.lblLevel.caption(), QStringLiteral("2"));
-    world.random.queue({0, 0, 0, 0, 0, justUnderOne, 0, 0, 0, 0});
+    clock.advance(10000);
+    EXPECT_EQ(g.level, 2);
+    random.queue({0, 0, 0, 0, 0, justUnderOne, 0, 0, 0, 0});
     g.PlaceTarget(0);
     EXPECT_EQ(g.targetMotion[0][0], 1);
     g.PlaceTarget(0);
     EXPECT_EQ(g.targetMotion[0][0], 2);
 }
 
-TEST_F(GameWindow, APauseLosesTheIntervalUnderWay) {
-    frmGame& g = gameWithTargetsFarAway();
-    world.clock.advance(9000);
-    world.messageBox.whileOpen = [&](const QString&) { world.clock.advance(5000); };
-    g.Form_KeyDown(80, 0);
-    world.clock.advance(9999);
-    EXPECT_EQ(g.lblLevel.caption(), QStringLiteral("0"));
-    world.clock.advance(1);
-    EXPECT_EQ(g.lblLevel.caption(), QStringLiteral("1"));
+TEST_F(Rules, APauseLosesTheIntervalUnderWay) {
+    startWithTargetsFarAway();
+    clock.advance(9000);
+    whileOpen = [&](Box) { clock.advance(5000); };
+    g.Form_KeyDown(Action::Pause);
+    clock.advance(9999);
+    EXPECT_EQ(g.level, 0);
+    clock.advance(1);
+    EXPECT_EQ(g.level, 1);
 }
 
-TEST_F(GameWindow, SpeedRangeForEachLevel) {
-    frmGame& g = gameWithTargetsFarAway();
+TEST_F(Rules, SpeedRangeForEachLevel) {
+    startWithTargetsFarAway();
     struct Row {
         int level, spread, base;
     };
@@ -42,19 +42,19 @@ TEST_F(GameWindow, SpeedRangeForEachLevel) {
                          {6, 4, 2},  {7, 4, 2},  {8, 5, 3},  {9, 5, 3}, {10, 6, 3},
                          {11, 6, 3}, {12, 7, 4}, {20, 11, 6}};
     for (const Row& row : table) {
-        g.lblLevel.setCaption(QString::number(row.level - 1));
+        g.level = row.level - 1;
         g.tmrLevel_Timer();
-        EXPECT_EQ(g.lblLevel.caption(), QString::number(row.level));
+        EXPECT_EQ(g.level, row.level);
         EXPECT_EQ(g.speedSpread, row.spread) << "level " << row.level;
         EXPECT_EQ(g.speedBase, row.base) << "level " << row.level;
     }
 }
 
-TEST_F(GameWindow, AnEndlessGameSaturatesTheSpeedsInsteadOfFailing) {
-    frmGame& g = gameWithTargetsFarAway();
-    g.lblLevel.setCaption(QStringLiteral("70000"));
+TEST_F(Rules, AnEndlessGameSaturatesTheSpeedsInsteadOfFailing) {
+    startWithTargetsFarAway();
+    g.level = 70000;
     g.tmrLevel_Timer();
-    EXPECT_EQ(g.lblLevel.caption(), QStringLiteral("70001"));
+    EXPECT_EQ(g.level, 70001);
     EXPECT_EQ(g.speedSpread, 32767);
     EXPECT_EQ(g.speedBase, 17501);
 }

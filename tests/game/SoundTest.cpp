@@ -11,24 +11,25 @@ using Played = RecordingSound::Played;
 // over sound before their box opens.
 TEST_F(GameWindow, EachRuleEventPlaysItsEffectWhenItHappens) {
     frmGame& g = gameWithTargetsFarAway();
+    Game& r = g.rules();
     std::vector<std::size_t> heardWhenBoxOpened;
     world.messageBox.whileOpen = [&](const QString&) {
         heardWhenBoxOpened.push_back(world.sound.played.size());
     };
-    g.swfGV.move(100, 100);
-    g.Form_KeyDown(Space, 0); // a shot at once, the next 200 ms later
+    r.swfGV.move(100, 100);
+    g.keyDown(Space, 0); // a shot at once, the next 200 ms later
     world.clock.advance(200);
-    g.Form_KeyUp(Space, 0);
+    g.keyUp(Space, 0);
     world.clock.advance(100); // the key's release settles
     // A target just in front of bullet 0.
-    g.swfTarget[2]->move(g.imgBullet[0]->left() + 2, g.imgBullet[0]->top() - 10);
+    r.swfTarget[2].move(r.imgBullet[0].left() + 2, r.imgBullet[0].top() - 10);
     world.clock.advance(10);
-    EXPECT_EQ(g.lblDestroyed.caption(), QStringLiteral("1"));
+    EXPECT_EQ(r.destroyed, 1);
     const qint64 hitAt = world.clock.nowMs();
     world.clock.advance(10000 - hitAt); // the level rises at 10 s
-    g.lives = 0;
-    g.swfTarget[5]->move(g.swfGV.left(), g.swfGV.top()); // the last life goes
-    g.tmrTarget_Timer();
+    r.lives = 0;
+    r.swfTarget[5].move(r.swfGV.left(), r.swfGV.top()); // the last life goes
+    r.tmrTarget_Timer();
 
     const std::vector<Played> expected = {{sounds::shot, 0},
                                           {sounds::shot, 200},
@@ -40,13 +41,13 @@ TEST_F(GameWindow, EachRuleEventPlaysItsEffectWhenItHappens) {
 }
 
 TEST_F(GameWindow, ALostLifeSoundsBeforeItsBox) {
-    frmGame& g = gameWithTargetsFarAway();
+    Game& r = gameWithTargetsFarAway().rules();
     std::vector<int> heardWhenBoxOpened;
     world.messageBox.whileOpen = [&](const QString&) {
         heardWhenBoxOpened = world.sound.effects();
     };
-    g.swfTarget[0]->move(g.swfGV.left(), g.swfGV.top());
-    g.tmrTarget_Timer();
+    r.swfTarget[0].move(r.swfGV.left(), r.swfGV.top());
+    r.tmrTarget_Timer();
     EXPECT_EQ(heardWhenBoxOpened, std::vector<int>{sounds::lifeLost});
     EXPECT_EQ(world.sound.effects(), std::vector<int>{sounds::lifeLost});
 }
@@ -64,13 +65,13 @@ TEST_F(GameWindow, MSwitchesTheSoundUnlessItIsBound) {
         caseWorld.writeFile(QStringLiteral("settings"), c.settings);
         Program caseProgram{caseWorld.services};
         frmGame& g = caseProgram.game();
-        g.Form_KeyDown(M, 0);
+        g.keyDown(M, 0);
         EXPECT_EQ(caseWorld.sound.muted(), c.switches) << c.settings.constData();
         EXPECT_EQ(readPreferences(caseWorld.path(preferencesFileName)).sound, !c.switches);
         // Muted, the gun is silent; bound to fire, M shoots with its sound.
-        g.tmrROF_Timer();
+        g.rules().tmrROF_Timer();
         EXPECT_EQ(caseWorld.sound.effects().size(), c.switches ? 0u : 2u);
-        g.Form_KeyDown(M, 0);
+        g.keyDown(M, 0);
         EXPECT_FALSE(caseWorld.sound.muted());
     }
 }

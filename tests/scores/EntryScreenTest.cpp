@@ -61,8 +61,7 @@ TEST_F(EntryScreen, ATenthCharacterIsRefusedUnlessItIsAFullStop) {
 
 TEST_F(EntryScreen, PastedTextIsNotFilteredButStoredCutToTen) {
     frmRecord& r = screen();
-    r.lblLevel.setCaption(QStringLiteral("5"));
-    r.lblDestroyed.setCaption(QStringLiteral("77"));
+    r.setResult({5, 77, {}});
     type(r.txtFirstName, QStringLiteral("123456789"));
     QApplication::clipboard()->setText(QStringLiteral("Featherstonehaugh"));
     r.txtLastName.setFocus();
@@ -180,8 +179,7 @@ TEST_F(EntryScreen, AFailedSaveKeepsTheScreenAndTheNamesAndSaysWhy) {
 
 TEST_F(EntryScreen, CountsBeyondSixteenBitsAreStoredAsTheLargestCount) {
     frmRecord& r = screen();
-    r.lblLevel.setCaption(QStringLiteral("3"));
-    r.lblDestroyed.setCaption(QStringLiteral("40000"));
+    r.setResult({3, 40000, {}});
     type(r.txtFirstName, QStringLiteral("A"));
     type(r.txtLastName, QStringLiteral("B"));
     QTest::mouseClick(&r.cmdSubmit, Qt::LeftButton);

@@ -77,7 +77,10 @@ private:
 // Hands out the draws a test queued, then `fallback` for every further draw.
 class ScriptedRandom final : public Random {
 public:
-    void randomize() override { ++randomizeCalls; }
+    quint32 randomize() override {
+        ++randomizeCalls;
+        return 0;
+    }
     float next() override {
         ++drawsMade;
         if (draws_.empty())
@@ -113,7 +116,7 @@ struct TestWorld {
     ScriptedRandom random;
     RecordingLauncher launcher;
     RecordingSound sound{clock};
-    Services services{clock, messageBox, random, launcher, sound};
+    Services services{clock, clock, messageBox, random, launcher, sound};
     QTemporaryDir folder;
     QString previousFolder = QDir::currentPath();
 
