@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 
 #include "Preferences.h"
+#include "Replay.h"
 #include "WindowSize.h"
 
 #include <QCommandLineParser>
@@ -34,7 +35,9 @@ const std::vector<Option>& options() {
         {{QStringLiteral("size")},
          QStringLiteral("N"),
          QStringLiteral("Window size, 1 to 3 in half steps; kept for the next start.")},
-        {{QStringLiteral("replay")}, QStringLiteral("FILE"), QStringLiteral("Watch a recorded game.")},
+        {{QStringLiteral("replay")},
+         QStringLiteral("FILE"),
+         QStringLiteral("Watch a recorded game.")},
         {{QStringLiteral("verify")},
          QStringLiteral("FILE"),
          QStringLiteral("Replay a recorded game without a window; exit 0 if it ends as recorded.")},
@@ -103,4 +106,18 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         result.exitCode = 0;
     }
     return result;
+}
+
+int verifyReplay(const QString& path, QString* output, QString* errors) {
+    Replay recorded;
+    if (QString why; !replay::read(path, &recorded, &why)) {
+        *errors = QStringLiteral("vexaroo: cannot replay %1: %2\n").arg(path, why);
+        return 2;
+    }
+    QString result, why;
+    const bool matches = ReplayRun::verify(recorded, &result, &why);
+    *output = result + QLatin1Char('\n');
+    if (!matches)
+        *errors = QStringLiteral("vexaroo: %1 does not end as recorded: %2\n").arg(path, why);
+    return matches ? 0 : 1;
 }

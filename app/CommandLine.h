@@ -25,3 +25,8 @@ struct CommandLine {
 
 // `arguments` as main() has them, the program's name first.
 CommandLine parseCommandLine(const QStringList& arguments);
+
+// --verify: replays the recorded game in `path` with no window. `output` gets its outcome
+// ("level 4, 37 targets destroyed"), `errors` what went wrong; the exit code is 0 when it ends as
+// recorded, 1 when it does not, 2 when the file cannot be replayed.
+int verifyReplay(const QString& path, QString* output, QString* errors);

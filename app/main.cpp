@@ -7,7 +7,6 @@
 #include "Preferences.h"
 #include "Program.h"
 #include "Random.h"
-#include "Replay.h"
 #include "Sound.h"
 #include "Sounds.h"
 #include "System.h"
@@ -61,23 +60,6 @@ void restartAt(double size, const QStringList& arguments) {
     std::perror("vexaroo: cannot start again");
 }
 
-// Replays a recorded game with no window: its outcome on standard output; exit 0 when it is
-// the recorded one, 1 when it is not, 2 when the file cannot be replayed.
-int verify(const QString& path) {
-    Replay recorded;
-    if (QString why; !replay::read(path, &recorded, &why)) {
-        std::fprintf(stderr, "vexaroo: cannot replay %s: %s\n", qPrintable(path), qPrintable(why));
-        return 2;
-    }
-    QString result, why;
-    const bool matches = ReplayRun::verify(recorded, &result, &why);
-    std::printf("%s\n", qPrintable(result));
-    if (!matches)
-        std::fprintf(stderr, "vexaroo: %s does not end as recorded: %s\n", qPrintable(path),
-                     qPrintable(why));
-    return matches ? 0 : 1;
-}
-
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -90,8 +72,13 @@ int main(int argc, char* argv[]) {
         std::fputs(qPrintable(command.errors), stderr);
         return *command.exitCode;
     }
-    if (!command.verify.isEmpty())
-        return verify(command.verify);
+    if (!command.verify.isEmpty()) {
+        QString output, errors;
+        const int code = verifyReplay(command.verify, &output, &errors);
+        std::fputs(qPrintable(output), stdout);
+        std::fputs(qPrintable(errors), stderr);
+        return code;
+    }
     // Without a display QApplication aborts with the toolkit's own words; say it plainly.
     if (QString problem; !display::reachable(&problem)) {
         std::fprintf(stderr, "%s\n", qPrintable(problem));

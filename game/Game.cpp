@@ -4,6 +4,9 @@
 #include "Numeric.h"
 #include "Random.h"
 
+#include <QCryptographicHash>
+#include <QtEndian>
+
 #include <cmath>
 
 namespace {
@@ -15,8 +18,9 @@ Game::Game(Clock& clock, Random& random, Host& host)
     : tmrLevel(clock, 10000, Tick(&Game::tmrLevel_Timer)),
       // A target takes one step in each frame of the clock.
       tmrTarget(clock, Clock::frameMs, Tick(&Game::tmrTarget_Timer)),
-      tmrROF(clock, 200, Tick(&Game::tmrROF_Timer)), tmrShoot(clock, 10, Tick(&Game::tmrShoot_Timer)),
-      tmrUp(clock, 10, Tick(&Game::tmrUp_Timer)), tmrDown(clock, 10, Tick(&Game::tmrDown_Timer)),
+      tmrROF(clock, 200, Tick(&Game::tmrROF_Timer)),
+      tmrShoot(clock, 10, Tick(&Game::tmrShoot_Timer)), tmrUp(clock, 10, Tick(&Game::tmrUp_Timer)),
+      tmrDown(clock, 10, Tick(&Game::tmrDown_Timer)),
       tmrLeft(clock, 10, Tick(&Game::tmrLeft_Timer)),
       tmrRight(clock, 10, Tick(&Game::tmrRight_Timer)), random_(random), host_(host) {}
 
@@ -74,6 +78,27 @@ void Game::ResetPlayfield(qint16 fullReset) {
         swfTarget[i].setVisible(true);
     }
     swfGV.move(scaleWidth() / 3 - swfGV.width() / 2, scaleHeight() / 2 - swfGV.height() / 2);
+}
+
+quint64 Game::Digest() const {
+    QByteArray state;
+    const auto add = [&state](auto value) {
+        state.append(reinterpret_cast<const char*>(&value), sizeof value);
+    };
+    for (const Body* body : {&swfGV})
+        add(body->rect()), add(body->frameNum());
+    for (const std::vector<Body>* bodies : {&swfTarget, &imgBullet})
+        for (const Body& body : *bodies)
+            add(body.rect()), add(body.visible()), add(body.frameNum());
+    add(targetMotion);
+    for (int value : {int(lives), int(livesShown), level, destroyed, int(nextBullet),
+                      int(speedSpread), int(speedBase)})
+        add(value);
+    for (const Timer* timer :
+         {&tmrLevel, &tmrTarget, &tmrROF, &tmrShoot, &tmrUp, &tmrDown, &tmrLeft, &tmrRight})
+        add(timer->enabled());
+    return qFromLittleEndian<quint64>(
+        QCryptographicHash::hash(state, QCryptographicHash::Sha256).constData());
 }
 
 // Counts outside what the three pictures can show change nothing.

@@ -117,6 +117,10 @@ public:
     void tmrROF_Timer();
     void tmrShoot_Timer();
 
+    // The whole state of the field and the counts, as one number: two games that differ in
+    // anything the rules keep differ in it.
+    quint64 Digest() const;
+
     void PlaceTarget(qint16 index);
     void ResetPlayfield(qint16 fullReset);
     void ShowLives(qint16 count);

@@ -113,6 +113,8 @@ QByteArray replay::encode(const Replay& replay) {
     out.fixed<qint32>(replay.level);
     out.fixed<qint32>(replay.destroyed);
     out.fixed<quint8>(replay.closed);
+    out.number(quint64(replay.endMs - replay.startMs));
+    out.fixed<quint64>(replay.digest);
     out.number(replay.events.size());
     qint64 previous = replay.startMs;
     for (const Replay::Event& e : replay.events) {
@@ -153,6 +155,8 @@ bool replay::decode(const QByteArray& bytes, Replay* replay, QString* why) {
     r.level = in.fixed<qint32>();
     r.destroyed = in.fixed<qint32>();
     r.closed = in.fixed<quint8>() != 0;
+    r.endMs = r.startMs + qint64(in.number());
+    r.digest = in.fixed<quint64>();
     const quint64 count = in.number();
     // Every event takes two bytes at least.
     if (!in.ok() || count > quint64(in.left() / 2))
@@ -200,6 +204,11 @@ qint64 ReplayRun::nowMs() const {
 void ReplayRun::fail(const QString& why) {
     if (fault_.isEmpty())
         fault_ = why;
+}
+
+void ReplayRun::noteEnd() {
+    endMs_ = clock_.nowMs();
+    digest_ = game_.Digest();
 }
 
 void ReplayRun::advanceTo(qint64 ms) {
@@ -261,6 +270,7 @@ void ReplayRun::apply(const Replay::Event& event) {
         break;
     case Replay::Input::End:
         closed_ = true;
+        noteEnd();
         break;
     }
 }
@@ -307,6 +317,13 @@ bool ReplayRun::verify(const Replay& replay, QString* result, QString* why) {
         *why = tr("the recording says %1%2")
                    .arg(replay::outcome(replay.level, replay.destroyed),
                         replay.closed ? tr(" when the window was closed") : QString());
+        return false;
+    }
+    // The same counts, but not the same game: the rules have changed since it was recorded.
+    if (run.endMs_ != replay.endMs || run.digest_ != replay.digest) {
+        *why = tr("it ends at %1 ms with the field in another state than recorded, at %2 ms")
+                   .arg(run.endMs_ - replay.startMs)
+                   .arg(replay.endMs - replay.startMs);
         return false;
     }
     return true;

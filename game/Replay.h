@@ -16,11 +16,13 @@ struct Replay {
     QString program; // the version that recorded it
     quint32 seed = 0;
     qint16 quality = 0;
-    qint64 dateMs = 0; // when it began, in milliseconds since 1970 (UTC)
+    qint64 dateMs = 0;  // when it began, in milliseconds since 1970 (UTC)
     qint64 startMs = 0; // the game clock's time when the game began
-    int level = 0;     // its outcome
+    int level = 0;      // its outcome
     int destroyed = 0;
     bool closed = false; // ended by the player closing the window, not by game over
+    qint64 endMs = 0;    // the game clock's time at the end
+    quint64 digest = 0;  // the rules' state at the end (Game::Digest)
 
     enum class Input : quint8 { Press, Release, Hold, Resume, BoxClosed, Stall, End };
     struct Event {
@@ -68,7 +70,10 @@ public:
     bool boxOpen() const { return inBox_ && !boxClosed_ && !ended(); }
     void leaveBox() { inBox_ = boxClosed_ = false; }
     // The game said game over; or the watcher left.
-    void gameOver() { over_ = true; }
+    void gameOver() {
+        over_ = true;
+        noteEnd();
+    }
     void stop() { stopped_ = true; }
     bool ended() const { return over_ || closed_ || stopped_ || !fault_.isEmpty(); }
     // Game time now.
@@ -80,6 +85,7 @@ public:
     static bool verify(const Replay& replay, QString* result, QString* why);
 
 private:
+    void noteEnd();
     void advanceTo(qint64 ms);
     void apply(const Replay::Event& event);
     void fail(const QString& why);
@@ -93,5 +99,7 @@ private:
     bool over_ = false;
     bool stopped_ = false;
     bool closed_ = false;
+    qint64 endMs_ = 0;
+    quint64 digest_ = 0;
     QString fault_;
 };

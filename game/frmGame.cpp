@@ -46,8 +46,7 @@ frmGame::frmGame(Services& given, Screens& screens, Replay watched, const QStrin
 frmGame::frmGame(Services& given, Screens& screens, std::unique_ptr<Replay> watched,
                  const QString& whose)
     : Form(given,
-           watched ? tr("Vexaroo - Replay: Space pauses, F plays faster, Esc leaves")
-                   : tr("Vexaroo - Press P to pause"),
+           watched ? tr("Vexaroo - Replay of %1").arg(whose) : tr("Vexaroo - Press P to pause"),
            471, 353),
       sqrStatsBackground(canvas(), 1, 1, 470, 37, palette::grey, Qt::black, 2),
       lblDestroyedText(this, tr("Enemies Destroyed:"), 4, 5, 94, 13),
@@ -55,7 +54,11 @@ frmGame::frmGame(Services& given, Screens& screens, std::unique_ptr<Replay> watc
       lblLevelText(this, tr("Level:"), 4, 19, 29, 13),
       lblLevel(this, QStringLiteral("0"), 36, 19, 6, 13),
       lblLivesText(this, tr("Bananas Remaining:"), 299, 12, 98, 13, false),
-      lblWatching(this, tr("Replay of %1").arg(whose), 150, 12, 145, 13, false),
+      // A long name is cut, so that the keys' line keeps its room.
+      lblWatching(this,
+                  tr("Replay of %1\nSpace pauses, F faster, Esc leaves")
+                      .arg(fontMetrics().elidedText(whose, Qt::ElideRight, 120)),
+                  126, 5, 178, 28, false),
       lblBox(this, {}, 60, 150, 351, 40, false, palette::white, true),
       imgLife1(canvas(), lifePresent, 428, 40, 20, 31, false),
       imgLife0(canvas(), lifeLost, 448, 40, 20, 31, false), swfGV(canvas(), 124, 142.47f, 34, 68),
@@ -173,7 +176,6 @@ void frmGame::Form_Unload(int& cancel) {
         EndRecording(true);
     services.gameClock.onStall = nullptr;
     rules_->Form_Unload();
-    Draw();
     screens_.frmMain().show();
     if (rules_->highScorePending) {
         rules_->highScorePending = 0;
@@ -213,8 +215,10 @@ void frmGame::Draw() {
     }
 }
 
+// A window that is going draws nothing more: it shows the field as the game left it.
 void frmGame::changed() {
-    Draw();
+    if (!isUnloaded())
+        Draw();
 }
 
 void frmGame::Form_KeyDown(int keyCode, int shift) {
@@ -248,14 +252,14 @@ void frmGame::Form_KeyUp(int keyCode, int /*shift*/) {
 bool frmGame::padButton(PadButton button, bool down) {
     if (watched_) {
         if (down)
-            WatchKey(button == PadButton::East ? keys::Escape
+            WatchKey(button == PadButton::East    ? keys::Escape
                      : button == PadButton::Right ? keys::Right
                                                   : keys::Space);
         return true;
     }
     static constexpr std::array<std::optional<Action>, padButtonCount> actions = {
-        Action::Left, Action::Right, Action::Up, Action::Down, Action::Fire, std::nullopt,
-        Action::Pause};
+        Action::Left, Action::Right, Action::Up,   Action::Down,
+        Action::Fire, std::nullopt,  Action::Pause};
     if (const std::optional<Action> action = actions[int(button)]) {
         if (down)
             Press(Pad, *action);
@@ -322,6 +326,8 @@ void frmGame::EndRecording(bool closed) {
     recording_.level = rules_->level;
     recording_.destroyed = rules_->destroyed;
     recording_.closed = closed;
+    recording_.endMs = services.gameClock.nowMs();
+    recording_.digest = rules_->Digest();
     QString error;
     if (!files::replaceAll(replay::lastGameFileName, replay::encode(recording_), &error))
         screens_.replayNotKept(error);
@@ -331,11 +337,11 @@ void frmGame::box(Box which) {
     // Keys released while a box holds them never reach the game.
     heldBy_.fill(0);
     Draw();
-    const QString text =
-        which == Box::LifeLost ? tr("Death come to Banana!\r\nYou have %1 banana(s) remaining.")
-                                     .arg(numeric::decimalText(rules_->lives))
-        : which == Box::GameOver ? tr("GAME OVER")
-                                 : tr("Game Paused");
+    const QString text = which == Box::LifeLost
+                             ? tr("Death come to Banana!\r\nYou have %1 banana(s) remaining.")
+                                   .arg(numeric::decimalText(rules_->lives))
+                         : which == Box::GameOver ? tr("GAME OVER")
+                                                  : tr("Game Paused");
     if (watched_) {
         // The watcher sees the box for as long as the player did; nothing of his closes it.
         lblBox.setCaption(QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
@@ -343,7 +349,7 @@ void frmGame::box(Box which) {
         replayRun_->openBox();
         ++boxDepth_;
         while (replayRun_->boxOpen())
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+            services.clock.wait(watchStepMs);
         --boxDepth_;
         replayRun_->leaveBox();
         lblBox.hide();

@@ -107,8 +107,10 @@ void frmHigh::Form_Load() {
         cmdReplay[k] = std::make_unique<ReplayMark>(this, firstRowTop + rowStep * k);
         cmdReplay[k]->setAccessibleName(tr("Watch the game"));
         cmdReplay[k]->setAccessibleDescription(
-            tr("%1, level %2").arg(lblName[k]->caption().trimmed(), lblLevel[k]->caption().trimmed()));
-        connect(cmdReplay[k].get(), &QAbstractButton::clicked, this, [this, k] { cmdReplay_Click(k); });
+            tr("%1, level %2")
+                .arg(lblName[k]->caption().trimmed(), lblLevel[k]->caption().trimmed()));
+        connect(cmdReplay[k].get(), &QAbstractButton::clicked, this,
+                [this, k] { cmdReplay_Click(k); });
         if (previous)
             setTabOrder(previous, cmdReplay[k].get());
         previous = cmdReplay[k].get();
@@ -139,7 +141,8 @@ void frmHigh::Form_KeyDown(int keyCode, int /*shift*/) {
 
 // The row's game is played again in the game window; the table waits hidden until it ends.
 void frmHigh::cmdReplay_Click(int row) {
-    const QString why = screens_.watchReplay(replays_[row], lblName[row]->caption().trimmed(), this);
+    const QString why =
+        screens_.watchReplay(replays_[row], lblName[row]->caption().trimmed(), this);
     if (!why.isEmpty())
         MsgBox(tr("This game cannot be watched: %1").arg(why));
 }

@@ -3,8 +3,8 @@
 #include <chrono>
 
 quint32 SystemRandom::randomize() {
-    const quint32 seed = seed_.value_or(static_cast<quint32>(
-        std::chrono::high_resolution_clock::now().time_since_epoch().count()));
+    const quint32 seed = seed_.value_or(
+        static_cast<quint32>(std::chrono::high_resolution_clock::now().time_since_epoch().count()));
     engine_.seed(seed);
     return seed;
 }

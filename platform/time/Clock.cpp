@@ -3,6 +3,7 @@
 #include "Timer.h"
 
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QTimer>
 
 #include <algorithm>
@@ -66,6 +67,12 @@ RealClock::~RealClock() = default;
 
 qint64 RealClock::nowMs() const {
     return impl_->elapsed.elapsed();
+}
+
+void RealClock::wait(int ms) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    loop.exec();
 }
 
 // Runs every timer that is due, in the order they became due, like the virtual clock.

@@ -20,6 +20,9 @@ public:
 
     virtual ~Clock() = default;
     virtual qint64 nowMs() const = 0;
+    // Lets this much time pass where the caller stands, the timers going on meanwhile: the real
+    // clock runs the event loop, the virtual clock advances.
+    virtual void wait(int ms) = 0;
 
 protected:
     friend class Timer;
@@ -64,6 +67,7 @@ public:
     RealClock();
     ~RealClock() override;
     qint64 nowMs() const override;
+    void wait(int ms) override;
 
 protected:
     void start(Timer& timer) override;
@@ -78,6 +82,7 @@ private:
 class VirtualClock : public Clock {
 public:
     qint64 nowMs() const override { return now_; }
+    void wait(int ms) override { advance(ms); }
 
     // Moves time forward, firing every due timer in time order (ties in the order they
     // became due). A tick may itself advance the clock, as a test's message box does.

@@ -3,6 +3,7 @@
 //   calm       targets fly level in two lanes near the top, never in Gorvan's way
 //   last-life  no spare life, level 3, 12 destroyed, and a target about to touch Gorvan
 //   lost-life  a full game's start with a target about to touch Gorvan
+//   play       a game as the menu's Play starts it, which leaves a replay that verifies
 // With --pad after the scenario a virtual game controller is plugged in, driven by lines on
 // standard input: "<button> 1|0" in SDL's names (dpleft, dpright, dpup, dpdown, a, b, start) or
 // "unplug".
@@ -110,9 +111,8 @@ int main(int argc, char* argv[]) {
     const auto app = Program::makeApplication(argc, argv);
     language::install(language::choose({}, {}));
     const QString scenario = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
-    if (scenario != QLatin1String("calm") && scenario != QLatin1String("last-life") &&
-        scenario != QLatin1String("lost-life")) {
-        std::fprintf(stderr, "usage: vexaroo_harness calm|last-life|lost-life\n");
+    if (!QStringList{"calm", "last-life", "lost-life", "play"}.contains(scenario)) {
+        std::fprintf(stderr, "usage: vexaroo_harness calm|last-life|lost-life|play [--pad]\n");
         return 2;
     }
 
@@ -140,7 +140,7 @@ int main(int argc, char* argv[]) {
         rules.level = 3;
         rules.destroyed = 12;
     }
-    if (scenario != QLatin1String("calm")) {
+    if (scenario == QLatin1String("last-life") || scenario == QLatin1String("lost-life")) {
         rules.swfTarget[0].move(rules.swfGV.left() + 60, rules.swfGV.top() + 10);
         rules.targetMotion[0][1] = 0;
     }

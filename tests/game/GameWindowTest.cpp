@@ -30,8 +30,8 @@ TEST_F(Rules, AFreshGameHasItsStartValues) {
     EXPECT_TRUE(g.tmrTarget.enabled());
     for (Timer* t : {&g.tmrROF, &g.tmrShoot, &g.tmrUp, &g.tmrDown, &g.tmrLeft, &g.tmrRight})
         EXPECT_FALSE(t->enabled());
-    EXPECT_EQ((std::vector<int>{g.tmrLevel.interval(), g.tmrTarget.interval(),
-                                g.tmrROF.interval(), g.tmrShoot.interval(), g.tmrUp.interval()}),
+    EXPECT_EQ((std::vector<int>{g.tmrLevel.interval(), g.tmrTarget.interval(), g.tmrROF.interval(),
+                                g.tmrShoot.interval(), g.tmrUp.interval()}),
               (std::vector<int>{10000, 30, 200, 10, 10}));
 }
 
@@ -125,8 +125,8 @@ TEST_F(Rules, PlaceTargetDrawsInOrderSpeedDriftFrameTopLeft) {
     g.speedSpread = 2;
     random.queue({0.6f, 0.3f, 0.7f, 0.5f, 0.25f});
     g.PlaceTarget(0);
-    EXPECT_EQ(g.targetMotion[0][0], 2);        // floor(1.2) + 1
-    EXPECT_EQ(g.targetMotion[0][1], -1);       // 4 * 0.3 - 2 = -0.8
+    EXPECT_EQ(g.targetMotion[0][0], 2);       // floor(1.2) + 1
+    EXPECT_EQ(g.targetMotion[0][1], -1);      // 4 * 0.3 - 2 = -0.8
     EXPECT_EQ(g.swfTarget[0].frameNum(), 1);  // floor(1.4)
     EXPECT_EQ(g.swfTarget[0].top(), 176.0f);  // floor(0.5 * 277) + 38
     EXPECT_EQ(g.swfTarget[0].left(), 597.0f); // floor(125) + 472

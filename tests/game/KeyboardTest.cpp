@@ -125,7 +125,12 @@ TEST_F(GameWindow, TheWindowTurnsThePlayersKeysIntoActions) {
     const Case cases[] = {
         {"1\r\n65\r\n65\r\n38\r\n40\r\n32\r\n", 'A', {}, {&Game::tmrLeft}, 2, 0},
         {"1\r\n37\r\n39\r\n38\r\n40\r\n80\r\n", P, {}, {&Game::tmrROF}, 0, 1},
-        {deliveredSettings(), Right, Qt::ControlModifier | Qt::AltModifier, {&Game::tmrRight}, 1, 0},
+        {deliveredSettings(),
+         Right,
+         Qt::ControlModifier | Qt::AltModifier,
+         {&Game::tmrRight},
+         1,
+         0},
         {deliveredSettings(), P, Qt::ShiftModifier, {}, 0, 1},
         {deliveredSettings(), 'A', {}, {}, 0, 0},
     };
@@ -142,11 +147,14 @@ TEST_F(GameWindow, TheWindowTurnsThePlayersKeysIntoActions) {
         caseWorld.messageBox.whileOpen = [&](const QString&) {
             bulletDuringBox = r.imgBullet[0].visible();
         };
-        QTest::keyPress(&g, c.key == P ? Qt::Key_P : c.key == 'A' ? Qt::Key_A : Qt::Key_Right,
+        QTest::keyPress(&g,
+                        c.key == P     ? Qt::Key_P
+                        : c.key == 'A' ? Qt::Key_A
+                                       : Qt::Key_Right,
                         c.modifiers);
         std::vector<Timer Game::*> running;
-        for (Timer Game::*t : {&Game::tmrLeft, &Game::tmrRight, &Game::tmrUp, &Game::tmrDown,
-                               &Game::tmrROF})
+        for (Timer Game::*t :
+             {&Game::tmrLeft, &Game::tmrRight, &Game::tmrUp, &Game::tmrDown, &Game::tmrROF})
             if ((r.*t).enabled())
                 running.push_back(t);
         EXPECT_EQ(running, c.running);

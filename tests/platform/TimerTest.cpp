@@ -131,6 +131,39 @@ TEST(VirtualClock, AStallTicksEachLateTimerOnceThenKeepsItsRate) {
         EXPECT_EQ(ticks - before, row.ticksAfterStall + 1) << "the rate after the stall";
     }
 }
+// Game time keeps the driver's pace: its timers tick when the driver's would, a timer waiting
+// in a box lets the others go on, something from outside comes just before a due tick, and a
+// stall of the driver is told and taken as on the real clock.
+TEST(PacedClock, KeepsTheDriversPaceAndTellsItsStalls) {
+    VirtualClock driver;
+    PacedClock game(driver);
+    std::vector<Tick> ticks;
+    std::vector<std::pair<qint64, qint64>> stalls;
+    game.onStall = [&](qint64 from, qint64 to) { stalls.emplace_back(from, to); };
+    Timer fast(game, 10, [&] { ticks.push_back({'f', game.nowMs()}); });
+    Timer slow(game, 30, [&] {
+        ticks.push_back({'s', game.nowMs()});
+        driver.advance(20); // as the real clock does while a box is open
+    });
+    fast.setEnabled(true);
+    slow.setEnabled(true);
+    driver.advance(35);
+    EXPECT_EQ(ticks, (std::vector<Tick>{
+                         {'f', 10}, {'f', 20}, {'s', 30}, {'f', 30}, {'f', 40}, {'f', 50}}));
+    slow.setEnabled(false);
+    driver.stall(14); // the driver is ahead of game time, as the real clock's slack allows
+    game.moveOnQuietly();
+    EXPECT_EQ(game.nowMs(), 59); // the fast timer is due at 60
+    ticks.clear();
+    driver.advance(0);
+    driver.stall(200);
+    driver.advance(0);
+    EXPECT_EQ(stalls, (std::vector<std::pair<qint64, qint64>>{{64, 264}}));
+    EXPECT_EQ(ticks, (std::vector<Tick>{{'f', 60}, {'f', 264}}));
+    driver.advance(10);
+    EXPECT_EQ(ticks.back(), (Tick{'f', 274}));
+}
+
 TEST(RealClock, TimerTicksOnTheEventLoopUntilStopped) {
     RealClock clock;
     int ticks = 0;
