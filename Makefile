@@ -8,7 +8,7 @@ PREFIX ?= /usr/local
 .PHONY: play play-dir test build setup setup-game check-format sanitize fuzz fuzz-build soak bench bench-peer format clean game installable install deb
 
 FUZZ_SECONDS ?= 120
-FUZZ_TARGETS ?= settings scores movie
+FUZZ_TARGETS ?= settings scores movie replay
 SOAK_SECONDS ?= 600
 
 # Every package of every test; setup-game only what building and running the game needs.

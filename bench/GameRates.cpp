@@ -14,6 +14,7 @@
 #include "MessageBox.h"
 #include "Program.h"
 #include "Random.h"
+#include "Replay.h"
 #include "Sound.h"
 #include "Sounds.h"
 #include "System.h"
@@ -26,6 +27,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QProcess>
 #include <QTimer>
@@ -449,6 +451,54 @@ int ticks(int seconds) {
     return 0;
 }
 
+// The replay of a long and busy game: every 100 ms one of the player's keys goes down or up, ten
+// inputs a second, more than a player makes; each lost life's box is closed at once and the
+// lives are kept, so that the game lasts. Its size is what a game of that length keeps.
+int replaySize(int seconds) {
+    VirtualClock clock;
+    CountingMessageBox messageBox;
+    FixedRandom random;
+    ProcessLauncher launcher;
+    SilentSound sound;
+    Services services{clock, clock, messageBox, random, launcher, sound};
+    Program program(services);
+    frmGame& game = program.game();
+    Rates rates;
+    keepLives(game.rules(), messageBox, rates);
+    std::mt19937 player(7);
+    const int keys[] = {keys::Left, keys::Right, keys::Up, keys::Down, keys::Space};
+    bool down[5] = {};
+    for (qint64 ms = 0; ms < seconds * 1000; ms += 100) {
+        const int k = int(player() % 5);
+        if (down[k])
+            game.keyUp(keys[k], 0);
+        else
+            game.keyDown(keys[k], 0);
+        down[k] = !down[k];
+        clock.advance(100);
+    }
+    game.close();
+    const qint64 bytes = QFileInfo(replay::lastGameFileName).size();
+    std::printf("  replay of %d s with 10 inputs a second: %lld bytes (%zu inputs)\n", seconds,
+                bytes, game.recording().events.size());
+    return 0;
+}
+
+// How long --verify takes for a recorded game, against the game's own length.
+int verifyTime(const QString& path) {
+    Replay recorded;
+    QString why, result;
+    if (!replay::read(path, &recorded, &why))
+        return 2;
+    QElapsedTimer elapsed;
+    elapsed.start();
+    const bool ok = ReplayRun::verify(recorded, &result, &why);
+    std::printf("  verifying a game of %.0f s: %.1f ms (%s)\n",
+                (recorded.endMs - recorded.startMs) / 1000.0, elapsed.nsecsElapsed() / 1e6,
+                ok ? "as recorded" : "NOT as recorded");
+    return ok ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -460,6 +510,12 @@ int main(int argc, char* argv[]) {
                     argc > 4 && QByteArray(argv[4]) == "sound");
     if (mode == "ticks")
         return ticks(seconds);
-    std::fprintf(stderr, "usage: game_rates play SECONDS watch|skip [sound] | ticks SECONDS\n");
+    if (mode == "replay")
+        return replaySize(seconds);
+    if (mode == "verify" && argc > 3)
+        return verifyTime(QString::fromLocal8Bit(argv[3]));
+    std::fprintf(
+        stderr,
+        "usage: game_rates play SECONDS watch|skip [sound] | ticks SECONDS | replay SECONDS\n");
     return 2;
 }

@@ -85,6 +85,10 @@ game() {
         printf '  %-16s %7d instructions per call (%d calls)\n' "$handler" \
             $((instructions / calls)) "$calls"
     done
+    echo "replays (headless)"
+    (cd "$folder" && QT_QPA_PLATFORM=offscreen "$build/game_rates" replay 600 2>/dev/null)
+    QT_QPA_PLATFORM=offscreen "$build/game_rates" verify 0 \
+        "$root/tests/game/replays/hall-of-fame.replay" 2>/dev/null
     rm -rf "$out" "$folder"
 }
 

@@ -178,6 +178,8 @@ bool replay::decode(const QByteArray& bytes, Replay* replay, QString* why) {
     }
     if (!in.ok() || in.left() != 0)
         return refuse("its inputs are damaged");
+    if (ms - r.startMs > replay::maxGameMs || r.endMs - r.startMs > replay::maxGameMs)
+        return refuse("it lasts longer than a day");
     *replay = std::move(r);
     return true;
 }

@@ -42,6 +42,8 @@ inline const QString lastGameFileName = QStringLiteral("last-game.replay");
 
 // No replay of a game is longer: a larger file is not one.
 inline constexpr qsizetype maxBytes = 1 << 20;
+// Nor does a game last longer, pauses included; replaying a day takes seconds.
+inline constexpr qint64 maxGameMs = 24 * 3600 * 1000;
 
 QByteArray encode(const Replay& replay);
 // False with the reason when the bytes are not a whole, unchanged replay of this format.

@@ -54,12 +54,13 @@ frmGame::frmGame(Services& given, Screens& screens, std::unique_ptr<Replay> watc
       lblLevelText(this, tr("Level:"), 4, 19, 29, 13),
       lblLevel(this, QStringLiteral("0"), 36, 19, 6, 13),
       lblLivesText(this, tr("Bananas Remaining:"), 299, 12, 98, 13, false),
-      // A long name is cut, so that the keys' line keeps its room.
+      // A long name is cut to the strip's room.
       lblWatching(this,
-                  tr("Replay of %1\nSpace pauses, F faster, Esc leaves")
-                      .arg(fontMetrics().elidedText(whose, Qt::ElideRight, 120)),
-                  126, 5, 178, 28, false),
-      lblBox(this, {}, 60, 150, 351, 40, false, palette::white, true),
+                  tr("Replay of %1").arg(fontMetrics().elidedText(whose, Qt::ElideRight, 120)), 126,
+                  5, 178, 13, false),
+      lblWatchKeys(this, tr("Space pauses, F faster, Esc leaves"), 126, 19, 178, 13, false),
+      // A watched game's box, at the top of the field, where it hides the least.
+      lblBox(this, {}, 60, 42, 351, 30, false, palette::white, true),
       imgLife1(canvas(), lifePresent, 428, 40, 20, 31, false),
       imgLife0(canvas(), lifeLost, 448, 40, 20, 31, false), swfGV(canvas(), 124, 142.47f, 34, 68),
       tmrLeave(given.clock, leaveSettleMs, [this] { tmrLeave_Timer(); }),
@@ -78,8 +79,10 @@ frmGame::frmGame(Services& given, Screens& screens, std::unique_ptr<Replay> watc
         replayRun_ = std::make_unique<ReplayRun>(*watched_, clock, *rules_);
 
     lblLivesText.setAlignment(Qt::AlignRight | Qt::AlignTop);
-    lblWatching.setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    lblWatching.setVisible(watched_ != nullptr);
+    for (Label* label : {&lblWatching, &lblWatchKeys}) {
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        label->setVisible(watched_ != nullptr);
+    }
     lblBox.setAlignment(Qt::AlignCenter);
     lblBox.setWordWrap(true);
     lblBox.setBackdrop(palette::darkGrey, palette::grey);

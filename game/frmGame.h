@@ -46,6 +46,7 @@ public:
     Label lblLevel;
     Label lblLivesText;
     Label lblWatching;
+    Label lblWatchKeys;
     Label lblBox;
     std::vector<std::unique_ptr<PictureSprite>> imgLife;
     PictureSprite imgLife1;

@@ -111,7 +111,9 @@ bool Form::eventFilter(QObject* watched, QEvent* event) {
         nativeWindowEvent(event);
     if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
         return false;
-    if (!keyPreview_ || unloaded_ || !isEnabled() || !watched->isWidgetType())
+    // A hidden window takes no keys: one that a key has just hidden must not take it again as
+    // it travels on to the window.
+    if (!keyPreview_ || unloaded_ || !isEnabled() || !isVisible() || !watched->isWidgetType())
         return false;
     // A key event travels up from the focused control to its window; take it once, from
     // the first widget that receives it.

@@ -1,6 +1,6 @@
+#include "Replay.h"
 #include "CommandLine.h"
 #include "GameFixture.h"
-#include "Replay.h"
 #include "frmHigh.h"
 
 #include <QCloseEvent>
@@ -85,8 +85,8 @@ TEST(ReplayKept, EveryGameIsKeptAndReplaysToTheEndItHad) {
         SCOPED_TRACE(closed ? "closed" : "game over");
         TestWorld world;
         SystemRandom random(closed ? 7 : 8);
-        Services services{world.clock,    world.clock, world.messageBox, random,
-                          world.launcher, world.sound};
+        Services services{world.clock, world.clock,    world.messageBox,
+                          random,      world.launcher, world.sound};
         Program program{services};
         frmGame& g = program.game();
         int level = 0, destroyed = 0;

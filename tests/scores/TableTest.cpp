@@ -1,8 +1,13 @@
 #include "Doubles.h"
+#include "HallReplays.h"
 #include "Program.h"
 #include "ScoresFile.h"
+#include "frmGame.h"
 #include "frmHigh.h"
 #include "frmMain.h"
+#include "frmRecord.h"
+
+#include <QDir>
 
 #include <QFileInfo>
 #include <QTest>
@@ -18,6 +23,12 @@ QByteArray slot(const QString& first, const QString& last, qint16 level, qint16 
     record.level = level;
     record.targetsHit = targets;
     return record.toSlot();
+}
+
+QByteArray bytesOf(const QString& path) {
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return file.readAll();
 }
 
 class Table : public ::testing::Test {
@@ -98,4 +109,56 @@ TEST_F(Table, AnUnreadableFileIsReportedAndTheTableStaysEmpty) {
     EXPECT_EQ(row(0), QStringList({" 01", "", "", ""}));
     ASSERT_EQ(world.messageBox.texts.size(), 1u);
     EXPECT_TRUE(world.messageBox.texts[0].contains(QStringLiteral("\"scores\"")));
+}
+
+// A game that enters the hall of fame keeps its replay, linked to its record by a list of its
+// own, for as long as the scores file keeps the record; its row bears a mark that plays it.
+TEST_F(Table, AHallOfFameGameKeepsItsReplayWhileItsRecordIsKept) {
+    QByteArray scores;
+    std::vector<ScoreRecord> kept;
+    for (int k = 0; k < 101; ++k) {
+        scores += slot(QStringLiteral("Player"), QString::number(k), k < 100 ? 5 : 1, 0);
+        kept.push_back(ScoreRecord::fromSlot(scores.right(44)));
+    }
+    world.writeFile(QStringLiteral("scores"), scores);
+    QString error;
+    ASSERT_TRUE(hallreplays::keep(kept.back(), "an old game", kept, &error));
+    const QByteArray replay = bytesOf(VEXAROO_SOURCE_DIR "/tests/game/replays/stall.replay");
+    const auto submit = [&](const char* last) {
+        frmRecord& entry = program.record();
+        entry.setResult({9, 3, replay});
+        entry.txtFirstName.setText(QStringLiteral("Al"));
+        entry.txtLastName.setText(QString::fromLatin1(last));
+        entry.cmdSubmit_Click();
+        QCoreApplication::processEvents();
+    };
+    submit("Smith");
+    // The old game's record has left the file, and its replay with it.
+    EXPECT_EQ(QDir(world.path(hallreplays::folder)).entryList({"*.replay"}).size(), 1);
+    frmHigh& h = program.high();
+    ASSERT_TRUE(h.cmdReplay[0]);
+    EXPECT_EQ(h.cmdReplay[0]->accessibleName(), QStringLiteral("Watch the game"));
+    EXPECT_EQ(h.cmdReplay[0]->accessibleDescription(), QStringLiteral("Al Smith, level 9"));
+    EXPECT_FALSE(h.cmdReplay[1]);
+    h.show();
+    h.cmdReplay[0]->click();
+    EXPECT_TRUE(program.game().watching());
+    EXPECT_FALSE(h.isVisible());
+    program.game().close();
+    EXPECT_TRUE(h.isVisible());
+
+    // A replay that cannot be read is said so; a folder that cannot keep replays keeps the
+    // score and says so once.
+    for (const QString& file : QDir(world.path(hallreplays::folder)).entryList({"*.replay"}))
+        world.writeFile(hallreplays::folder + "/" + file, "garbage");
+    h.cmdReplay[0]->click();
+    EXPECT_EQ(world.messageBox.texts,
+              std::vector<QString>{"This game cannot be watched: it is not a Vexaroo replay"});
+    QDir(world.path(hallreplays::folder)).removeRecursively();
+    world.writeFile(hallreplays::folder, "a file in the folder's place");
+    submit("Jones");
+    submit("Brown");
+    EXPECT_EQ(world.readFile("scores").left(20), slot("Al", "Brown", 9, 3).left(20));
+    EXPECT_EQ(world.messageBox.texts.size(), 2u);
+    EXPECT_TRUE(world.messageBox.texts.back().startsWith("Replays cannot be kept: "));
 }
