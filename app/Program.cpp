@@ -146,7 +146,8 @@ void Program::replayNotKept(const QString& why) {
     if (std::exchange(replayLossTold_, true))
         return;
     QTimer::singleShot(0, &menu(), [this, why] {
-        services_.messageBox.show(menu(), ::frmGame::tr("Replays cannot be kept: %1").arg(why));
+        services_.messageBox.show(
+            menu(), QCoreApplication::translate("Program", "Replays cannot be kept: %1").arg(why));
     });
 }
 

@@ -19,10 +19,6 @@ constexpr char magic[] = "VXRP";
 constexpr quint8 format = 1;
 constexpr qsizetype checkBytes = 8;
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("Replay", text);
-}
-
 QByteArray check(QByteArrayView bytes) {
     return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).left(checkBytes);
 }
@@ -130,20 +126,20 @@ QByteArray replay::encode(const Replay& replay) {
 
 bool replay::decode(const QByteArray& bytes, Replay* replay, QString* why) {
     const auto refuse = [&](const char* reason) {
-        *why = tr(reason);
+        *why = QCoreApplication::translate("Replay", reason);
         return false;
     };
     if (bytes.size() > maxBytes)
-        return refuse("it is far larger than any replay");
+        return refuse(QT_TRANSLATE_NOOP("Replay", "it is far larger than any replay"));
     if (!bytes.startsWith(magic))
-        return refuse("it is not a Vexaroo replay");
+        return refuse(QT_TRANSLATE_NOOP("Replay", "it is not a Vexaroo replay"));
     if (bytes.size() < 5 + checkBytes)
-        return refuse("it is cut short");
+        return refuse(QT_TRANSLATE_NOOP("Replay", "it is cut short"));
     if (quint8(bytes[4]) > format)
-        return refuse("it was recorded by a later version of Vexaroo");
+        return refuse(QT_TRANSLATE_NOOP("Replay", "it was recorded by a later version of Vexaroo"));
     const QByteArrayView body = QByteArrayView(bytes).first(bytes.size() - checkBytes);
     if (check(body) != QByteArrayView(bytes).last(checkBytes))
-        return refuse("it is damaged or cut short");
+        return refuse(QT_TRANSLATE_NOOP("Replay", "it is damaged or cut short"));
 
     Reader in(body.sliced(5));
     Replay r;
@@ -160,7 +156,7 @@ bool replay::decode(const QByteArray& bytes, Replay* replay, QString* why) {
     const quint64 count = in.number();
     // Every event takes two bytes at least.
     if (!in.ok() || count > quint64(in.left() / 2))
-        return refuse("its header is damaged");
+        return refuse(QT_TRANSLATE_NOOP("Replay", "its header is damaged"));
     qint64 ms = r.startMs;
     r.events.reserve(count);
     for (quint64 i = 0; i < count && in.ok(); ++i) {
@@ -170,16 +166,16 @@ bool replay::decode(const QByteArray& bytes, Replay* replay, QString* why) {
         const auto action = Action(code & 0x0f);
         if (code >> 4 > int(Replay::Input::End) || (code & 0x0f) >= actionCount ||
             !validEvent(input, action))
-            return refuse("it holds an input that no game has");
+            return refuse(QT_TRANSLATE_NOOP("Replay", "it holds an input that no game has"));
         Replay::Event event{ms, input, action};
         if (input == Replay::Input::Stall && (event.stallMs = qint64(in.number())) == 0)
-            return refuse("it holds an input that no game has");
+            return refuse(QT_TRANSLATE_NOOP("Replay", "it holds an input that no game has"));
         r.events.push_back(event);
     }
     if (!in.ok() || in.left() != 0)
-        return refuse("its inputs are damaged");
+        return refuse(QT_TRANSLATE_NOOP("Replay", "its inputs are damaged"));
     if (ms - r.startMs > replay::maxGameMs || r.endMs - r.startMs > replay::maxGameMs)
-        return refuse("it lasts longer than a day");
+        return refuse(QT_TRANSLATE_NOOP("Replay", "it lasts longer than a day"));
     *replay = std::move(r);
     return true;
 }

@@ -3,6 +3,7 @@
 #include "Game.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 
 #include <vector>
@@ -59,6 +60,8 @@ QString outcome(int level, int destroyed);
 // Feeds a replay's inputs to a game at their recorded times, moving its virtual clock on. The
 // game's host hands its boxes here (box()): a box lasts until its recorded close.
 class ReplayRun {
+    Q_DECLARE_TR_FUNCTIONS(Replay)
+
 public:
     ReplayRun(const Replay& replay, VirtualClock& clock, Game& game);
 

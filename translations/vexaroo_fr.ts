@@ -81,6 +81,41 @@
     </message>
 </context>
 <context>
+    <name>Replay</name>
+    <message>
+        <source>the recording stops before the game ends</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its inputs go back in time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an input comes while a box is open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a box closes that was never opened</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>inputs follow the game&apos;s end</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the recording says %1%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> when the window was closed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it ends at %1 ms with the field in another state than recorded, at %2 ms</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ScoresFile</name>
     <message>
         <source>The scores file &quot;%1&quot; in %2: %3</source>
@@ -163,6 +198,18 @@ Il vous reste %1 banane(s).</translation>
         <source>Game Paused</source>
         <translation>Jeu en pause</translation>
     </message>
+    <message>
+        <source>Vexaroo - Replay of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replay of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Space pauses, F faster, Esc leaves</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>frmHigh</name>
@@ -205,6 +252,18 @@ Il vous reste %1 banane(s).</translation>
     <message>
         <source>Close</source>
         <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Watch the game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, level %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This game cannot be watched: %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

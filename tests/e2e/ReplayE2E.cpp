@@ -109,7 +109,8 @@ TEST(ReplayOnScreen, AGameInTheHallOfFameIsWatchedAgainOnItsOwnPath) {
     key("key", "Return");
     ASSERT_TRUE(x.waitForWindow(QStringLiteral("High Scores")));
     key("key", "Return");
-    const unsigned long watched = x.waitForWindow(QStringLiteral("Vexaroo - Replay of Replay Watcher"));
+    const unsigned long watched =
+        x.waitForWindow(QStringLiteral("Vexaroo - Replay of Replay Watcher"));
     ASSERT_TRUE(watched) << x.visibleTitles().toStdString();
     key("key", "f");
     Path seen;
