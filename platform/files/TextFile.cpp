@@ -136,11 +136,18 @@ bool finalTarget(QByteArray path, QByteArray* target) {
 }
 
 // Renaming over a file needs only its folder, and root may write any file, so a file the
-// player has made read-only would be replaced all the same: it is refused here instead.
+// player has made read-only would be replaced all the same: it is refused here instead. So is
+// anything but a regular file: the rename would put a file in the place of a device, a FIFO
+// or a folder, even /dev/null for root.
 bool mayReplace(const QByteArray& target, QString* error) {
     struct stat status {};
-    if (::stat(target.constData(), &status) != 0 || !S_ISREG(status.st_mode))
-        return true; // a missing file is created; other kinds fail on the rename
+    if (::lstat(target.constData(), &status) != 0)
+        return true; // a missing file is created; other faults are met on writing
+    if (!S_ISREG(status.st_mode)) {
+        *error = QCoreApplication::translate("files", "\"%1\" is not a regular file")
+                     .arg(QFile::decodeName(target));
+        return false;
+    }
     if ((status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
         *error = QCoreApplication::translate("files", "it is read-only");
         return false;
