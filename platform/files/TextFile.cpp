@@ -81,6 +81,11 @@ WriteCall& writeCall() {
     return call;
 }
 
+QString notRegular(const QByteArray& path) {
+    return QCoreApplication::translate("files", "\"%1\" is not a regular file")
+        .arg(QFile::decodeName(path));
+}
+
 // Temporaries are named after the file and the process that wrote them.
 const QByteArray temporaryInfix = QByteArrayLiteral(".saving.");
 
@@ -144,8 +149,7 @@ bool mayReplace(const QByteArray& target, QString* error) {
     if (::lstat(target.constData(), &status) != 0)
         return true; // a missing file is created; other faults are met on writing
     if (!S_ISREG(status.st_mode)) {
-        *error = QCoreApplication::translate("files", "\"%1\" is not a regular file")
-                     .arg(QFile::decodeName(target));
+        *error = notRegular(target);
         return false;
     }
     if ((status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
@@ -195,9 +199,7 @@ bool readStart(const QString& path, qsizetype maxBytes, QByteArray* contents, QS
     }
     struct stat status {};
     if (fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
-        *error = S_ISDIR(status.st_mode)
-                     ? qt_error_string(EISDIR)
-                     : QCoreApplication::translate("files", "it is not a regular file");
+        *error = S_ISDIR(status.st_mode) ? qt_error_string(EISDIR) : notRegular(name);
         ::close(fd);
         return false;
     }
