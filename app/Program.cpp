@@ -7,6 +7,7 @@
 #include "frmRecord.h"
 #include "frmSettings.h"
 
+#include "MessageBox.h"
 #include "PadKeys.h"
 #include "Preferences.h"
 #include "Resources.h"
@@ -16,10 +17,12 @@
 #include "X11Transfer.h"
 
 #include <QApplication>
+#include <QTimer>
 
-#include <cstdio>
+#include <algorithm>
+#include <utility>
 
-Program::Program(Services& services) : services_(services) {}
+Program::Program(Services& services) : services_(services), preferences_(readPreferences()) {}
 
 std::unique_ptr<QApplication> Program::makeApplication(int& argc, char** argv) {
     sendPicturesOverTheConnection(); // read when the connection opens
@@ -53,7 +56,7 @@ template <class Window> Window& Program::use(QPointer<Window>& window) {
 void Program::start() {
     if (qEnvironmentVariableIsSet(atMenuVariable)) {
         qunsetenv(atMenuVariable);
-        menu().show();
+        frmMain().show();
         return;
     }
     intro().show();
@@ -93,7 +96,10 @@ void Program::padUnplugged() {
     return use(record_);
 }
 
+// Whoever asks for the menu is about to show or enable it: a message waiting for it follows.
 Form& Program::frmMain() {
+    if (!untold_.isEmpty())
+        QTimer::singleShot(0, &menu(), [this] { tellOverTheMenu(); });
     return menu();
 }
 
@@ -118,13 +124,35 @@ void Program::setRecordResult(const QString& destroyed, const QString& level) {
     record().lblLevel.setCaption(level);
 }
 
-// The choice is a comfort: a file that cannot take it is reported and play goes on.
 void Program::setSoundOn(bool on) {
     services_.sound.setMuted(!on);
-    Preferences kept = readPreferences();
-    kept.sound = on;
-    if (QString error; !writePreferences(kept, &error))
-        std::fprintf(stderr, "vexaroo: %s\n", qPrintable(error));
+    keepPreferences([on](Preferences& p) { p.sound = on; });
+}
+
+// The choice is a comfort: a file that cannot take it is told once and the run goes on with it.
+// The file is read again first, as another copy of the game may have saved other choices.
+void Program::keepPreferences(const std::function<void(Preferences&)>& change) {
+    change(preferences_);
+    Preferences saved = readPreferences();
+    change(saved);
+    QString error;
+    if (writePreferences(saved, &error) || preferencesProblemTold_)
+        return;
+    preferencesProblemTold_ = true;
+    untold_ =
+        QCoreApplication::translate("Program", "Your choice holds until you leave Vexaroo, but the "
+                                               "preferences file \"%1\" could not be saved: %2.")
+            .arg(preferencesFileName, error);
+    tellOverTheMenu();
+}
+
+// Over the menu once it is on the screen and takes input: never over a game in play, whose
+// targets fly on while a box is open, nor over another screen or box.
+void Program::tellOverTheMenu() {
+    if (untold_.isEmpty() || !menu_ || !menu_->isVisible() || !menu_->isEnabled() ||
+        services_.messageBox.isOpen())
+        return;
+    services_.messageBox.show(*menu_, std::exchange(untold_, QString()));
 }
 
 void Program::end() {
@@ -139,18 +167,19 @@ void Program::end() {
     QCoreApplication::exit(0);
 }
 
+// The toolkit takes its scale when it starts, so the program starts again at the menu: nothing
+// is lost there, settings and scores are on disk. The new start keeps the size; a start that
+// cannot happen leaves this one running at its size. No window grows past the screen.
 void Program::setWindowSize(double factor) {
-    if (factor == windowsize::current())
+    factor = std::min(factor, windowsize::largestFittingHere());
+    if (factor == windowsize::current() || !startAgainAt)
         return;
-    Preferences kept = readPreferences();
-    kept.size = factor;
-    // Not kept (a read-only file): the size still changes for this run.
-    QString ignored;
-    writePreferences(kept, &ignored);
-    // The toolkit takes its scale when it starts, so the program starts again at the menu:
-    // nothing is lost there, settings and scores are on disk.
-    restartSize_ = factor;
-    end();
+    const QString problem = startAgainAt(factor);
+    services_.messageBox.show(
+        menu(), QCoreApplication::translate("Program",
+                                            "Vexaroo could not start again at the new size: %1.\r\n"
+                                            "It goes on at this size.")
+                    .arg(problem));
 }
 
 double Program::firstWindowSize() const {
@@ -158,14 +187,10 @@ double Program::firstWindowSize() const {
 }
 
 bool Program::gameFullScreen() const {
-    return readPreferences().fullScreen;
+    return preferences_.fullScreen;
 }
 
 void Program::setGameFullScreen(bool on) {
-    Preferences kept = readPreferences();
-    if (kept.fullScreen == on)
-        return;
-    kept.fullScreen = on;
-    QString ignored;
-    writePreferences(kept, &ignored);
+    if (preferences_.fullScreen != on)
+        keepPreferences([on](Preferences& p) { p.fullScreen = on; });
 }

@@ -1,5 +1,7 @@
 #include "Program.h"
 #include "Doubles.h"
+#include "Keys.h"
+#include "Preferences.h"
 #include "frmGame.h"
 #include "frmMain.h"
 
@@ -78,4 +80,26 @@ TEST(Program, NeverRunsWithoutAVisibleWindow) {
             }
         }
     }
+}
+
+// A choice that the preferences file cannot keep holds for this run, and the player is told
+// once: over the menu, never over a game in play, whose targets would fly on under the box.
+TEST(Program, AChoiceThatCannotBeSavedHoldsForThisRunAndIsToldOnceOverTheMenu) {
+    TestWorld world;
+    const QByteArray tooLarge = QByteArray(70 * 1024, ';') + "\nsound=on\n";
+    world.writeFile(preferencesFileName, tooLarge);
+    Program program(world.services);
+    program.menu().show();
+    program.menu().picPlay_Click();
+    program.game().Form_KeyDown(keys::F11, 0);
+    program.game().Form_KeyDown(keys::M, 0);
+    EXPECT_TRUE(world.messageBox.texts.empty()) << "a box over a game in play";
+    program.game().unload();
+    QCoreApplication::processEvents();
+    program.menu().picSound_Click();
+    ASSERT_EQ(world.messageBox.texts.size(), 1u);
+    EXPECT_TRUE(world.messageBox.texts[0].contains(preferencesFileName));
+    EXPECT_TRUE(program.gameFullScreen());
+    EXPECT_FALSE(world.sound.muted());
+    EXPECT_EQ(world.readFile(preferencesFileName), tooLarge);
 }
