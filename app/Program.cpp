@@ -15,14 +15,19 @@
 #include "WindowSize.h"
 #include "X11Keyboard.h"
 #include "X11Transfer.h"
+#include "X11Windows.h"
 
 #include <QApplication>
 #include <QTimer>
+#include <QWindow>
 
 #include <algorithm>
 #include <utility>
 
-Program::Program(Services& services) : services_(services), preferences_(readPreferences()) {}
+Program::Program(Services& services)
+    : services_(services), preferences_(readPreferences()),
+      destroyedWindows_(std::make_unique<DestroyedWindows>(
+          [this](quintptr window) { windowDestroyed(window); })) {}
 
 std::unique_ptr<QApplication> Program::makeApplication(int& argc, char** argv) {
     sendPicturesOverTheConnection(); // read when the connection opens
@@ -60,6 +65,35 @@ void Program::start() {
         return;
     }
     intro().show();
+}
+
+void Program::windowDestroyed(quintptr window) {
+    for (QWidget* shown : QApplication::topLevelWidgets()) {
+        if (!shown->isVisible() || shown->internalWinId() != window)
+            continue;
+        if (auto* form = dynamic_cast<Form*>(shown)) {
+            // Its boxes go first, answered as by their close box, then the window itself.
+            for (QWidget* box : QApplication::topLevelWidgets())
+                if (box->isVisible() && box->windowHandle() &&
+                    box->windowHandle()->transientParent() == form->windowHandle())
+                    box->close();
+            closeDestroyed(form);
+        } else {
+            shown->close(); // a box: answered
+        }
+    }
+}
+
+// Unloaded only once no box is open: the handler that opened one still runs and needs its
+// window until the box has returned.
+void Program::closeDestroyed(QPointer<Form> window) {
+    if (!window || window->isUnloaded())
+        return;
+    if (services_.messageBox.isOpen()) {
+        QTimer::singleShot(50, window, [this, window] { closeDestroyed(window); });
+        return;
+    }
+    window->unload();
 }
 
 void Program::connectPad(GamePad& pad) {

@@ -16,6 +16,7 @@ class frmIntro;
 class frmMain;
 class frmRecord;
 class frmSettings;
+class DestroyedWindows;
 class GamePad;
 
 // Owns the windows and hands each its services. A window is created and loaded on first
@@ -55,6 +56,11 @@ public:
     bool gameFullScreen() const override;
     void setGameFullScreen(bool on) override;
 
+    // A window that another program destroyed is gone from the screen: it closes as if the
+    // player had closed it, even while disabled, once the boxes it shows are answered. The menu
+    // comes back, or the program ends.
+    void windowDestroyed(quintptr window);
+
     // The player's preferences as this run holds them. Every change goes through
     // keepPreferences: it holds for this run and is saved where the file allows; the first
     // save that fails is told once, over the menu.
@@ -83,4 +89,6 @@ private:
     QString untold_;
     bool preferencesProblemTold_ = false;
     void tellOverTheMenu();
+    void closeDestroyed(QPointer<Form> window);
+    std::unique_ptr<DestroyedWindows> destroyedWindows_;
 };
