@@ -139,10 +139,12 @@ QStringList cutCaptions(QWidget& window, int englishTitleWidth) {
                 continue;
             if (!label->parentWidget()->rect().contains(label->geometry()))
                 say(text, label->geometry().right(), label->parentWidget()->width());
+            // A caption may run on into the value it names, never touch a box or a button.
             for (const QWidget* other : all) {
+                const int gap = qobject_cast<const QLabel*>(other) ? 0 : 1;
                 if (other != w && isControl(other) && other->isVisibleTo(&window) &&
                     !other->isAncestorOf(w) && !w->isAncestorOf(other) &&
-                    shownInWindow(other).intersects(shownInWindow(w)))
+                    shownInWindow(other).intersects(shownInWindow(w).adjusted(0, 0, gap, 0)))
                     say(text + QStringLiteral(" (runs into a control)"), need,
                         inWindow(other).left() - inWindow(w).left());
             }
@@ -169,6 +171,18 @@ QStringList cutCaptions(QWidget& window, int englishTitleWidth) {
         }
     }
     return cut;
+}
+
+// Where a menu button's lettering lies: its magenta letters and their dark or red outline,
+// apart from the yellow plate and its brown or orange rim.
+QRect lettering(const QImage& picture) {
+    const QImage plain = picture.convertToFormat(QImage::Format_ARGB32);
+    QRect where;
+    for (int y = 0; y < plain.height(); ++y)
+        for (int x = 0; x < plain.width(); ++x)
+            if (const QRgb c = plain.pixel(x, y); qAlpha(c) > 128 && qGreen(c) < 60)
+                where |= QRect(x, y, 1, 1);
+    return where;
 }
 
 } // namespace
@@ -282,10 +296,12 @@ TEST(Language, EveryWindowShowsItsCaptionsInTheChosenLanguage) {
 }
 
 // Every control keeps its design size, so a translation must fit it: every window in each
-// language, measured in the game's own font, and every key name in a key box.
+// language, measured in the game's own font, every key name in a key box, and the lettering of
+// each menu button, which another language draws anew, inside its plate's bevel.
 TEST(Language, NoCaptionIsWiderThanItsControl) {
     resources::installFonts();
     std::map<std::string, int> englishTitles;
+    std::map<QString, QImage> englishButtons;
     for (const char* name : {"en", "de", "fr"}) {
         Desktop desktop("C");
         language::install(QString::fromLatin1(name));
@@ -305,6 +321,23 @@ TEST(Language, NoCaptionIsWiderThanItsControl) {
                 "")
                 << name << ": " << what;
         }
+        for (const QWidget* w : program.menu().findChildren<QWidget*>()) {
+            const auto* button = dynamic_cast<const PictureBox*>(w);
+            if (!button || !button->picture().startsWith(QLatin1String("btn_")))
+                continue;
+            const QImage drawn = resources::picture(button->picture(), button->size(), 1);
+            EXPECT_TRUE(QRect(6, 6, 98, 38).contains(lettering(drawn)))
+                << name << ": " << button->picture().toStdString();
+            if (englishButtons.count(button->picture()) == 0)
+                englishButtons[button->picture()] = drawn;
+            else
+                EXPECT_NE(drawn, englishButtons[button->picture()])
+                    << name << ": " << button->picture().toStdString() << " in English";
+        }
+        // The delivered keys' names stand in the middle of their boxes, whatever their width.
+        for (const auto& keyName : program.settings().lblAssign)
+            EXPECT_NEAR(keyName->x(), (keyName->parentWidget()->width() - keyName->width()) / 2, 1)
+                << name << ": " << keyName->caption().toStdString();
         // A long key name is centred in its box, and must stay inside it.
         const Label& keyName = *program.settings().lblAssign[0];
         for (int code = -1; code <= 255; ++code) {

@@ -46,8 +46,8 @@ struct Installed {
         QThread::msleep(300);
     }
     void click(unsigned long window, QPointF at) {
-        x.run("xdotool", {"mousemove", "--window", QString::number(window),
-                          QString::number(at.x()), QString::number(at.y()), "click", "1"});
+        x.run("xdotool", {"mousemove", "--window", QString::number(window), QString::number(at.x()),
+                          QString::number(at.y()), "click", "1"});
     }
     void key(unsigned long window, const QString& keys) {
         x.run("xdotool", {"windowfocus", "--sync", QString::number(window), "key", keys});
@@ -67,7 +67,9 @@ TEST(Edges, AResizeAfterAnUpgradeReplacedTheProgramStartsTheNewOneWithItsMovies)
     ASSERT_NO_FATAL_FAILURE(game.start());
     const QString next = game.file + QStringLiteral(".new");
     ASSERT_TRUE(QFile::copy(QStringLiteral(VEXAROO_EXECUTABLE), next));
-    ASSERT_EQ(std::rename(QFile::encodeName(next).constData(), QFile::encodeName(game.file).constData()), 0);
+    ASSERT_EQ(
+        std::rename(QFile::encodeName(next).constData(), QFile::encodeName(game.file).constData()),
+        0);
     game.key(game.menu, QStringLiteral("ctrl+plus"));
     unsigned long menu = 0;
     EXPECT_TRUE(waitUntil(
