@@ -81,6 +81,26 @@
     </message>
 </context>
 <context>
+    <name>Preferences</name>
+    <message>
+        <source>it is larger than %1 KB and is kept as it is</source>
+        <translation>sie ist größer als %1 KB und bleibt, wie sie ist</translation>
+    </message>
+</context>
+<context>
+    <name>Program</name>
+    <message>
+        <source>Your choice holds until you leave Vexaroo, but the preferences file &quot;%1&quot; could not be saved: %2.</source>
+        <translation>Deine Wahl gilt, bis du Vexaroo verlässt, aber die Datei deiner Vorgaben „%1“ konnte nicht gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <source>Vexaroo could not start again at the new size: %1.<byte value="xd"/>
+It goes on at this size.</source>
+        <translation>Vexaroo konnte nicht in der neuen Größe neu starten: %1.<byte value="xd"/>
+Es geht in dieser Größe weiter.</translation>
+    </message>
+</context>
+<context>
     <name>ScoresFile</name>
     <message>
         <source>The scores file &quot;%1&quot; in %2: %3</source>
@@ -119,8 +139,8 @@ Stattdessen gelten die vorgegebene Qualität und die vorgegebenen Tasten.</trans
         <translation>sie ist schreibgeschützt</translation>
     </message>
     <message>
-        <source>it is not a regular file</source>
-        <translation>sie ist keine gewöhnliche Datei</translation>
+        <source>&quot;%1&quot; is not a regular file</source>
+        <translation>„%1“ ist keine gewöhnliche Datei</translation>
     </message>
 </context>
 <context>
@@ -331,7 +351,7 @@ Du hast noch %1 Banane(n).</translation>
     </message>
     <message>
         <source>Last Name:</source>
-        <translation>Nachname:</translation>
+        <translation>Name:</translation>
     </message>
     <message>
         <source>Level Achieved:</source>

@@ -81,6 +81,26 @@
     </message>
 </context>
 <context>
+    <name>Preferences</name>
+    <message>
+        <source>it is larger than %1 KB and is kept as it is</source>
+        <translation>il dépasse %1 Ko et reste tel quel</translation>
+    </message>
+</context>
+<context>
+    <name>Program</name>
+    <message>
+        <source>Your choice holds until you leave Vexaroo, but the preferences file &quot;%1&quot; could not be saved: %2.</source>
+        <translation>Votre choix vaut jusqu’à ce que vous quittiez Vexaroo, mais impossible d’enregistrer le fichier des préférences «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>Vexaroo could not start again at the new size: %1.<byte value="xd"/>
+It goes on at this size.</source>
+        <translation>Vexaroo n’a pas pu redémarrer à la nouvelle taille&#xa0;: %1.<byte value="xd"/>
+Le jeu continue à cette taille.</translation>
+    </message>
+</context>
+<context>
     <name>ScoresFile</name>
     <message>
         <source>The scores file &quot;%1&quot; in %2: %3</source>
@@ -119,8 +139,8 @@ La qualité et les touches par défaut sont utilisées à la place.</translation
         <translation>il est en lecture seule</translation>
     </message>
     <message>
-        <source>it is not a regular file</source>
-        <translation>ce n’est pas un fichier ordinaire</translation>
+        <source>&quot;%1&quot; is not a regular file</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un fichier ordinaire</translation>
     </message>
 </context>
 <context>
