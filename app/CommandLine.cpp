@@ -60,6 +60,16 @@ QString helpText() {
     return text;
 }
 
+// A value as the player typed it, for a message: a long one is cut to a readable length, and
+// control characters cannot reach the terminal.
+QString shown(const QString& value, qsizetype readable = 40) {
+    QString text = value.left(readable);
+    for (QChar& c : text)
+        if (c.category() == QChar::Other_Control)
+            c = QLatin1Char('?');
+    return value.size() > readable ? text + QStringLiteral("...") : text;
+}
+
 } // namespace
 
 CommandLine parseCommandLine(const QStringList& arguments) {
@@ -74,24 +84,24 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         return result;
     };
     if (!parser.parse(arguments))
-        return fail(parser.errorText());
+        return fail(shown(parser.errorText(), 80)); // it names the option as given
     if (!parser.positionalArguments().isEmpty())
         return fail(QStringLiteral("unexpected argument '%1'")
-                        .arg(parser.positionalArguments().constFirst()));
+                        .arg(shown(parser.positionalArguments().constFirst())));
     if (parser.isSet(QStringLiteral("size"))) {
         bool number = false;
         const double size = parser.value(QStringLiteral("size")).toDouble(&number);
         if (!number || !windowsize::isStep(size))
             return fail(QStringLiteral("--size takes 1, 1.5, 2, 2.5 or 3, not '%1'")
-                            .arg(parser.value(QStringLiteral("size"))));
+                            .arg(shown(parser.value(QStringLiteral("size")))));
         result.size = size;
     }
     // Not stored: the next start follows the desktop again.
     if (parser.isSet(QStringLiteral("lang"))) {
         result.language = parser.value(QStringLiteral("lang"));
         if (!isLanguage(result.language))
-            return fail(
-                QStringLiteral("'%1' is not a language such as de or fr_CA").arg(result.language));
+            return fail(QStringLiteral("'%1' is not a language such as de or fr_CA")
+                            .arg(shown(result.language)));
     }
     result.mute = parser.isSet(QStringLiteral("mute"));
     result.replay = parser.value(QStringLiteral("replay"));

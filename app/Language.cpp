@@ -1,5 +1,7 @@
 #include "Language.h"
 
+#include "Resources.h"
+
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QLibraryInfo>
@@ -59,6 +61,7 @@ QString choose(const QString& requested, const QString& stored) {
 }
 
 void install(const QString& name) {
+    resources::setPictureLanguage(name == english ? QString() : name);
     for (int which : {0, 1}) {
         if (auto& translator = installed(which)) {
             QCoreApplication::removeTranslator(translator.get());

@@ -15,14 +15,20 @@
 #include "WindowSize.h"
 #include "X11Keyboard.h"
 #include "X11Transfer.h"
+#include "X11Windows.h"
 
 #include <QApplication>
 #include <QTimer>
+#include <QWindow>
 
+#include <algorithm>
 #include <cstdio>
 #include <utility>
 
-Program::Program(Services& services) : services_(services) {}
+Program::Program(Services& services)
+    : services_(services), preferences_(readPreferences()),
+      destroyedWindows_(std::make_unique<DestroyedWindows>(
+          [this](quintptr window) { windowDestroyed(window); })) {}
 
 std::unique_ptr<QApplication> Program::makeApplication(int& argc, char** argv) {
     sendPicturesOverTheConnection(); // read when the connection opens
@@ -56,10 +62,39 @@ template <class Window> Window& Program::use(QPointer<Window>& window) {
 void Program::start() {
     if (qEnvironmentVariableIsSet(atMenuVariable)) {
         qunsetenv(atMenuVariable);
-        menu().show();
+        frmMain().show();
         return;
     }
     intro().show();
+}
+
+void Program::windowDestroyed(quintptr window) {
+    for (QWidget* shown : QApplication::topLevelWidgets()) {
+        if (!shown->isVisible() || shown->internalWinId() != window)
+            continue;
+        if (auto* form = dynamic_cast<Form*>(shown)) {
+            // Its boxes go first, answered as by their close box, then the window itself.
+            for (QWidget* box : QApplication::topLevelWidgets())
+                if (box->isVisible() && box->windowHandle() &&
+                    box->windowHandle()->transientParent() == form->windowHandle())
+                    box->close();
+            closeDestroyed(form);
+        } else {
+            shown->close(); // a box: answered
+        }
+    }
+}
+
+// Unloaded only once no box is open: the handler that opened one still runs and needs its
+// window until the box has returned.
+void Program::closeDestroyed(QPointer<Form> window) {
+    if (!window || window->isUnloaded())
+        return;
+    if (services_.messageBox.isOpen()) {
+        QTimer::singleShot(50, window, [this, window] { closeDestroyed(window); });
+        return;
+    }
+    window->unload();
 }
 
 void Program::connectPad(GamePad& pad) {
@@ -96,7 +131,10 @@ void Program::padUnplugged() {
     return use(record_);
 }
 
+// Whoever asks for the menu is about to show or enable it: a message waiting for it follows.
 Form& Program::frmMain() {
+    if (!untold_.isEmpty())
+        QTimer::singleShot(0, &menu(), [this] { tellOverTheMenu(); });
     return menu();
 }
 
@@ -142,22 +180,41 @@ void Program::replayWatched() {
 
 // A lost replay costs nothing else: the player hears of it once, over the menu.
 void Program::replayNotKept(const QString& why) {
-    std::fprintf(stderr, "vexaroo: %s\n", qPrintable(why));
     if (std::exchange(replayLossTold_, true))
         return;
-    QTimer::singleShot(0, &menu(), [this, why] {
-        services_.messageBox.show(
-            menu(), QCoreApplication::translate("Program", "Replays cannot be kept: %1").arg(why));
-    });
+    tellOverTheMenu(QCoreApplication::translate("Program", "Replays cannot be kept: %1.").arg(why));
 }
 
-// The choice is a comfort: a file that cannot take it is reported and play goes on.
 void Program::setSoundOn(bool on) {
     services_.sound.setMuted(!on);
-    Preferences kept = readPreferences();
-    kept.sound = on;
-    if (QString error; !writePreferences(kept, &error))
-        std::fprintf(stderr, "vexaroo: %s\n", qPrintable(error));
+    keepPreferences([on](Preferences& p) { p.sound = on; });
+}
+
+// The choice is a comfort: a file that cannot take it is told once and the run goes on with it.
+// The file is read again first, as another copy of the game may have saved other choices.
+void Program::keepPreferences(const std::function<void(Preferences&)>& change) {
+    change(preferences_);
+    Preferences saved = readPreferences();
+    change(saved);
+    QString error;
+    if (writePreferences(saved, &error) || preferencesProblemTold_)
+        return;
+    preferencesProblemTold_ = true;
+    tellOverTheMenu(
+        QCoreApplication::translate("Program", "Your choice holds until you leave Vexaroo, but the "
+                                               "preferences file \"%1\" could not be saved: %2.")
+            .arg(preferencesFileName, error));
+}
+
+// Over the menu once it is on the screen and takes input: never over a game in play, whose
+// targets fly on while a box is open, nor over another screen or box.
+void Program::tellOverTheMenu(const QString& news) {
+    if (!news.isEmpty())
+        untold_ += (untold_.isEmpty() ? QString() : QStringLiteral("\n\n")) + news;
+    if (untold_.isEmpty() || !menu_ || !menu_->isVisible() || !menu_->isEnabled() ||
+        services_.messageBox.isOpen())
+        return;
+    services_.messageBox.show(*menu_, std::exchange(untold_, QString()));
 }
 
 void Program::end() {
@@ -172,18 +229,19 @@ void Program::end() {
     QCoreApplication::exit(0);
 }
 
+// The toolkit takes its scale when it starts, so the program starts again at the menu: nothing
+// is lost there, settings and scores are on disk. The new start keeps the size; a start that
+// cannot happen leaves this one running at its size. No window grows past the screen.
 void Program::setWindowSize(double factor) {
-    if (factor == windowsize::current())
+    factor = std::min(factor, windowsize::largestFittingHere());
+    if (factor == windowsize::current() || !startAgainAt)
         return;
-    Preferences kept = readPreferences();
-    kept.size = factor;
-    // Not kept (a read-only file): the size still changes for this run.
-    QString ignored;
-    writePreferences(kept, &ignored);
-    // The toolkit takes its scale when it starts, so the program starts again at the menu:
-    // nothing is lost there, settings and scores are on disk.
-    restartSize_ = factor;
-    end();
+    const QString problem = startAgainAt(factor);
+    services_.messageBox.show(
+        menu(), QCoreApplication::translate("Program",
+                                            "Vexaroo could not start again at the new size: %1.\r\n"
+                                            "It goes on at this size.")
+                    .arg(problem));
 }
 
 double Program::firstWindowSize() const {
@@ -191,14 +249,10 @@ double Program::firstWindowSize() const {
 }
 
 bool Program::gameFullScreen() const {
-    return readPreferences().fullScreen;
+    return preferences_.fullScreen;
 }
 
 void Program::setGameFullScreen(bool on) {
-    Preferences kept = readPreferences();
-    if (kept.fullScreen == on)
-        return;
-    kept.fullScreen = on;
-    QString ignored;
-    writePreferences(kept, &ignored);
+    if (preferences_.fullScreen != on)
+        keepPreferences([on](Preferences& p) { p.fullScreen = on; });
 }

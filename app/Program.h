@@ -1,12 +1,13 @@
 #pragma once
 
+#include "Preferences.h"
 #include "Screens.h"
 #include "Services.h"
 
 #include <QPointer>
 
+#include <functional>
 #include <memory>
-#include <optional>
 
 class QApplication;
 class frmGame;
@@ -15,6 +16,7 @@ class frmIntro;
 class frmMain;
 class frmRecord;
 class frmSettings;
+class DestroyedWindows;
 class GamePad;
 
 // Owns the windows and hands each its services. A window is created and loaded on first
@@ -57,8 +59,20 @@ public:
     bool gameFullScreen() const override;
     void setGameFullScreen(bool on) override;
 
-    // Set when the program ended to start again at another window size: that size.
-    std::optional<double> restartSize() const { return restartSize_; }
+    // A window that another program destroyed is gone from the screen: it closes as if the
+    // player had closed it, even while disabled, once the boxes it shows are answered. The menu
+    // comes back, or the program ends.
+    void windowDestroyed(quintptr window);
+
+    // The player's preferences as this run holds them. Every change goes through
+    // keepPreferences: it holds for this run and is saved where the file allows; the first
+    // save that fails is told once, over the menu.
+    const Preferences& preferences() const { return preferences_; }
+    void keepPreferences(const std::function<void(Preferences&)>& change);
+
+    // Starts the program again in this one's place at another window size; returns only when
+    // it cannot, with the reason. Unset, the size never changes.
+    std::function<QString(double factor)> startAgainAt;
     // Opens the menu, without the intro, when the program starts again at another size.
     static constexpr const char* atMenuVariable = "VEXAROO_AT_MENU";
 
@@ -76,5 +90,11 @@ private:
     // The window that asked to watch a replay, shown again afterwards; none: the program ends.
     QPointer<Form> watchAsked_;
     bool replayLossTold_ = false;
-    std::optional<double> restartSize_;
+    Preferences preferences_;
+    // A message that waits for the menu: none may stand over a game in play.
+    QString untold_;
+    bool preferencesProblemTold_ = false;
+    void tellOverTheMenu(const QString& news = {});
+    void closeDestroyed(QPointer<Form> window);
+    std::unique_ptr<DestroyedWindows> destroyedWindows_;
 };

@@ -13,36 +13,30 @@
 #include "WindowSize.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QFileInfo>
+#include <QProcessEnvironment>
 
+#include <cerrno>
 #include <cstdio>
 #include <unistd.h>
 
 namespace {
 
 // The factor every window starts at: asked for, kept, or the first start's choice for this
-// screen, which a short look at the screen tells before the application proper exists.
-double startingWindowSize(const CommandLine& command, int& argc, char** argv) {
-    const Preferences kept = readPreferences();
-    double firstStart = windowsize::smallest;
-    if (!command.size && !windowsize::isStep(kept.size)) {
-        const QGuiApplication look(argc, argv);
-        firstStart = windowsize::firstStartChoiceHere();
-    }
-    const double size = windowsize::startingFactor(command.size, kept.size, firstStart);
-    if (command.size && kept.size != size) {
-        Preferences chosen = kept;
-        chosen.size = size;
-        QString ignored;
-        writePreferences(chosen, &ignored);
-    }
-    return size;
+// screen, and never larger than the screen takes. A short look at the screen tells before the
+// application proper exists.
+double startingWindowSize(const CommandLine& command, double kept, int& argc, char** argv) {
+    const QGuiApplication look(argc, argv);
+    return windowsize::startingFactor(command.size, kept, windowsize::firstStartChoiceHere(),
+                                      windowsize::largestFittingHere());
 }
 
-// Starts this program again in its place (the same process, so the same id) at another size.
-void restartAt(double size, const QStringList& arguments) {
-    windowsize::restoreEnvironment();
-    qputenv(Program::atMenuVariable, "1");
+// Starts the program again in this one's place (the same process, so the same id) at another
+// size, at the menu. It runs the program's file as the start found it: a package upgrade may
+// have put a new one there meanwhile, which finds its own movies and sounds. Returns only when
+// it cannot start, with the reason; this run is left as it was.
+QString restartAt(const QByteArray& program, double size, const QStringList& arguments) {
     std::vector<QByteArray> kept;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         if (arguments[i] == QLatin1String("--size"))
@@ -52,12 +46,21 @@ void restartAt(double size, const QStringList& arguments) {
     }
     kept.push_back("--size");
     kept.push_back(QByteArray::number(size));
-    std::vector<char*> argv;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    windowsize::restoreEnvironment(environment);
+    environment.insert(QString::fromLatin1(Program::atMenuVariable), QStringLiteral("1"));
+    std::vector<QByteArray> variables;
+    for (const QString& variable : environment.toStringList())
+        variables.push_back(variable.toLocal8Bit());
+    std::vector<char*> argv, envp;
     for (QByteArray& argument : kept)
         argv.push_back(argument.data());
+    for (QByteArray& variable : variables)
+        envp.push_back(variable.data());
     argv.push_back(nullptr);
-    execv("/proc/self/exe", argv.data());
-    std::perror("vexaroo: cannot start again");
+    envp.push_back(nullptr);
+    execve(program.constData(), argv.data(), envp.data());
+    return qt_error_string(errno);
 }
 
 } // namespace
@@ -84,9 +87,10 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "%s\n", qPrintable(problem));
         return 1;
     }
-    windowsize::applyBeforeStart(startingWindowSize(command, argc, argv));
+    const double keptSize = readPreferences().size;
+    windowsize::applyBeforeStart(startingWindowSize(command, keptSize, argc, argv));
     auto app = Program::makeApplication(argc, argv);
-    language::install(language::choose(command.language, readPreferences().language));
+    const QByteArray programFile = QFile::encodeName(QCoreApplication::applicationFilePath());
 
     RealClock clock;
     PacedClock gameClock(clock);
@@ -94,26 +98,18 @@ int main(int argc, char* argv[]) {
     SystemRandom random;
     ProcessLauncher launcher;
     SdlSound sound(sounds::files());
-    // --mute silences this run only; the menu's switch and M keep their choice.
-    sound.setMuted(command.mute || !readPreferences().sound);
     Services services{clock, gameClock, messageBox, random, launcher, sound};
     Program program(services);
+    language::install(language::choose(command.language, program.preferences().language));
+    // A size asked for is the player's choice, kept even where this screen shows a smaller one.
+    if (command.size && *command.size != keptSize)
+        program.keepPreferences([&](Preferences& p) { p.size = *command.size; });
+    // --mute silences this run only; the menu's switch and M keep their choice.
+    sound.setMuted(command.mute || !program.preferences().sound);
+    program.startAgainAt = [&](double size) { return restartAt(programFile, size, arguments); };
     GamePad pad;
     program.connectPad(pad);
-    if (!command.replay.isEmpty()) {
-        const QString why =
-            program.watchReplay(command.replay, QFileInfo(command.replay).fileName(), nullptr);
-        if (!why.isEmpty()) {
-            std::fprintf(stderr, "vexaroo: cannot replay %s: %s\n", qPrintable(command.replay),
-                         qPrintable(why));
-            return 2;
-        }
-    } else {
-        program.start();
-    }
-    const int code = QApplication::exec();
-    if (const std::optional<double> size = program.restartSize()) {
-        restartAt(*size, arguments);
-    }
-    return code;
+#include <QFile>
+#include <QFileInfo>
+#include <QProcessEnvironment>
 }

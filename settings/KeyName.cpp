@@ -52,10 +52,11 @@ constexpr std::pair<keys::Code, const char*> names[] = {
 
 } // namespace
 
-QString KeyName(qint16 keyCode) {
+QString KeyName(qint16 keyCode, bool translated) {
     for (const auto& [code, name] : names) {
         if (code == keyCode)
-            return QCoreApplication::translate("KeyName", name);
+            return translated ? QCoreApplication::translate("KeyName", name)
+                              : QString::fromLatin1(name);
     }
     // A hand-written settings file may hold any 16-bit number.
     if (keyCode < 0 || keyCode > 255)

@@ -5,7 +5,7 @@
 // The player's choices that the six-value settings file cannot hold, kept in an INI file of
 // their own beside it, so that settings and scores keep their bytes. A missing or broken file
 // gives the defaults, value by value, and never a message: these choices are a comfort, not
-// the player's data.
+// the player's data. The program's keys are those before any section line and in [Vexaroo].
 struct Preferences {
     bool sound = true;
     // The window-size factor, from 1 to 3 in half steps; 0 while the player has not chosen
@@ -27,6 +27,7 @@ bool isLanguage(const QString& name);
 
 Preferences readPreferences(const QString& path = preferencesFileName);
 
-// Rewrites the file with these choices; keys it does not know (from a later version) are kept.
+// Rewrites the file with these choices. Every other line (keys of a later version, comments,
+// other sections) is kept as it was; a file too large to keep whole is not rewritten.
 bool writePreferences(const Preferences& preferences, QString* error,
                       const QString& path = preferencesFileName);

@@ -133,7 +133,15 @@ void frmSettings::Form_Load() {
     const qint16 quality = settings.imageQuality;
     comQuality.setCurrentIndex(quality == 0 || quality == 1 ? quality : -1);
     for (int i = 0; i < keyBoxes; ++i)
-        lblAssign[i]->setCaption(KeyName(keyCodeOf(i)));
+        ShowKeyName(i);
+}
+
+// A name starts where the screen's design puts it, which centres the English names of the
+// delivered keys; a translated name has other widths, so it is centred in its box.
+void frmSettings::ShowKeyName(int box) {
+    const qint16 code = keyCodeOf(box);
+    lblAssign[box]->setCentred(KeyName(code) != KeyName(code, false));
+    lblAssign[box]->setCaption(KeyName(code));
 }
 
 void frmSettings::comQuality_Click() {
@@ -147,7 +155,7 @@ void frmSettings::picAssign_Click(int index) {
 // A box waits while its label shows "..."; clicking one ends any other wait.
 void frmSettings::lblAssign_Click(int index) {
     for (int j = 0; j < keyBoxes; ++j)
-        lblAssign[j]->setCaption(KeyName(keyCodeOf(j)));
+        ShowKeyName(j);
     lblAssign[index]->setCaption(waiting);
 }
 
@@ -175,7 +183,7 @@ void frmSettings::Form_KeyDown(int keyCode, int /*shift*/) {
     }
     if (keyCode == keys::Escape) {
         for (int i = 0; i < keyBoxes; ++i)
-            lblAssign[i]->setCaption(KeyName(keyCodeOf(i)));
+            ShowKeyName(i);
         return;
     }
     // P pauses the game, so it can never be bound.
@@ -184,7 +192,7 @@ void frmSettings::Form_KeyDown(int keyCode, int /*shift*/) {
     for (int i = 0; i < keyBoxes; ++i) {
         if (lblAssign[i]->caption() == waiting) {
             keyCodeOf(i) = static_cast<qint16>(keyCode);
-            lblAssign[i]->setCaption(KeyName(keyCodeOf(i)));
+            ShowKeyName(i);
         }
     }
 }

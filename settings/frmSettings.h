@@ -53,6 +53,7 @@ protected:
 
 private:
     qint16& keyCodeOf(int box) { return settings.*keyBindings[box].code; }
+    void ShowKeyName(int box);
     bool KeyBoxWaits() const;
     int FocusedKeyBox() const;
 

@@ -81,38 +81,98 @@
     </message>
 </context>
 <context>
+    <name>Preferences</name>
+    <message>
+        <source>it is larger than %1 KB and is kept as it is</source>
+        <translation>sie ist größer als %1 KB und bleibt, wie sie ist</translation>
+    </message>
+</context>
+<context>
+    <name>Program</name>
+    <message>
+        <source>Your choice holds until you leave Vexaroo, but the preferences file &quot;%1&quot; could not be saved: %2.</source>
+        <translation>Deine Wahl gilt, bis du Vexaroo verlässt, aber die Datei deiner Vorgaben „%1“ konnte nicht gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <source>Vexaroo could not start again at the new size: %1.<byte value="xd"/>
+It goes on at this size.</source>
+        <translation>Vexaroo konnte nicht in der neuen Größe neu starten: %1.<byte value="xd"/>
+Es geht in dieser Größe weiter.</translation>
+    </message>
+    <message>
+        <source>Replays cannot be kept: %1.</source>
+        <translation>Aufzeichnungen können nicht aufbewahrt werden: %1.</translation>
+    </message>
+</context>
+<context>
     <name>Replay</name>
     <message>
+        <source>it is far larger than any replay</source>
+        <translation>sie ist weit größer als jede Aufzeichnung</translation>
+    </message>
+    <message>
+        <source>it is not a Vexaroo replay</source>
+        <translation>sie ist keine Vexaroo-Aufzeichnung</translation>
+    </message>
+    <message>
+        <source>it is cut short</source>
+        <translation>sie ist abgeschnitten</translation>
+    </message>
+    <message>
+        <source>it was recorded by a later version of Vexaroo</source>
+        <translation>sie stammt von einer neueren Version von Vexaroo</translation>
+    </message>
+    <message>
+        <source>it is damaged or cut short</source>
+        <translation>sie ist beschädigt oder abgeschnitten</translation>
+    </message>
+    <message>
+        <source>its header is damaged</source>
+        <translation>ihr Kopf ist beschädigt</translation>
+    </message>
+    <message>
+        <source>it holds an input that no game has</source>
+        <translation>sie enthält eine Eingabe, die kein Spiel kennt</translation>
+    </message>
+    <message>
+        <source>its inputs are damaged</source>
+        <translation>ihre Eingaben sind beschädigt</translation>
+    </message>
+    <message>
+        <source>it lasts longer than a day</source>
+        <translation>sie dauert länger als einen Tag</translation>
+    </message>
+    <message>
         <source>the recording stops before the game ends</source>
-        <translation type="unfinished"></translation>
+        <translation>die Aufzeichnung endet vor dem Spiel</translation>
     </message>
     <message>
         <source>its inputs go back in time</source>
-        <translation type="unfinished"></translation>
+        <translation>ihre Eingaben gehen in der Zeit zurück</translation>
     </message>
     <message>
         <source>an input comes while a box is open</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Eingabe kommt, während ein Meldungsfenster offen ist</translation>
     </message>
     <message>
         <source>a box closes that was never opened</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Meldungsfenster schließt sich, das nie offen war</translation>
     </message>
     <message>
         <source>inputs follow the game&apos;s end</source>
-        <translation type="unfinished"></translation>
+        <translation>nach dem Spielende folgen noch Eingaben</translation>
     </message>
     <message>
         <source>the recording says %1%2</source>
-        <translation type="unfinished"></translation>
+        <translation>die Aufzeichnung sagt %1%2</translation>
     </message>
     <message>
         <source> when the window was closed</source>
-        <translation type="unfinished"></translation>
+        <translation> beim Schließen des Fensters</translation>
     </message>
     <message>
         <source>it ends at %1 ms with the field in another state than recorded, at %2 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>sie endet bei %1 ms mit einem anderen Spielfeld als aufgezeichnet, bei %2 ms</translation>
     </message>
 </context>
 <context>
@@ -154,8 +214,8 @@ Stattdessen gelten die vorgegebene Qualität und die vorgegebenen Tasten.</trans
         <translation>sie ist schreibgeschützt</translation>
     </message>
     <message>
-        <source>it is not a regular file</source>
-        <translation>sie ist keine gewöhnliche Datei</translation>
+        <source>&quot;%1&quot; is not a regular file</source>
+        <translation>„%1“ ist keine gewöhnliche Datei</translation>
     </message>
 </context>
 <context>
@@ -200,15 +260,15 @@ Du hast noch %1 Banane(n).</translation>
     </message>
     <message>
         <source>Vexaroo - Replay of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vexaroo - Aufzeichnung: %1</translation>
     </message>
     <message>
         <source>Replay of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel von %1</translation>
     </message>
     <message>
         <source>Space pauses, F faster, Esc leaves</source>
-        <translation type="unfinished"></translation>
+        <translation>Leertaste Pause, F schnell, Esc Ende</translation>
     </message>
 </context>
 <context>
@@ -255,15 +315,15 @@ Du hast noch %1 Banane(n).</translation>
     </message>
     <message>
         <source>Watch the game</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel ansehen</translation>
     </message>
     <message>
         <source>%1, level %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, Level %2</translation>
     </message>
     <message>
         <source>This game cannot be watched: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Spiel kann nicht angesehen werden: %1</translation>
     </message>
 </context>
 <context>
@@ -390,7 +450,7 @@ Du hast noch %1 Banane(n).</translation>
     </message>
     <message>
         <source>Last Name:</source>
-        <translation>Nachname:</translation>
+        <translation>Name:</translation>
     </message>
     <message>
         <source>Level Achieved:</source>

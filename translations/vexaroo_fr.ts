@@ -81,38 +81,98 @@
     </message>
 </context>
 <context>
+    <name>Preferences</name>
+    <message>
+        <source>it is larger than %1 KB and is kept as it is</source>
+        <translation>il dépasse %1 Ko et reste tel quel</translation>
+    </message>
+</context>
+<context>
+    <name>Program</name>
+    <message>
+        <source>Your choice holds until you leave Vexaroo, but the preferences file &quot;%1&quot; could not be saved: %2.</source>
+        <translation>Votre choix vaut jusqu’à ce que vous quittiez Vexaroo, mais impossible d’enregistrer le fichier des préférences «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>Vexaroo could not start again at the new size: %1.<byte value="xd"/>
+It goes on at this size.</source>
+        <translation>Vexaroo n’a pas pu redémarrer à la nouvelle taille&#xa0;: %1.<byte value="xd"/>
+Le jeu continue à cette taille.</translation>
+    </message>
+    <message>
+        <source>Replays cannot be kept: %1.</source>
+        <translation>Les enregistrements ne peuvent pas être conservés : %1.</translation>
+    </message>
+</context>
+<context>
     <name>Replay</name>
     <message>
+        <source>it is far larger than any replay</source>
+        <translation>il est bien plus grand que tout enregistrement</translation>
+    </message>
+    <message>
+        <source>it is not a Vexaroo replay</source>
+        <translation>ce n&apos;est pas un enregistrement de Vexaroo</translation>
+    </message>
+    <message>
+        <source>it is cut short</source>
+        <translation>il est tronqué</translation>
+    </message>
+    <message>
+        <source>it was recorded by a later version of Vexaroo</source>
+        <translation>il vient d&apos;une version plus récente de Vexaroo</translation>
+    </message>
+    <message>
+        <source>it is damaged or cut short</source>
+        <translation>il est abîmé ou tronqué</translation>
+    </message>
+    <message>
+        <source>its header is damaged</source>
+        <translation>son en-tête est abîmé</translation>
+    </message>
+    <message>
+        <source>it holds an input that no game has</source>
+        <translation>il contient une entrée qu&apos;aucune partie ne connaît</translation>
+    </message>
+    <message>
+        <source>its inputs are damaged</source>
+        <translation>ses entrées sont abîmées</translation>
+    </message>
+    <message>
+        <source>it lasts longer than a day</source>
+        <translation>il dure plus d&apos;un jour</translation>
+    </message>
+    <message>
         <source>the recording stops before the game ends</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;enregistrement s&apos;arrête avant la fin de la partie</translation>
     </message>
     <message>
         <source>its inputs go back in time</source>
-        <translation type="unfinished"></translation>
+        <translation>ses entrées remontent le temps</translation>
     </message>
     <message>
         <source>an input comes while a box is open</source>
-        <translation type="unfinished"></translation>
+        <translation>une entrée arrive pendant qu&apos;un message est ouvert</translation>
     </message>
     <message>
         <source>a box closes that was never opened</source>
-        <translation type="unfinished"></translation>
+        <translation>un message se ferme sans avoir été ouvert</translation>
     </message>
     <message>
         <source>inputs follow the game&apos;s end</source>
-        <translation type="unfinished"></translation>
+        <translation>des entrées suivent la fin de la partie</translation>
     </message>
     <message>
         <source>the recording says %1%2</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;enregistrement indique %1%2</translation>
     </message>
     <message>
         <source> when the window was closed</source>
-        <translation type="unfinished"></translation>
+        <translation> à la fermeture de la fenêtre</translation>
     </message>
     <message>
         <source>it ends at %1 ms with the field in another state than recorded, at %2 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>il se termine à %1 ms avec un terrain autre que l&apos;enregistrement, à %2 ms</translation>
     </message>
 </context>
 <context>
@@ -154,8 +214,8 @@ La qualité et les touches par défaut sont utilisées à la place.</translation
         <translation>il est en lecture seule</translation>
     </message>
     <message>
-        <source>it is not a regular file</source>
-        <translation>ce n’est pas un fichier ordinaire</translation>
+        <source>&quot;%1&quot; is not a regular file</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un fichier ordinaire</translation>
     </message>
 </context>
 <context>
@@ -200,15 +260,15 @@ Il vous reste %1 banane(s).</translation>
     </message>
     <message>
         <source>Vexaroo - Replay of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vexaroo - Rediffusion : %1</translation>
     </message>
     <message>
         <source>Replay of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Partie de %1</translation>
     </message>
     <message>
         <source>Space pauses, F faster, Esc leaves</source>
-        <translation type="unfinished"></translation>
+        <translation>Espace pause, F vite, Échap quitte</translation>
     </message>
 </context>
 <context>
@@ -255,15 +315,15 @@ Il vous reste %1 banane(s).</translation>
     </message>
     <message>
         <source>Watch the game</source>
-        <translation type="unfinished"></translation>
+        <translation>Revoir la partie</translation>
     </message>
     <message>
         <source>%1, level %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, niveau %2</translation>
     </message>
     <message>
         <source>This game cannot be watched: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette partie ne peut pas être revue : %1</translation>
     </message>
 </context>
 <context>

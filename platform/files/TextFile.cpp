@@ -81,6 +81,11 @@ WriteCall& writeCall() {
     return call;
 }
 
+QString notRegular(const QByteArray& path) {
+    return QCoreApplication::translate("files", "\"%1\" is not a regular file")
+        .arg(QFile::decodeName(path));
+}
+
 // Temporaries are named after the file and the process that wrote them.
 const QByteArray temporaryInfix = QByteArrayLiteral(".saving.");
 
@@ -136,11 +141,17 @@ bool finalTarget(QByteArray path, QByteArray* target) {
 }
 
 // Renaming over a file needs only its folder, and root may write any file, so a file the
-// player has made read-only would be replaced all the same: it is refused here instead.
+// player has made read-only would be replaced all the same: it is refused here instead. So is
+// anything but a regular file: the rename would put a file in the place of a device, a FIFO
+// or a folder, even /dev/null for root.
 bool mayReplace(const QByteArray& target, QString* error) {
     struct stat status {};
-    if (::stat(target.constData(), &status) != 0 || !S_ISREG(status.st_mode))
-        return true; // a missing file is created; other kinds fail on the rename
+    if (::lstat(target.constData(), &status) != 0)
+        return true; // a missing file is created; other faults are met on writing
+    if (!S_ISREG(status.st_mode)) {
+        *error = notRegular(target);
+        return false;
+    }
     if ((status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
         *error = QCoreApplication::translate("files", "it is read-only");
         return false;
@@ -188,9 +199,7 @@ bool readStart(const QString& path, qsizetype maxBytes, QByteArray* contents, QS
     }
     struct stat status {};
     if (fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
-        *error = S_ISDIR(status.st_mode)
-                     ? qt_error_string(EISDIR)
-                     : QCoreApplication::translate("files", "it is not a regular file");
+        *error = S_ISDIR(status.st_mode) ? qt_error_string(EISDIR) : notRegular(name);
         ::close(fd);
         return false;
     }

@@ -43,7 +43,7 @@ void Label::setCaption(const QString& caption) {
         return;
     }
     int left = designLeft_;
-    if (keepInside_ && parentWidget() && left + width > parentWidget()->width())
+    if (parentWidget() && (centred_ || (keepInside_ && left + width > parentWidget()->width())))
         left = std::max(0, (parentWidget()->width() - width) / 2);
     setGeometry(left, y(), width, height());
     design_ = QRectF(left, y(), width, height());

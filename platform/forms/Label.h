@@ -16,6 +16,9 @@ public:
     // An auto-sized label that would pass its parent's right edge is centred in the parent
     // instead, so it stays whole; it goes back to its own left edge when the text fits there.
     void setKeepInside(bool on) { keepInside_ = on; }
+    // An auto-sized label centred in its parent, whatever its own left edge; from the next
+    // caption on.
+    void setCentred(bool on) { centred_ = on; }
 
     // An opaque label, with a one-pixel outline when one is given: banners and table cells.
     void setBackdrop(QColor fill, QColor outline = QColor());
@@ -30,6 +33,7 @@ protected:
 private:
     bool autoSize_;
     bool keepInside_ = false;
+    bool centred_ = false;
     int designLeft_ = 0;
     void place();
     QRectF design_;

@@ -13,8 +13,12 @@ namespace resources {
 namespace {
 
 QString family = QStringLiteral("Tahoma");
+QString pictureLanguage;
 
 QString picturePath(const QString& name) {
+    const QString translated = QStringLiteral(":/pictures/%1/%2.svg").arg(pictureLanguage, name);
+    if (!pictureLanguage.isEmpty() && QFile::exists(translated))
+        return translated;
     return QStringLiteral(":/pictures/%1.svg").arg(name);
 }
 
@@ -43,18 +47,22 @@ QFont textFont(bool bold) {
     return font;
 }
 
+void setPictureLanguage(const QString& language) {
+    pictureLanguage = language;
+}
+
 QImage picture(const QString& name, QSizeF size, qreal devicePixelRatio) {
     const QSize pixels = (size * devicePixelRatio).toSize();
     if (pixels.isEmpty())
         return {};
+    const QString path = picturePath(name);
     const QString key =
-        QStringLiteral("%1@%2x%3").arg(name).arg(pixels.width()).arg(pixels.height());
+        QStringLiteral("%1@%2x%3").arg(path).arg(pixels.width()).arg(pixels.height());
     static QHash<QString, QImage> cache;
     if (auto found = cache.constFind(key); found != cache.constEnd())
         return *found;
 
     QImage image;
-    const QString path = picturePath(name);
     QSvgRenderer renderer;
     if (QFile::exists(path) && renderer.load(path)) {
         image = QImage(pixels, QImage::Format_ARGB32_Premultiplied);

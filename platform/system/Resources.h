@@ -18,8 +18,10 @@ void installFonts();
 QFont textFont(bool bold = false);
 
 // The named picture (assets/<name>.svg) drawn at size for the given pixel ratio;
-// a null image when there is no such picture.
+// a null image when there is no such picture. A picture with words is taken in the language
+// set here (assets/<language>/<name>.svg) where it has one.
 QImage picture(const QString& name, QSizeF size, qreal devicePixelRatio);
+void setPictureLanguage(const QString& language);
 
 // The pointing hand of clickable pictures and labels (hot spot 12, 9).
 QCursor handCursor();

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QGuiApplication>
+#include <QProcessEnvironment>
 #include <QScreen>
 #include <QtGlobal>
 
@@ -29,6 +30,17 @@ double firstStartChoice(int screenPixels, double desktopScale) {
     return std::clamp(smallest + std::max(0.0, steps) * step, smallest, largest);
 }
 
+double largestFitting(QSize available, double desktopScale) {
+    if (available.isEmpty() || !(desktopScale > 0))
+        return largest;
+    double factor = largest;
+    while (factor > smallest &&
+           ((menuWidth * factor + frameWidth) * desktopScale > available.width() ||
+            (menuHeight * factor + frameHeight) * desktopScale > available.height()))
+        factor -= step;
+    return factor;
+}
+
 double firstStartChoiceHere() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen)
@@ -39,6 +51,15 @@ double firstStartChoiceHere() {
                             ratio / inForce);
 }
 
+double largestFittingHere() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return largest;
+    const double ratio = screen->devicePixelRatio();
+    return largestFitting((QSizeF(screen->availableGeometry().size()) * ratio).toSize(),
+                          ratio / inForce);
+}
+
 double larger(double factor) {
     return std::min(largest, factor + step);
 }
@@ -47,10 +68,12 @@ double smaller(double factor) {
     return std::max(smallest, factor - step);
 }
 
-double startingFactor(std::optional<double> commandLine, double kept, double firstStart) {
-    if (commandLine && isStep(*commandLine))
-        return *commandLine;
-    return isStep(kept) ? kept : firstStart;
+double startingFactor(std::optional<double> commandLine, double kept, double firstStart,
+                      double fitting) {
+    const double wanted = commandLine && isStep(*commandLine) ? *commandLine
+                          : isStep(kept)                      ? kept
+                                                              : firstStart;
+    return std::min(wanted, fitting);
 }
 
 void applyBeforeStart(double factor) {
@@ -67,11 +90,11 @@ void applyBeforeStart(double factor) {
         qputenv("QT_SCALE_FACTOR", QByteArray::number(total));
 }
 
-void restoreEnvironment() {
+void restoreEnvironment(QProcessEnvironment& environment) {
     if (playerSetOne)
-        qputenv("QT_SCALE_FACTOR", playersOwn);
+        environment.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::fromLocal8Bit(playersOwn));
     else
-        qunsetenv("QT_SCALE_FACTOR");
+        environment.remove(QStringLiteral("QT_SCALE_FACTOR"));
 }
 
 double current() {

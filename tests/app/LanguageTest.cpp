@@ -18,6 +18,7 @@
 #include "frmSettings.h"
 
 #include <QFileInfo>
+#include <QPainter>
 #include <QStyleOptionComboBox>
 
 #include <gtest/gtest.h>
@@ -282,10 +283,12 @@ TEST(Language, EveryWindowShowsItsCaptionsInTheChosenLanguage) {
 }
 
 // Every control keeps its design size, so a translation must fit it: every window in each
-// language, measured in the game's own font, and every key name in a key box.
+// language, measured in the game's own font, every key name in a key box, and the lettering of
+// each menu button, which another language draws anew, inside its plate's bevel.
 TEST(Language, NoCaptionIsWiderThanItsControl) {
     resources::installFonts();
     std::map<std::string, int> englishTitles;
+    std::map<QString, QImage> englishButtons;
     for (const char* name : {"en", "de", "fr"}) {
         Desktop desktop("C");
         language::install(QString::fromLatin1(name));
@@ -305,6 +308,27 @@ TEST(Language, NoCaptionIsWiderThanItsControl) {
                 "")
                 << name << ": " << what;
         }
+        // Each language draws its own lettering, inside the plate's bevel: the plate outside
+        // it is the English one.
+        auto plate = [](QImage image) {
+            QPainter(&image).fillRect(6, 6, 98, 38, Qt::black);
+            return image;
+        };
+        for (const QWidget* w : program.menu().findChildren<QWidget*>()) {
+            const auto* button = dynamic_cast<const PictureBox*>(w);
+            if (!button || !button->picture().startsWith(QLatin1String("btn_")))
+                continue;
+            const QImage drawn = resources::picture(button->picture(), button->size(), 1);
+            QImage& english = englishButtons[button->picture()];
+            if (english.isNull())
+                english = drawn;
+            EXPECT_EQ(drawn == english, name == std::string("en")) << name << ": " << w->x();
+            EXPECT_EQ(plate(drawn), plate(english)) << name << ": " << w->x() << "," << w->y();
+        }
+        // The delivered keys' names stand in the middle of their boxes, whatever their width.
+        for (const auto& keyName : program.settings().lblAssign)
+            EXPECT_NEAR(keyName->x(), (keyName->parentWidget()->width() - keyName->width()) / 2, 1)
+                << name << ": " << keyName->caption().toStdString();
         // A long key name is centred in its box, and must stay inside it.
         const Label& keyName = *program.settings().lblAssign[0];
         for (int code = -1; code <= 255; ++code) {

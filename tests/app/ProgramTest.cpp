@@ -1,5 +1,7 @@
 #include "Program.h"
 #include "Doubles.h"
+#include "Keys.h"
+#include "Preferences.h"
 #include "frmGame.h"
 #include "frmMain.h"
 
@@ -78,4 +80,23 @@ TEST(Program, NeverRunsWithoutAVisibleWindow) {
             }
         }
     }
+}
+
+// A choice the preferences file cannot keep (too large to keep whole) holds for this run; the
+// player is told once, over the menu, never over a game in play whose targets fly on.
+TEST(Program, AChoiceThatCannotBeSavedHoldsForThisRunAndIsToldOnceOverTheMenu) {
+    TestWorld world;
+    world.writeFile(preferencesFileName, QByteArray(70 * 1024, ';'));
+    Program program(world.services);
+    program.menu().picPlay_Click();
+    program.game().keyDown(keys::F11, 0);
+    program.game().keyDown(keys::M, 0);
+    EXPECT_TRUE(world.messageBox.texts.empty()) << "a box over a game in play";
+    program.game().unload();
+    QCoreApplication::processEvents();
+    program.menu().picSound_Click();
+    ASSERT_EQ(world.messageBox.texts.size(), 1u);
+    EXPECT_TRUE(world.messageBox.texts[0].contains(preferencesFileName));
+    EXPECT_TRUE(program.gameFullScreen());
+    EXPECT_EQ(world.readFile(preferencesFileName), QByteArray(70 * 1024, ';'));
 }

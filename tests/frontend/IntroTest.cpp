@@ -78,9 +78,11 @@ TEST_F(IntroWindow, TheMovieIsDrawnAcrossTheWholeWindow) {
 
 // --- Handing over to the menu ---
 
-// "Skip Intro" is clicked, or the player presses one of the keys that get past a movie.
-TEST_F(IntroWindow, SkipShowsTheMenuAndTheIntroNeverComesBack) {
-    for (const Qt::Key key : {Qt::Key_unknown, Qt::Key_Escape, Qt::Key_Return, Qt::Key_Space}) {
+// "Skip Intro" is clicked, or the player presses one of the keys that get past a movie, or
+// closes the intro by its frame (Key_Close here).
+TEST_F(IntroWindow, SkipOrTheCloseBoxShowsTheMenuAndTheIntroNeverComesBack) {
+    for (const Qt::Key key :
+         {Qt::Key_unknown, Qt::Key_Escape, Qt::Key_Return, Qt::Key_Space, Qt::Key_Close}) {
         SCOPED_TRACE(key);
         frmIntro& intro = shownIntro();
         playMovie(intro, introMovie);
@@ -88,6 +90,8 @@ TEST_F(IntroWindow, SkipShowsTheMenuAndTheIntroNeverComesBack) {
         QPointer<frmIntro> watched = &intro;
         if (key == Qt::Key_unknown)
             clickSkip(intro);
+        else if (key == Qt::Key_Close)
+            closeByFrame(intro);
         else
             QTest::keyClick(&intro, key);
         frmMain* menu = loaded<frmMain>();
@@ -165,21 +169,6 @@ TEST_F(IntroWindow, AMovieThatDoesNotPlayHandsOverAtTheFirstTick) {
     EXPECT_TRUE(menu->isVisible());
     EXPECT_FALSE(intro.isVisible());
     EXPECT_FALSE(intro.isUnloaded());
-}
-
-TEST_F(IntroWindow, ClosingByTheFrameActsLikeSkip) {
-    frmIntro& intro = shownIntro();
-    playMovie(intro, introMovie);
-    closeByFrame(intro);
-    frmMain* menu = loaded<frmMain>();
-    ASSERT_NE(menu, nullptr);
-    EXPECT_TRUE(menu->isVisible());
-    EXPECT_TRUE(intro.isUnloaded());
-    EXPECT_FALSE(intro.tmrIntro.enabled());
-    EXPECT_FALSE(program.hasEnded());
-    menu->hide();
-    world.clock.advance(10000);
-    EXPECT_FALSE(menu->isVisible());
 }
 
 TEST_F(IntroWindow, ClosingTheMenuEndsTheProgramWhileTheIntroStaysLoaded) {

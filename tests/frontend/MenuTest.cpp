@@ -201,55 +201,38 @@ TEST_F(MenuWindow, ReturnAndSpacePressTheLitButtonAndF1OpensHelp) {
 
 // --- Screens opened over the menu ---
 
-TEST_F(MenuWindow, SettingsScreenBlocksTheMenuUntilItClosesEitherWay) {
+// Settings and the table each block the menu until they close, by their button or their close
+// box; then the menu lights and opens the game again.
+TEST_F(MenuWindow, SettingsAndTheTableBlockTheMenuUntilTheyCloseEitherWay) {
     frmMain& menu = shownMenu();
-    for (bool byOk : {true, false}) {
-        moveTo(centreOf(menu.picSettings));
-        clickAt(centreOf(menu.picSettings));
-        frmSettings* settings = loaded<frmSettings>();
-        ASSERT_NE(settings, nullptr);
-        EXPECT_TRUE(settings->isVisible());
-        EXPECT_FALSE(menu.isEnabled());
-        expectMenuTakesNothing();
-        EXPECT_EQ(loaded<frmGame>(), nullptr);
-
-        if (byOk)
-            QTest::mouseClick(&settings->cmdOk, Qt::LeftButton);
-        else
-            closeByFrame(*settings);
-        EXPECT_TRUE(settings->isUnloaded());
-        EXPECT_TRUE(menu.isEnabled()) << (byOk ? "OK" : "close box");
-        processDeferredDeletes();
-        moveTo(centreOf(menu.picPlay));
-        EXPECT_EQ(lit(), playLit);
-    }
+    auto blocks = [&](auto& button, auto opened, auto closeButton) {
+        for (bool byButton : {true, false}) {
+            moveTo(centreOf(button));
+            clickAt(centreOf(button));
+            auto* screen = opened();
+            ASSERT_NE(screen, nullptr);
+            EXPECT_TRUE(screen->isVisible());
+            EXPECT_FALSE(menu.isEnabled());
+            expectMenuTakesNothing();
+            EXPECT_EQ(loaded<frmGame>(), nullptr);
+            if (byButton)
+                QTest::mouseClick(&(screen->*closeButton), Qt::LeftButton);
+            else
+                closeByFrame(*screen);
+            EXPECT_TRUE(screen->isUnloaded());
+            EXPECT_TRUE(menu.isEnabled()) << screen->windowTitle().toStdString() << byButton;
+            processDeferredDeletes();
+            moveTo(centreOf(menu.picPlay));
+            EXPECT_EQ(lit(), playLit);
+        }
+    };
+    blocks(
+        menu.picSettings, [] { return loaded<frmSettings>(); }, &frmSettings::cmdOk);
+    blocks(
+        menu.picHigh, [] { return loaded<frmHigh>(); }, &frmHigh::cmdClose);
     clickAt(centreOf(menu.picPlay)); // usable again
     EXPECT_FALSE(menu.isVisible());
     EXPECT_NE(loaded<frmGame>(), nullptr);
-}
-
-TEST_F(MenuWindow, HighScoreTableBlocksTheMenuUntilItClosesEitherWay) {
-    frmMain& menu = shownMenu();
-    for (bool byButton : {true, false}) {
-        moveTo(centreOf(menu.picHigh));
-        clickAt(centreOf(menu.picHigh));
-        frmHigh* high = loaded<frmHigh>();
-        ASSERT_NE(high, nullptr);
-        EXPECT_TRUE(high->isVisible());
-        EXPECT_FALSE(menu.isEnabled());
-        expectMenuTakesNothing();
-
-        if (byButton)
-            QTest::mouseClick(&high->cmdClose, Qt::LeftButton);
-        else
-            closeByFrame(*high);
-        EXPECT_TRUE(high->isUnloaded());
-        EXPECT_TRUE(menu.isEnabled()) << (byButton ? "Close" : "close box");
-        processDeferredDeletes();
-    }
-    moveTo(centreOf(menu.picExit));
-    clickAt(centreOf(menu.picExit)); // usable again
-    EXPECT_TRUE(program.hasEnded());
 }
 
 // --- Ending the program ---

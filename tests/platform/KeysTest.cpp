@@ -4,40 +4,33 @@
 
 using keys::virtualKeyCode;
 
-TEST(Keys, LettersAndDigitsAreTheirCharacterCodesWhateverTheModifiers) {
-    EXPECT_EQ(virtualKeyCode(Qt::Key_A, Qt::NoModifier), 65);
-    EXPECT_EQ(virtualKeyCode(Qt::Key_P, Qt::ShiftModifier), 80);
-    EXPECT_EQ(virtualKeyCode(Qt::Key_Z, Qt::ControlModifier), 90);
-    EXPECT_EQ(virtualKeyCode(Qt::Key_0, Qt::NoModifier), 48);
-    EXPECT_EQ(virtualKeyCode(Qt::Key_9, Qt::NoModifier), 57);
-}
-
-TEST(Keys, NavigationAndControlKeys) {
-    EXPECT_EQ(virtualKeyCode(Qt::Key_Left, Qt::NoModifier), 37);
-    EXPECT_EQ(virtualKeyCode(Qt::Key_Up, Qt::NoModifier), 38);
-    EXPECT_EQ(virtualKeyCode(Qt::Key_Right, Qt::NoModifier), 39);
-    EXPECT_EQ(virtualKeyCode(Qt::Key_Down, Qt::NoModifier), 40);
-    EXPECT_EQ(virtualKeyCode(Qt::Key_Space, Qt::NoModifier), 32);
-    EXPECT_EQ(virtualKeyCode(Qt::Key_Return, Qt::NoModifier), 13);
-    EXPECT_EQ(virtualKeyCode(Qt::Key_Escape, Qt::NoModifier), 27);
-    EXPECT_EQ(virtualKeyCode(Qt::Key_Shift, Qt::ShiftModifier), 16);
-    EXPECT_EQ(virtualKeyCode(Qt::Key_Control, Qt::ControlModifier), 17);
-    EXPECT_EQ(virtualKeyCode(Qt::Key_Alt, Qt::AltModifier), 18);
-    EXPECT_EQ(virtualKeyCode(Qt::Key_F1, Qt::NoModifier), 112);
-    EXPECT_EQ(virtualKeyCode(Qt::Key_F12, Qt::NoModifier), 123);
-}
-
-TEST(Keys, KeypadDigitsAndOperatorsHaveTheirOwnCodes) {
+// Letters and digits are their characters whatever the modifiers; the navigation and control
+// keys, and the keypad's digits and operators, have codes of their own; without NumLock the
+// keypad sends the navigation keys. Keys without a code give 0.
+TEST(Keys, EveryKeyHasItsVirtualKeyCode) {
+    const struct {
+        int key;
+        Qt::KeyboardModifiers modifiers;
+        int code;
+    } rows[] = {
+        {Qt::Key_A, Qt::NoModifier, 65},           {Qt::Key_P, Qt::ShiftModifier, 80},
+        {Qt::Key_Z, Qt::ControlModifier, 90},      {Qt::Key_0, Qt::NoModifier, 48},
+        {Qt::Key_9, Qt::NoModifier, 57},           {Qt::Key_Left, Qt::NoModifier, 37},
+        {Qt::Key_Up, Qt::NoModifier, 38},          {Qt::Key_Right, Qt::NoModifier, 39},
+        {Qt::Key_Down, Qt::NoModifier, 40},        {Qt::Key_Space, Qt::NoModifier, 32},
+        {Qt::Key_Return, Qt::NoModifier, 13},      {Qt::Key_Escape, Qt::NoModifier, 27},
+        {Qt::Key_Shift, Qt::ShiftModifier, 16},    {Qt::Key_Control, Qt::ControlModifier, 17},
+        {Qt::Key_Alt, Qt::AltModifier, 18},        {Qt::Key_F1, Qt::NoModifier, 112},
+        {Qt::Key_F12, Qt::NoModifier, 123},        {Qt::Key_Asterisk, Qt::KeypadModifier, 106},
+        {Qt::Key_Plus, Qt::KeypadModifier, 107},   {Qt::Key_Minus, Qt::KeypadModifier, 109},
+        {Qt::Key_Period, Qt::KeypadModifier, 110}, {Qt::Key_Slash, Qt::KeypadModifier, 111},
+        {Qt::Key_Home, Qt::KeypadModifier, 36},    {Qt::Key_Left, Qt::KeypadModifier, 37},
+        {Qt::Key_unknown, Qt::NoModifier, 0},      {Qt::Key_VolumeUp, Qt::NoModifier, 0},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(virtualKeyCode(row.key, row.modifiers), row.code) << row.key;
     for (int d = 0; d <= 9; ++d)
         EXPECT_EQ(virtualKeyCode(Qt::Key_0 + d, Qt::KeypadModifier), 96 + d);
-    EXPECT_EQ(virtualKeyCode(Qt::Key_Asterisk, Qt::KeypadModifier), 106);
-    EXPECT_EQ(virtualKeyCode(Qt::Key_Plus, Qt::KeypadModifier), 107);
-    EXPECT_EQ(virtualKeyCode(Qt::Key_Minus, Qt::KeypadModifier), 109);
-    EXPECT_EQ(virtualKeyCode(Qt::Key_Period, Qt::KeypadModifier), 110);
-    EXPECT_EQ(virtualKeyCode(Qt::Key_Slash, Qt::KeypadModifier), 111);
-    // Without NumLock the keypad sends the navigation keys.
-    EXPECT_EQ(virtualKeyCode(Qt::Key_Home, Qt::KeypadModifier), 36);
-    EXPECT_EQ(virtualKeyCode(Qt::Key_Left, Qt::KeypadModifier), 37);
 }
 
 TEST(Keys, SymbolKeysFoldShiftedSymbolsOntoTheirKey) {
@@ -55,11 +48,6 @@ TEST(Keys, SymbolKeysFoldShiftedSymbolsOntoTheirKey) {
     }
     EXPECT_EQ(virtualKeyCode(Qt::Key_Exclam, Qt::ShiftModifier), '1');
     EXPECT_EQ(virtualKeyCode(Qt::Key_ParenRight, Qt::ShiftModifier), '0');
-}
-
-TEST(Keys, KeysWithoutACodeGiveZero) {
-    EXPECT_EQ(virtualKeyCode(Qt::Key_unknown, Qt::NoModifier), 0);
-    EXPECT_EQ(virtualKeyCode(Qt::Key_VolumeUp, Qt::NoModifier), 0);
 }
 
 TEST(Keys, ShiftStateBits) {

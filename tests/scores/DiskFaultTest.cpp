@@ -12,8 +12,10 @@
 
 #include <cerrno>
 #include <functional>
+#include <tuple>
 
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 namespace {
@@ -123,30 +125,46 @@ TEST(DiskFault, ALockLeftByAKilledGameIsFreeAtOnceAndALiveOneIsWaitedFor) {
     EXPECT_TRUE(error.contains(QStringLiteral("another program"))) << error.toStdString();
 }
 
-TEST(DiskFault, EverySaverLeavesAFileThePlayerMadeReadOnlyAndSaysWhy) {
-    // Read-only is the file's mode, which holds for root's saves too.
-    const QByteArray old = "the old file";
+TEST(DiskFault, EverySaverLeavesWhatItMayNotReplaceAndSaysWhy) {
+    // Read-only is the file's mode, which holds for root's saves too; a device or a FIFO at
+    // the end of a link is no file to put a file in the place of, and the message names it.
+    const struct {
+        mode_t mode;
+        bool throughLink;
+        const char* says;
+    } rows[] = {{S_IFREG | 0444, false, "read-only"},
+                {S_IFREG | 0444, true, "read-only"},
+                {S_IFCHR | 0666, true, "not a regular file"},
+                {S_IFIFO | 0666, false, "not a regular file"}};
     for (const Saver& saver : savers) {
-        for (const bool throughLink : {false, true}) {
+        for (const auto& row : rows) {
+            SCOPED_TRACE(testing::Message() << saver.file << ", mode " << std::oct << row.mode
+                                            << (row.throughLink ? " via a link" : ""));
             TestWorld world;
             const QString file = QString::fromLatin1(saver.file);
-            const QString real = throughLink ? QStringLiteral("real") : file;
+            const QString real = row.throughLink ? QStringLiteral("real") : file;
+            const QByteArray realPath = QFile::encodeName(world.path(real));
             QFile::remove(world.path(file));
-            world.writeFile(real, old);
-            if (throughLink) {
+            if (mknod(realPath.constData(), row.mode, makedev(1, 3)) != 0) {
+                std::printf("[ skipped ] mode %o cannot be made here\n", row.mode);
+                continue;
+            }
+            if (row.throughLink) {
                 ASSERT_TRUE(QFile::link(real, world.path(file)));
             }
-            ASSERT_EQ(chmod(QFile::encodeName(world.path(real)).constData(), 0444), 0);
-            const QStringList before = folderContents(world);
+            struct stat before {
+            }, after{};
+            ASSERT_EQ(lstat(realPath.constData(), &before), 0);
+            const QStringList folder = folderContents(world);
             QString error;
-            EXPECT_FALSE(saver.save(&error)) << saver.file << (throughLink ? " via a link" : "");
-            EXPECT_TRUE(error.contains(QStringLiteral("read-only"))) << error.toStdString();
-            EXPECT_EQ(world.readFile(real), old) << saver.file;
-            struct stat status {};
-            ASSERT_EQ(lstat(QFile::encodeName(world.path(real)).constData(), &status), 0);
-            EXPECT_EQ(status.st_mode & 07777, 0444u) << saver.file;
-            EXPECT_EQ(QFileInfo(world.path(file)).isSymLink(), throughLink) << saver.file;
-            EXPECT_EQ(folderContents(world), before) << saver.file << ": a temporary was left";
+            EXPECT_FALSE(saver.save(&error));
+            EXPECT_TRUE(error.contains(QLatin1String(row.says))) << error.toStdString();
+            EXPECT_TRUE(S_ISREG(row.mode) || error.contains(real) || error.contains(file));
+            ASSERT_EQ(lstat(realPath.constData(), &after), 0);
+            EXPECT_EQ(std::tie(after.st_ino, after.st_mode, after.st_rdev, after.st_size),
+                      std::tie(before.st_ino, before.st_mode, before.st_rdev, before.st_size));
+            EXPECT_EQ(QFileInfo(world.path(file)).isSymLink(), row.throughLink);
+            EXPECT_EQ(folderContents(world), folder) << "a temporary was left";
         }
     }
 }

@@ -124,6 +124,7 @@ TEST_F(Table, AHallOfFameGameKeepsItsReplayWhileItsRecordIsKept) {
     QString error;
     ASSERT_TRUE(hallreplays::keep(kept.back(), "an old game", kept, &error));
     const QByteArray replay = bytesOf(VEXAROO_SOURCE_DIR "/tests/game/replays/stall.replay");
+    program.menu().show(); // where the player is told what cannot be kept
     const auto submit = [&](const char* last) {
         frmRecord& entry = program.record();
         entry.setResult({9, 3, replay});

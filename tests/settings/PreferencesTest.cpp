@@ -3,20 +3,37 @@
 
 #include <gtest/gtest.h>
 
-TEST(Preferences, ARoundTripKeepsEveryChoiceAndKeysOfALaterVersion) {
-    TestWorld world;
-    world.writeFile(preferencesFileName, "[Vexaroo]\nsound=on\nvolume=7\n");
+// A save changes only the lines of the choices: keys of a later version, comments and other
+// sections stay where they were, however far into the file. A file too large to keep whole is
+// left as it is.
+TEST(Preferences, ARoundTripKeepsEveryChoiceAndEveryOtherLine) {
     Preferences chosen;
     chosen.sound = false;
     chosen.size = 2.5;
     chosen.fullScreen = true;
     chosen.language = QStringLiteral("fr_CA");
-    QString error;
-    ASSERT_TRUE(writePreferences(chosen, &error)) << error.toStdString();
-    EXPECT_EQ(world.readFile(preferencesFileName),
-              QByteArray("[Vexaroo]\nsound=off\nfullscreen=on\nsize=2.5\nlanguage=fr_CA\n"
-                         "volume=7\n"));
-    EXPECT_EQ(readPreferences(), chosen);
+    const QByteArray ours = "sound=off\r\nfullscreen=on\nsize=2.5\nlanguage=fr_CA\n";
+    // The theme spans byte 4096; after it, the game's own section.
+    const QByteArray large = "# mine\n[Other]\nsize=1\n; " + QByteArray(4065, 'x') +
+                             "\ntheme=midnight-blue\n[Vexaroo]\nsound=on\r\nvolume=7\n";
+    const struct {
+        QByteArray before, after; // after: empty when the file is to stay as it was
+    } rows[] = {
+        {"[Vexaroo]\nsound=on\nvolume=7\n",
+         "[Vexaroo]\nsound=off\nfullscreen=on\nsize=2.5\nlanguage=fr_CA\nvolume=7\n"},
+        {large, QByteArray(large).replace("sound=on\r\n", ours)},
+        {"volume=7\n" + QByteArray(64 * 1024, ';') + "\nsound=on\n", ""},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.before.left(40).toStdString());
+        TestWorld world;
+        world.writeFile(preferencesFileName, row.before);
+        QString error;
+        EXPECT_EQ(writePreferences(chosen, &error), !row.after.isEmpty()) << error.toStdString();
+        EXPECT_EQ(world.readFile(preferencesFileName),
+                  row.after.isEmpty() ? row.before : row.after);
+        EXPECT_TRUE(row.after.isEmpty() || readPreferences() == chosen);
+    }
 }
 
 // Each value that cannot be read gives its default alone; the good ones are kept.
@@ -38,6 +55,7 @@ TEST(Preferences, AMissingOrBrokenValueGivesItsDefault) {
          defaults},
         {"sound=maybe\nsize=1.5\n", sized},
         {"; a comment\r\nsound = off\r\nsize=9\r\n", muted},
+        {"[Other]\nsound=off\n[Vexaroo]\nsize=1.5\n[More]\nsize=2\n", sized},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.bytes ? row.bytes : "no file");

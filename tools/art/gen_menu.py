@@ -11,10 +11,21 @@ S = 7.5
 items = [band(6, 26, 494, 76, 12)] + [g for g, c in title_letters(250, 19.5, S)]
 save('title.svg', svg(500, 100, items, comment='game title: lettering drawn as paths, no font needed'))
 
-for key, lines in (('play', ['PLAY']), ('settings', ['SETTINGS']), ('high', ['HIGH', 'SCORES']), ('exit', ['EXIT'])):
-    for lit in (False, True):
-        save('btn_%s%s.svg' % (key, '_lit' if lit else ''),
-             svg(110, 50, button(lines, lit), comment='menu button, %s' % ('mouse over it' if lit else 'normal')))
+# The buttons in each language: English beside the other pictures, the others in a folder of
+# their language, which the program looks in first.
+BUTTONS = {
+    '': (('play', ['PLAY']), ('settings', ['SETTINGS']), ('high', ['HIGH', 'SCORES']), ('exit', ['EXIT'])),
+    'de': (('play', ['SPIELEN']), ('settings', ['EINSTEL-', 'LUNGEN']), ('high', ['BESTEN-', 'LISTE']),
+           ('exit', ['BEENDEN'])),
+    'fr': (('play', ['JOUER']), ('settings', ['R\u00c9GLAGES']), ('high', ['MEILLEURS', 'SCORES']),
+           ('exit', ['QUITTER'])),
+}
+for lang, buttons in BUTTONS.items():
+    os.makedirs(os.path.join(OUTDIR, lang), exist_ok=True)
+    for key, lines in buttons:
+        for lit in (False, True):
+            save(os.path.join(lang, 'btn_%s%s.svg' % (key, '_lit' if lit else '')),
+                 svg(110, 50, button(lines, lit), comment='menu button, %s' % ('mouse over it' if lit else 'normal')))
 
 # Gorvan for the menu: the movie's drawing at rest, with two bananas at his feet
 GSC = 1.55
