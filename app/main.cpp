@@ -109,7 +109,16 @@ int main(int argc, char* argv[]) {
     program.startAgainAt = [&](double size) { return restartAt(programFile, size, arguments); };
     GamePad pad;
     program.connectPad(pad);
-#include <QFile>
-#include <QFileInfo>
-#include <QProcessEnvironment>
+    if (!command.replay.isEmpty()) {
+        const QString why =
+            program.watchReplay(command.replay, QFileInfo(command.replay).fileName(), nullptr);
+        if (!why.isEmpty()) {
+            std::fprintf(stderr, "vexaroo: cannot replay %s: %s\n", qPrintable(command.replay),
+                         qPrintable(why));
+            return 2;
+        }
+    } else {
+        program.start();
+    }
+    return QApplication::exec();
 }

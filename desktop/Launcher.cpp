@@ -81,10 +81,27 @@ int main(int argc, char* argv[]) {
     const fs::path game = (here / VEXAROO_GAME_FROM_LAUNCHER).lexically_normal();
     const fs::path delivered = (here / VEXAROO_DATA_FROM_LAUNCHER).lexically_normal();
 
+    // A replay named on the command line is found where the player stands, not in the folder.
+    std::vector<std::string> given(argv, argv + argc);
+    for (std::size_t i = 1; i < given.size(); ++i) {
+        for (const std::string option : {"--replay", "--verify"}) {
+            std::size_t at = std::string::npos;
+            if (given[i].rfind(option + "=", 0) == 0)
+                at = option.size() + 1;
+            else if (given[i - 1] == option)
+                at = 0;
+            if (at < given[i].size() && given[i][at] != '/')
+                given[i].replace(at, std::string::npos,
+                                 fs::absolute(given[i].substr(at), error).string());
+        }
+    }
     if (const std::string problem = prepare(playerFolder(), delivered); !problem.empty())
         return fail(problem, argc, argv);
 
-    std::vector<char*> arguments(argv, argv + argc + 1);
+    std::vector<char*> arguments;
+    for (std::string& argument : given)
+        arguments.push_back(argument.data());
+    arguments.push_back(nullptr);
     std::string program = game.string();
     arguments[0] = program.data();
     execv(program.c_str(), arguments.data());
