@@ -32,9 +32,15 @@ const QString lifeLost = QStringLiteral("life_lost");
 constexpr int effects[] = {sounds::shot, sounds::hit, sounds::lifeLost, sounds::levelUp,
                            sounds::gameOver};
 
-// The binding of each action the player chooses a key for; the pause has P.
-constexpr Action bound[keyBindingCount] = {Action::Left, Action::Right, Action::Up, Action::Down,
-                                           Action::Fire};
+// The actions the player binds a key to, in the order a key's rows are tested; the pause has P.
+constexpr struct {
+    Action action;
+    qint16 Settings::*key;
+} boundActions[] = {{Action::Right, &Settings::keyMoveRight},
+                    {Action::Left, &Settings::keyMoveLeft},
+                    {Action::Up, &Settings::keyMoveUp},
+                    {Action::Down, &Settings::keyMoveDown},
+                    {Action::Fire, &Settings::keyFire}};
 
 } // namespace
 
@@ -99,8 +105,8 @@ frmGame::frmGame(Services& given, Screens& screens, std::unique_ptr<Replay> watc
         std::make_unique<PictureSprite>(canvas(), QStringLiteral("bullet"), 12, 68, 4, 2, false));
     swfTarget.push_back(std::make_unique<AnimationPlayer>(canvas(), 24, 52, 37, 37));
     setKeyPreview(true);
-    // A held key is one press: auto-repeat never moves Gorvan back to a key another source
-    // has overtaken.
+    // A held key is one press: its repeats neither take Gorvan back from a later press on the
+    // pad nor start him again after a box.
     setKeyRepeats(false);
     connect(qApp, &QGuiApplication::applicationStateChanged, this,
             [this](Qt::ApplicationState state) {
@@ -234,21 +240,17 @@ void frmGame::Form_KeyDown(int keyCode, int shift) {
         Press(Keyboard, Action::Pause);
     if (keyCode == keys::M && !IsBound(keys::M))
         screens_.setSoundOn(services.sound.muted());
-    for (Action action : {Action::Right, Action::Left, Action::Up, Action::Down, Action::Fire}) {
-        const KeyBinding& binding = keyBindings[std::find(bound, std::end(bound), action) - bound];
-        if (keyCode == settings_.*binding.code)
+    for (const auto& [action, key] : boundActions)
+        if (keyCode == settings_.*key)
             Press(Keyboard, action);
-    }
 }
 
 void frmGame::Form_KeyUp(int keyCode, int /*shift*/) {
     if (watched_)
         return;
-    for (Action action : {Action::Right, Action::Left, Action::Up, Action::Down, Action::Fire}) {
-        const KeyBinding& binding = keyBindings[std::find(bound, std::end(bound), action) - bound];
-        if (keyCode == settings_.*binding.code)
+    for (const auto& [action, key] : boundActions)
+        if (keyCode == settings_.*key)
             Release(Keyboard, action);
-    }
 }
 
 // The pad plays the player's actions, as the keys bound to them do.
@@ -381,10 +383,8 @@ void frmGame::gameOver() {
 
 // M switches the sound, unless the player made it one of the five keys.
 bool frmGame::IsBound(int keyCode) const {
-    for (const KeyBinding& binding : keyBindings)
-        if (settings_.*binding.code == keyCode)
-            return true;
-    return false;
+    return std::any_of(std::begin(boundActions), std::end(boundActions),
+                       [&](const auto& bound) { return settings_.*bound.key == keyCode; });
 }
 
 // A pause box needs a game on the screen that no box holds yet.

@@ -17,9 +17,13 @@ const QString gameTitle = QStringLiteral("Vexaroo - Press P to pause");
 
 // Where Gorvan's suit stands in the window, or a null point when he is not to be seen.
 QPoint gorvan(XSession& x, unsigned long window) {
+    static const QTemporaryDir shots;
     const QRect where = x.geometry(window);
+    const QImage shot = x.screenshot(shots.filePath(QStringLiteral("shot.png")));
+    if (!QRect(QPoint(), shot.size()).contains(where.adjusted(0, 0, 0, 0)))
+        return {};
     const std::vector<QRect> suits =
-        pixels::blobs(x.screenshot(), where.topLeft(), QRect(0, 40, 471, 313), pixels::teal);
+        pixels::blobs(shot, where.topLeft(), QRect(0, 40, 471, 313), pixels::teal);
     return suits.empty() ? QPoint() : suits.front().topLeft();
 }
 
