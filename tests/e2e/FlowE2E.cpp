@@ -1,6 +1,6 @@
 // The whole program as a player meets it: intro, menu, settings, table, a game, help, exit.
 #include "Pixels.h"
-#include "XSession.h"
+#include "Player.h"
 
 #include <QDir>
 #include <QFile>
@@ -32,45 +32,14 @@ bool white(QRgb c) {
     return qRed(c) > 200 && qGreen(c) > 200 && qBlue(c) > 200;
 }
 
-class Player {
-public:
-    XSession x;
-    QTemporaryDir folder;
-    QTemporaryDir stubs;
-
-    QString xdotool(const QStringList& arguments) {
-        return x.run(QStringLiteral("xdotool"), arguments);
-    }
-    void moveTo(QPoint p) {
-        xdotool({"mousemove", QString::number(p.x()), QString::number(p.y())});
-        QThread::msleep(150);
-    }
-    void click(QPoint p) {
-        moveTo(p);
-        xdotool({"click", "1"});
-        QThread::msleep(200);
-    }
-    QImage shot(const QString& name) {
-        QThread::msleep(250); // let the window paint itself
-        return x.screenshot(screenshotFolder() + "/" + name + ".png");
-    }
-    bool gone(const QString& title) {
-        for (int wait = 0; wait < 50; ++wait) {
-            if (x.waitForWindow(title, 100) == 0)
-                return true;
-            QThread::msleep(100);
-        }
-        return false;
-    }
-};
-
 } // namespace
 
 TEST(WholeProgram, APlayerGoesThroughEveryScreen) {
     Player p;
-    ASSERT_TRUE(p.x.ok()) << p.x.problem().toStdString();
+    XSession& x = *p.x11();
+    ASSERT_TRUE(x.ok()) << x.problem().toStdString();
+    QTemporaryDir stubs;
     const QString dir = p.folder.path();
-    QFile::copy(QStringLiteral(VEXAROO_SOURCE_DIR "/data/settings"), dir + "/settings");
     QFile::copy(QStringLiteral(VEXAROO_SOURCE_DIR "/data/HelpFile.txt"), dir + "/HelpFile.txt");
     {
         QFile scores(dir + "/scores");
@@ -78,86 +47,87 @@ TEST(WholeProgram, APlayerGoesThroughEveryScreen) {
         scores.write(slot("Al", "Smith", 4, 37) + slot("Bea", "Jones", 3, 12));
     }
     // The desktop's opener, replaced by a stub that notes what it was asked to open.
-    const QString opened = p.stubs.filePath("opened.txt");
+    const QString opened = stubs.filePath("opened.txt");
     {
-        QFile stub(p.stubs.filePath("xdg-open"));
+        QFile stub(stubs.filePath("xdg-open"));
         ASSERT_TRUE(stub.open(QIODevice::WriteOnly));
         stub.write(QStringLiteral("#!/bin/sh\necho \"$@\" >> '%1'\n").arg(opened).toUtf8());
         stub.setPermissions(stub.permissions() | QFileDevice::ExeOwner);
     }
-    qputenv("PATH", (p.stubs.path() + ":" + qEnvironmentVariable("PATH")).toLocal8Bit());
-    ASSERT_TRUE(p.x.startGame(dir));
-
+    qputenv("PATH", (stubs.path() + ":" + qEnvironmentVariable("PATH")).toLocal8Bit());
     // The intro plays in a window without a title; "Skip Intro" stands top left.
-    const unsigned long intro = p.x.waitForWindow(QStringLiteral(" "));
+    const unsigned long intro = p.start();
     ASSERT_NE(intro, 0u) << "no intro";
-    const QRect introArea = p.x.geometry(intro);
+    const QRect introArea = x.geometry(intro);
     EXPECT_EQ(introArea.size(), QSize(522, 354));
     QThread::msleep(1500);
     const QImage introShot = p.shot("intro");
     EXPECT_GT(count(introShot, introArea.topLeft(), QRect(0, 0, 522, 354), notBlack), 3000)
         << "the intro shows nothing";
-    p.click(introArea.topLeft() + QPoint(20, 10));
+    p.click(intro, QPointF(20, 10));
 
-    const unsigned long menu = p.x.waitForWindow(QStringLiteral("Main Menu"));
+    const unsigned long menu = x.waitForWindow(titles::menu);
     ASSERT_NE(menu, 0u) << "no menu after Skip Intro";
-    EXPECT_TRUE(p.gone(QStringLiteral(" "))) << "the intro stayed";
-    const QRect area = p.x.geometry(menu);
+    EXPECT_TRUE(p.gone(titles::intro)) << "the intro stayed";
+    const QRect area = x.geometry(menu);
     const QPoint o = area.topLeft();
     EXPECT_EQ(area.size(), QSize(522, 354));
     const QRect playButton(20, 108, 110, 50);
-    p.moveTo(o + QPoint(300, 340)); // bare background: no highlight
+    const auto hover = [&](QPoint at) {
+        x.run("xdotool", {"mousemove", QString::number(at.x()), QString::number(at.y())});
+    };
+    hover(o + QPoint(300, 340)); // bare background: no highlight
     const QImage menuShot = p.shot("menu");
     EXPECT_GT(count(menuShot, o, QRect(11, 4, 500, 100), yellow), 2000) << "no title";
     EXPECT_GT(count(menuShot, o, playButton, yellow), 1500) << "no play button";
     EXPECT_LT(count(menuShot, o, playButton, brightRed), 20);
-    p.moveTo(o + QPoint(75, 133));
+    hover(o + QPoint(75, 133));
     EXPECT_GT(count(p.shot("menu-play-lit"), o, playButton, brightRed), 40)
         << "the play button does not light up";
 
     // Settings: give the fire key to A and keep it.
-    p.click(o + QPoint(75, 193));
-    const unsigned long settings = p.x.waitForWindow(QStringLiteral("Settings"));
+    p.click(menu, QPointF(75, 193));
+    const unsigned long settings = x.waitForWindow(titles::settings);
     ASSERT_NE(settings, 0u) << "no settings screen";
-    const QPoint s = p.x.geometry(settings).topLeft();
     p.shot("settings");
-    p.click(s + QPoint(143, 248));
+    p.click(settings, QPointF(143, 248));
     p.shot("settings-waiting");
-    p.xdotool({"key", "a"});
+    x.key("a");
     p.shot("settings-fire-a");
-    p.click(s + QPoint(95, 282));
-    EXPECT_TRUE(p.gone(QStringLiteral("Settings")));
+    p.click(settings, QPointF(95, 282));
+    EXPECT_TRUE(p.gone(titles::settings));
     QFile settingsFile(dir + "/settings");
     ASSERT_TRUE(settingsFile.open(QIODevice::ReadOnly));
     EXPECT_EQ(settingsFile.readAll(),
               QByteArray(" 1 \r\n 37 \r\n 39 \r\n 38 \r\n 40 \r\n 65 \r\n"));
 
     // High scores: two rows filled, the rest empty; Close gives the menu back.
-    p.click(o + QPoint(75, 253));
-    const unsigned long high = p.x.waitForWindow(QStringLiteral("High Scores"));
+    p.click(menu, QPointF(75, 253));
+    const unsigned long high = x.waitForWindow(titles::high);
     ASSERT_NE(high, 0u) << "no high-score table (the menu did not come back enabled?)";
-    const QPoint h = p.x.geometry(high).topLeft();
+    const QPoint h = x.geometry(high).topLeft();
     const QImage table = p.shot("high-scores");
     EXPECT_GT(count(table, h, QRect(37, 53, 100, 11), white), 15) << "row 1 has no name";
     EXPECT_GT(count(table, h, QRect(37, 65, 100, 11), white), 15) << "row 2 has no name";
     EXPECT_EQ(count(table, h, QRect(37, 77, 100, 11), white), 0) << "row 3 is not empty";
-    p.click(h + QPoint(138, 190));
-    EXPECT_TRUE(p.gone(QStringLiteral("High Scores")));
+    p.click(high, QPointF(138, 190));
+    EXPECT_TRUE(p.gone(titles::high));
 
     // Play: the menu goes, the game runs; closing the game brings the menu back.
-    p.click(o + QPoint(75, 133));
-    const unsigned long game = p.x.waitForWindow(QStringLiteral("Vexaroo - Press P to pause"));
+    p.click(menu, QPointF(75, 133));
+    const unsigned long game = x.waitForWindow(titles::game);
     ASSERT_NE(game, 0u) << "no game";
-    EXPECT_TRUE(p.gone(QStringLiteral("Main Menu"))) << "the menu stayed during the game";
+    EXPECT_TRUE(p.gone(titles::menu)) << "the menu stayed during the game";
     QThread::msleep(1500);
     p.shot("game");
-    ASSERT_TRUE(p.x.requestClose(game));
-    ASSERT_NE(p.x.waitForWindow(QStringLiteral("Main Menu")), 0u) << "no menu after the game";
+    ASSERT_TRUE(x.requestClose(game));
+    ASSERT_NE(x.waitForWindow(titles::menu), 0u) << "no menu after the game";
     p.shot("menu-after-game");
 
     // Help, twice: two editors, each given the help file.
-    p.click(o + QPoint(500, 10));
-    p.click(o + QPoint(500, 10));
+    p.click(menu, QPointF(500, 10));
+    QThread::msleep(500); // two clicks, not a double click
+    p.click(menu, QPointF(500, 10));
     QThread::msleep(1000);
     QFile openedFile(opened);
     ASSERT_TRUE(openedFile.open(QIODevice::ReadOnly)) << "Help started nothing";
@@ -166,7 +136,7 @@ TEST(WholeProgram, APlayerGoesThroughEveryScreen) {
     EXPECT_EQ(lines[0], QDir(dir).filePath("HelpFile.txt").toLocal8Bit());
 
     // Exit ends the program.
-    p.click(o + QPoint(75, 313));
-    ASSERT_TRUE(p.x.game().waitForFinished(5000)) << "Exit did not end the program";
-    EXPECT_EQ(p.x.game().exitCode(), 0);
+    p.click(menu, QPointF(75, 313));
+    ASSERT_TRUE(x.game().waitForFinished(5000)) << "Exit did not end the program";
+    EXPECT_EQ(x.game().exitCode(), 0);
 }

@@ -1,8 +1,7 @@
-#include "XSession.h"
+#include "Player.h"
 
 #include <QFile>
 #include <QSettings>
-#include <QTemporaryDir>
 #include <QThread>
 
 #include <gtest/gtest.h>
@@ -16,39 +15,22 @@ namespace {
 constexpr int rate = 22050;
 
 struct Heard {
-    XSession x;
-    QTemporaryDir folder;
-    QString output() const { return folder.filePath(QStringLiteral("heard.raw")); }
+    Player p;
+    QString output() const { return p.folder.filePath(QStringLiteral("heard.raw")); }
 
     Heard() {
-        QFile::copy(QStringLiteral(VEXAROO_SOURCE_DIR "/data/settings"),
-                    folder.filePath(QStringLiteral("settings")));
         qputenv("SDL_AUDIODRIVER", "disk");
         qputenv("SDL_DISKAUDIOFILE", output().toLocal8Bit());
     }
-    QString key(const QString& name) {
-        return x.run(QStringLiteral("xdotool"), {QStringLiteral("key"), name});
-    }
-    // Into a game as a player goes: past the intro, then the menu's keys (the last Return
-    // starts the game).
+    // Into a game as a player goes: past the intro by Return, then the menu's keys (the last
+    // Return starts the game).
     bool playFromTheMenu(const QStringList& arguments, const QStringList& menuKeys) {
-        if (!x.ok() || !x.startGame(folder.path(), QStringLiteral(VEXAROO_EXECUTABLE), arguments))
+        const unsigned long menu = p.menuAfterTheIntro(arguments, QStringLiteral("Return"));
+        if (!menu)
             return false;
-        // The intro's window has no title; Return skips it.
-        const unsigned long intro = x.waitForWindow(QStringLiteral(" "));
-        if (!intro)
-            return false;
-        x.run(QStringLiteral("xdotool"),
-              {QStringLiteral("windowfocus"), QStringLiteral("--sync"), QString::number(intro)});
-        key(QStringLiteral("Return"));
-        const unsigned long shown = x.waitForWindow(QStringLiteral("Main Menu"), 30000);
-        if (!shown)
-            return false;
-        x.run(QStringLiteral("xdotool"),
-              {QStringLiteral("windowfocus"), QStringLiteral("--sync"), QString::number(shown)});
-        for (const QString& name : menuKeys)
-            key(name);
-        return x.waitForWindow(QStringLiteral("Vexaroo - Press P to pause"), 30000) != 0;
+        p.desktop().activate(menu);
+        p.keys(menuKeys);
+        return p.desktop().waitForWindow(titles::game) != 0;
     }
     // Loudness (RMS) of the output from `fromMs` for `lengthMs`, counted from its first sound.
     double loudness(int fromMs, int lengthMs) const {
@@ -76,14 +58,10 @@ struct Heard {
 // well beyond the shot's 90 ms.
 TEST(SoundOnScreen, AShotAndTheTargetItDestroysAreHeard) {
     Heard heard;
-    ASSERT_TRUE(heard.x.ok()) << heard.x.problem().toStdString();
-    ASSERT_TRUE(heard.x.startGame(heard.folder.path(), QStringLiteral(VEXAROO_HARNESS),
-                                  {QStringLiteral("lost-life")}));
-    const unsigned long game = heard.x.waitForWindow(QStringLiteral("Vexaroo - Press P to pause"));
-    ASSERT_NE(game, 0u);
-    heard.x.run(QStringLiteral("xdotool"),
-                {QStringLiteral("windowfocus"), QStringLiteral("--sync"), QString::number(game)});
-    heard.key(QStringLiteral("space"));
+    const unsigned long game = heard.p.startGame(QStringLiteral("lost-life"));
+    ASSERT_NE(game, 0u) << heard.p.problem().toStdString();
+    heard.p.desktop().activate(game);
+    heard.p.keys({QStringLiteral("space")});
     QThread::msleep(800);
     EXPECT_GT(heard.loudness(0, 80), 500) << "no shot heard";
     EXPECT_GT(heard.loudness(130, 80), 500) << "no hit heard after the shot";
@@ -108,12 +86,9 @@ TEST(SoundOnScreen, MuteAndTheMenuSwitchSilenceAGame) {
         SCOPED_TRACE(c.arguments.join(' ').toStdString());
         Heard heard;
         ASSERT_TRUE(heard.playFromTheMenu(c.arguments, c.menuKeys)) << "no game started";
-        heard.x.run(QStringLiteral("xdotool"),
-                    {QStringLiteral("keydown"), QStringLiteral("space")});
-        QThread::msleep(1000);
-        heard.x.run(QStringLiteral("xdotool"), {QStringLiteral("keyup"), QStringLiteral("space")});
+        heard.p.desktop().hold({QStringLiteral("space")}, 1000, {});
         EXPECT_EQ(heard.loudness(0, 1000), 0) << "sound in a muted game";
-        QSettings preferences(heard.folder.filePath(QStringLiteral("preferences")),
+        QSettings preferences(heard.p.folder.filePath(QStringLiteral("preferences")),
                               QSettings::IniFormat);
         EXPECT_EQ(preferences.value(QStringLiteral("Vexaroo/sound")).toString().toStdString(),
                   c.kept);
