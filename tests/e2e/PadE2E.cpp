@@ -43,8 +43,7 @@ TEST(PadOnScreen, DpadMovesSouthFiresStartPausesSouthAnswersAndUnpluggingPauses)
     ASSERT_NE(box(), 0u) << "Start did not pause";
     pad("start 1");
     pad("start 0");
-    EXPECT_TRUE(
-        waitUntil([&] { return x.waitForWindow(titles::box, 100) == 0; }, 2000))
+    EXPECT_TRUE(waitUntil([&] { return x.waitForWindow(titles::box, 100) == 0; }, 2000))
         << "Start did not answer the pause";
     QThread::msleep(300); // the window manager gives the game its focus back
 
@@ -53,8 +52,7 @@ TEST(PadOnScreen, DpadMovesSouthFiresStartPausesSouthAnswersAndUnpluggingPauses)
     ASSERT_NE(box(), 0u) << "Start did not pause";
     pad("a 1");
     pad("a 0");
-    EXPECT_TRUE(
-        waitUntil([&] { return x.waitForWindow(titles::box, 100) == 0; }, 2000))
+    EXPECT_TRUE(waitUntil([&] { return x.waitForWindow(titles::box, 100) == 0; }, 2000))
         << "south did not answer the box";
     QThread::msleep(300);
 

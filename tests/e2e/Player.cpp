@@ -21,8 +21,8 @@ Player::Player(const QString& desktop, QSize screen) {
 unsigned long Player::start(const QStringList& arguments) {
     const qsizetype sizeAt = arguments.indexOf(QStringLiteral("--size"));
     size = sizeAt >= 0 ? arguments.value(sizeAt + 1).toDouble() : 1;
-    if (!desktop_->ok() || !desktop_->startGame(folder.path(), QStringLiteral(VEXAROO_EXECUTABLE),
-                                                arguments))
+    if (!desktop_->ok() ||
+        !desktop_->startGame(folder.path(), QStringLiteral(VEXAROO_EXECUTABLE), arguments))
         return 0;
     return desktop_->waitForWindow(titles::intro);
 }

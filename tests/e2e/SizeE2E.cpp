@@ -68,7 +68,8 @@ TEST_P(WindowSizeOnScreen, AtSizeTwoTheFieldIsTwiceAsLargeWithGorvanWhereTheRule
         ASSERT_NE(game.window, 0u) << game.problem();
         EXPECT_EQ(game.area.size(), QSize(471, 353) * size);
         QThread::msleep(500);
-        const QImage shot = game.p.shot(QStringLiteral("%1-size-%2-game").arg(GetParam()).arg(size));
+        const QImage shot =
+            game.p.shot(QStringLiteral("%1-size-%2-game").arg(GetParam()).arg(size));
         const QPoint origin = game.area.topLeft();
         const QRect gorvan = QRectF(124 * size, 142.47 * size, 34 * size, 68 * size).toRect();
         EXPECT_GT(count(shot, origin, gorvan, teal), 300 * size * size);

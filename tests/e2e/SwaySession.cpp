@@ -184,7 +184,8 @@ QRect SwaySession::geometry(unsigned long window) {
 }
 
 QImage SwaySession::screenshot(const QString& saveAs) {
-    const QString path = saveAs.isEmpty() ? gameRuntime_.filePath(QStringLiteral("shot.png")) : saveAs;
+    const QString path =
+        saveAs.isEmpty() ? gameRuntime_.filePath(QStringLiteral("shot.png")) : saveAs;
     tool(QStringLiteral("grim"), {path});
     return QImage(path).convertToFormat(QImage::Format_RGB32);
 }

@@ -48,7 +48,9 @@ public:
     unsigned long startAnotherProgram() override;
 
 private:
-    QString xdotool(const QStringList& arguments) { return run(QStringLiteral("xdotool"), arguments); }
+    QString xdotool(const QStringList& arguments) {
+        return run(QStringLiteral("xdotool"), arguments);
+    }
 
     QProcess xvfb_;
     QProcess windowManager_;
