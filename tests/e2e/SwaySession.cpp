@@ -234,8 +234,8 @@ void SwaySession::hold(const QStringList& keys, int ms, const std::function<void
     QStringList arguments;
     for (const QString& key : keys)
         arguments << QStringLiteral("-P") << key;
-    // Room for what is done meanwhile, a screenshot or two.
-    arguments << QStringLiteral("-s") << QString::number(ms + (meanwhile ? 1000 : 0));
+    // Room for what is done meanwhile, a screenshot or two and a wait.
+    arguments << QStringLiteral("-s") << QString::number(ms + (meanwhile ? 2500 : 0));
     for (auto key = keys.rbegin(); key != keys.rend(); ++key)
         arguments << QStringLiteral("-p") << *key;
     QProcess wtype;
