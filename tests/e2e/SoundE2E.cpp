@@ -18,7 +18,7 @@ struct Heard {
     Player p;
     QString output() const { return p.folder.filePath(QStringLiteral("heard.raw")); }
 
-    Heard() {
+    explicit Heard(const char* desktop) : p(desktop) {
         qputenv("SDL_AUDIODRIVER", "disk");
         qputenv("SDL_DISKAUDIOFILE", output().toLocal8Bit());
     }
@@ -52,12 +52,14 @@ struct Heard {
     }
 };
 
+class SoundOnScreen : public ::testing::TestWithParam<const char*> {};
+
 } // namespace
 
 // One tap of fire at a target just in front of Gorvan: the shot, then the hit, which lasts
 // well beyond the shot's 90 ms.
-TEST(SoundOnScreen, AShotAndTheTargetItDestroysAreHeard) {
-    Heard heard;
+TEST_P(SoundOnScreen, AShotAndTheTargetItDestroysAreHeard) {
+    Heard heard(GetParam());
     const unsigned long game = heard.p.startGame(QStringLiteral("lost-life"));
     ASSERT_NE(game, 0u) << heard.p.problem().toStdString();
     heard.p.desktop().activate(game);
@@ -69,7 +71,7 @@ TEST(SoundOnScreen, AShotAndTheTargetItDestroysAreHeard) {
 
 // Muted from the command line, or by the menu's speaker before Play, a game of held fire
 // makes no sound at all; the speaker's choice is kept, --mute's is not.
-TEST(SoundOnScreen, MuteAndTheMenuSwitchSilenceAGame) {
+TEST_P(SoundOnScreen, MuteAndTheMenuSwitchSilenceAGame) {
     const struct {
         QStringList arguments;
         QStringList menuKeys;
@@ -84,7 +86,7 @@ TEST(SoundOnScreen, MuteAndTheMenuSwitchSilenceAGame) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.arguments.join(' ').toStdString());
-        Heard heard;
+        Heard heard(GetParam());
         ASSERT_TRUE(heard.playFromTheMenu(c.arguments, c.menuKeys)) << "no game started";
         heard.p.desktop().hold({QStringLiteral("space")}, 1000, {});
         EXPECT_EQ(heard.loudness(0, 1000), 0) << "sound in a muted game";
@@ -94,3 +96,5 @@ TEST(SoundOnScreen, MuteAndTheMenuSwitchSilenceAGame) {
                   c.kept);
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(Desktops, SoundOnScreen, ::testing::Values("jwm", "sway"));
