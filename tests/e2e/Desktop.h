@@ -7,8 +7,11 @@
 #include <QSize>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include <functional>
+#include <memory>
+#include <string>
 
 // The windows' titles, as the scenarios find them (the program runs in English there).
 namespace titles {
@@ -21,20 +24,26 @@ inline const QString settings = QStringLiteral("Settings");
 inline const QString high = QStringLiteral("High Scores");
 } // namespace titles
 
-// A desktop of our own for real-window scenarios, with what a player's hands and eyes need
-// there: start the game, find its windows, press keys, click, close, take a screenshot. A
-// window is a number the desktop gives it. Keys carry X11's keysym names ("Return", "space",
-// "alt+F4").
+class XSession;
+
+// The fixture of every real-window scenario: a desktop of our own, a folder holding the
+// delivered settings, and what a player's hands and eyes need there: start the game, reach a
+// screen, press keys, click, close windows, look. A window is a number the desktop gives it. Keys
+// carry X11's keysym names ("Return", "space", "alt+F4").
 class Desktop {
 public:
     virtual ~Desktop() = default;
+    // "" a bare X server, "jwm" or "xfwm4" on one, or "sway".
+    static std::unique_ptr<Desktop> open(const QString& name = {}, QSize screen = {1024, 768});
+    // The X server, for what only X11 does (another client's close request); null elsewhere.
+    XSession* x11();
 
     bool ok() const { return problem_.isEmpty(); }
     const QString& problem() const { return problem_; }
 
     // Starts the game in the given folder. Returns once started; the window may not show yet.
     // The harness with a scenario name may stand in for the game.
-    virtual bool startGame(const QString& folder,
+    virtual bool startGame(const QString& workingFolder,
                            const QString& program = QStringLiteral(VEXAROO_EXECUTABLE),
                            const QStringList& arguments = {}) = 0;
     QProcess& game() { return game_; }
@@ -70,10 +79,35 @@ public:
     // Another program that takes the keys from the game; its window.
     virtual unsigned long startAnotherProgram() = 0;
 
+    // The program started in `folder` as `make play` does; its intro, or 0.
+    unsigned long start(const QStringList& arguments = {});
+    // The harness with a game prepared for a scenario (see Harness.cpp); its game window, or 0.
+    unsigned long startScenario(const QString& scenario, const QStringList& more = {});
+    // From the start to the menu: Skip Intro clicked, or `skipKey` pressed (Escape where the
+    // desktop has no pointer). Places in windows are the design's, times the window size.
+    unsigned long menuAfterTheIntro(const QStringList& arguments = {}, const QString& skipKey = {});
+    // Play on the menu: clicked, or Return on the menu's first button where there is no pointer.
+    unsigned long play(unsigned long menu);
+    void keys(const QStringList& names);
+    bool clickOn(unsigned long window, QPointF at);
+    // Answers a box as a player does: the key in the box.
+    void answer(unsigned long box, const QString& answerKey = QStringLiteral("Return"));
+    // The window takes the keys within a few seconds.
+    bool becomesActive(unsigned long window);
+    bool gone(const QString& title);
+    // A screenshot kept under the scenario's name, once the windows have painted.
+    QImage shot(const QString& name);
+    // What is shown, and why the desktop is not up, for a failure message.
+    std::string onScreen() { return (problem_ + "; on screen: " + visibleTitles()).toStdString(); }
+
+    QTemporaryDir folder;
+    double size = 1;
+
 protected:
+    Desktop();
     // What every game started here runs with, beside the desktop's own display.
     static QProcessEnvironment gameEnvironment();
-    bool startGameWith(const QProcessEnvironment& env, const QString& folder,
+    bool startGameWith(const QProcessEnvironment& env, const QString& workingFolder,
                        const QString& program, const QStringList& arguments);
     // Ends the game and the other program, before the desktop goes.
     void stopPrograms();

@@ -1,5 +1,5 @@
+#include "Desktop.h"
 #include "Pixels.h"
-#include "Player.h"
 
 #include <QThread>
 
@@ -13,10 +13,10 @@ class PadOnScreen : public ::testing::TestWithParam<const char*> {};
 
 // The desktop gives the game its focus back when a box closes.
 TEST_P(PadOnScreen, DpadMovesSouthFiresStartPausesSouthAnswersAndUnpluggingPauses) {
-    Player p(GetParam());
-    Desktop& x = p.desktop();
-    const unsigned long game = p.startGame(QStringLiteral("calm"), {QStringLiteral("--pad")});
-    ASSERT_NE(game, 0u) << p.problem().toStdString();
+    const auto desktop = Desktop::open(GetParam());
+    Desktop& x = *desktop;
+    const unsigned long game = x.startScenario(QStringLiteral("calm"), {QStringLiteral("--pad")});
+    ASSERT_NE(game, 0u) << x.onScreen();
     x.activate(game);
     const auto pad = [&](const char* line) {
         x.game().write(QByteArray(line) + '\n');

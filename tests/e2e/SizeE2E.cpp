@@ -1,5 +1,5 @@
+#include "Desktop.h"
 #include "Pixels.h"
-#include "Player.h"
 
 #include <QThread>
 
@@ -14,16 +14,15 @@ using namespace pixels;
 // The real program on a 1920 x 1080 screen at a window size, brought to a game as a player
 // does: Skip Intro, then Play, each where the size puts it.
 struct SizedGame {
-    Player p;
+    std::unique_ptr<Desktop> d;
     unsigned long window = 0;
     QRect area;
 
-    SizedGame(const char* desktop, double size) : p(desktop, QSize(1920, 1080)) {
-        const unsigned long menu = p.menuAfterTheIntro({"--size", QString::number(size)});
-        window = menu ? p.play(menu) : 0;
-        area = p.desktop().geometry(window);
+    SizedGame(const char* desktop, double size) : d(Desktop::open(desktop, QSize(1920, 1080))) {
+        const unsigned long menu = d->menuAfterTheIntro({"--size", QString::number(size)});
+        window = menu ? d->play(menu) : 0;
+        area = d->geometry(window);
     }
-    std::string problem() { return p.problem().toStdString() + "; " + p.onScreen(); }
 };
 
 class WindowSizeOnScreen : public ::testing::TestWithParam<const char*> {};
@@ -65,11 +64,11 @@ TEST_P(WindowSizeOnScreen, AtSizeTwoTheFieldIsTwiceAsLargeWithGorvanWhereTheRule
     for (double size : {1.0, 2.0}) {
         SCOPED_TRACE(size);
         SizedGame game(GetParam(), size);
-        ASSERT_NE(game.window, 0u) << game.problem();
+        ASSERT_NE(game.window, 0u) << game.d->onScreen();
         EXPECT_EQ(game.area.size(), QSize(471, 353) * size);
         QThread::msleep(500);
         const QImage shot =
-            game.p.shot(QStringLiteral("%1-size-%2-game").arg(GetParam()).arg(size));
+            game.d->shot(QStringLiteral("%1-size-%2-game").arg(GetParam()).arg(size));
         const QPoint origin = game.area.topLeft();
         const QRect gorvan = QRectF(124 * size, 142.47 * size, 34 * size, 68 * size).toRect();
         EXPECT_GT(count(shot, origin, gorvan, teal), 300 * size * size);
@@ -88,7 +87,7 @@ TEST_P(WindowSizeOnScreen, AtSizeTwoTheFieldIsTwiceAsLargeWithGorvanWhereTheRule
 
 TEST_P(WindowSizeOnScreen, AClickOnPlayAtSizeOneAndAHalfOpensTheGame) {
     SizedGame game(GetParam(), 1.5);
-    ASSERT_NE(game.window, 0u) << game.problem();
+    ASSERT_NE(game.window, 0u) << game.d->onScreen();
     EXPECT_NEAR(game.area.width(), 471 * 1.5, 1);
     EXPECT_NEAR(game.area.height(), 353 * 1.5, 1);
 }

@@ -90,24 +90,11 @@ public:
             Window w;
             w.id = id.toULong();
             w.title = xdo({"getwindowname", id}).trimmed();
-            w.area = inner(w.id);
+            w.area = x.geometry(w.id);
             if (w.area.width() > 1 && w.area.height() > 1)
                 found.push_back(w);
         }
         return found;
-    }
-
-    // The inner area on the screen: xdotool counts a manager's frame twice.
-    QRect inner(unsigned long id) {
-        const QString info = x.run(QStringLiteral("xwininfo"), {"-id", QString::number(id)});
-        auto field = [&](const char* name) {
-            const auto match =
-                QRegularExpression(QLatin1String(name) + QStringLiteral(":\\s+(-?\\d+)"))
-                    .match(info);
-            return match.captured(1).toInt();
-        };
-        return QRect(field("Absolute upper-left X"), field("Absolute upper-left Y"), field("Width"),
-                     field("Height"));
     }
 
     // The window the player deals with: a box first, then a screen over the menu.

@@ -1,4 +1,4 @@
-#include "Player.h"
+#include "Desktop.h"
 
 #include <QFile>
 #include <QSettings>
@@ -15,22 +15,22 @@ namespace {
 constexpr int rate = 22050;
 
 struct Heard {
-    Player p;
-    QString output() const { return p.folder.filePath(QStringLiteral("heard.raw")); }
+    std::unique_ptr<Desktop> d;
+    QString output() const { return d->folder.filePath(QStringLiteral("heard.raw")); }
 
-    explicit Heard(const char* desktop) : p(desktop) {
+    explicit Heard(const char* desktop) : d(Desktop::open(desktop)) {
         qputenv("SDL_AUDIODRIVER", "disk");
         qputenv("SDL_DISKAUDIOFILE", output().toLocal8Bit());
     }
     // Into a game as a player goes: past the intro by Return, then the menu's keys (the last
     // Return starts the game).
     bool playFromTheMenu(const QStringList& arguments, const QStringList& menuKeys) {
-        const unsigned long menu = p.menuAfterTheIntro(arguments, QStringLiteral("Return"));
+        const unsigned long menu = d->menuAfterTheIntro(arguments, QStringLiteral("Return"));
         if (!menu)
             return false;
-        p.desktop().activate(menu);
-        p.keys(menuKeys);
-        return p.desktop().waitForWindow(titles::game) != 0;
+        d->activate(menu);
+        d->keys(menuKeys);
+        return d->waitForWindow(titles::game) != 0;
     }
     // Loudness (RMS) of the output from `fromMs` for `lengthMs`, counted from its first sound.
     double loudness(int fromMs, int lengthMs) const {
@@ -60,10 +60,10 @@ class SoundOnScreen : public ::testing::TestWithParam<const char*> {};
 // well beyond the shot's 90 ms.
 TEST_P(SoundOnScreen, AShotAndTheTargetItDestroysAreHeard) {
     Heard heard(GetParam());
-    const unsigned long game = heard.p.startGame(QStringLiteral("lost-life"));
-    ASSERT_NE(game, 0u) << heard.p.problem().toStdString();
-    heard.p.desktop().activate(game);
-    heard.p.keys({QStringLiteral("space")});
+    const unsigned long game = heard.d->startScenario(QStringLiteral("lost-life"));
+    ASSERT_NE(game, 0u) << heard.d->onScreen();
+    heard.d->activate(game);
+    heard.d->keys({QStringLiteral("space")});
     QThread::msleep(800);
     EXPECT_GT(heard.loudness(0, 80), 500) << "no shot heard";
     EXPECT_GT(heard.loudness(130, 80), 500) << "no hit heard after the shot";
@@ -88,9 +88,9 @@ TEST_P(SoundOnScreen, MuteAndTheMenuSwitchSilenceAGame) {
         SCOPED_TRACE(c.arguments.join(' ').toStdString());
         Heard heard(GetParam());
         ASSERT_TRUE(heard.playFromTheMenu(c.arguments, c.menuKeys)) << "no game started";
-        heard.p.desktop().hold({QStringLiteral("space")}, 1000, {});
+        heard.d->hold({QStringLiteral("space")}, 1000, {});
         EXPECT_EQ(heard.loudness(0, 1000), 0) << "sound in a muted game";
-        QSettings preferences(heard.p.folder.filePath(QStringLiteral("preferences")),
+        QSettings preferences(heard.d->folder.filePath(QStringLiteral("preferences")),
                               QSettings::IniFormat);
         EXPECT_EQ(preferences.value(QStringLiteral("Vexaroo/sound")).toString().toStdString(),
                   c.kept);

@@ -142,9 +142,9 @@ QString SwaySession::swaymsg(const QStringList& arguments) {
     return tool(QStringLiteral("swaymsg"), QStringList{QStringLiteral("-s"), ipc_} + arguments);
 }
 
-bool SwaySession::startGame(const QString& folder, const QString& program,
+bool SwaySession::startGame(const QString& workingFolder, const QString& program,
                             const QStringList& arguments) {
-    return startGameWith(clientEnvironment(), folder, program, arguments);
+    return startGameWith(clientEnvironment(), workingFolder, program, arguments);
 }
 
 std::vector<QJsonObject> SwaySession::windows() {

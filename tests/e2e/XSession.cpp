@@ -175,12 +175,12 @@ QString XSession::run(const QString& program, const QStringList& arguments, int 
     return QString::fromLocal8Bit(process.readAllStandardOutput());
 }
 
-bool XSession::startGame(const QString& folder, const QString& program,
+bool XSession::startGame(const QString& workingFolder, const QString& program,
                          const QStringList& arguments) {
     QProcessEnvironment env = gameEnvironment();
     env.insert(QStringLiteral("DISPLAY"), display_);
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    return startGameWith(env, folder, program, arguments);
+    return startGameWith(env, workingFolder, program, arguments);
 }
 
 unsigned long XSession::waitForWindow(const QString& title, int timeoutMs) {

@@ -2,10 +2,7 @@
 
 #include "Desktop.h"
 
-#include <QTemporaryDir>
-
-// A private X server (Xvfb) for real-window scenarios, with the tools a player's hands
-// and eyes need: start the game, find its window, press keys, take a screenshot, close.
+// A private X server (Xvfb), driven with xdotool, alone or under a window manager.
 class XSession final : public Desktop {
 public:
     // A screen of this many pixels.
@@ -21,9 +18,7 @@ public:
     // D-Bus session of its own, as a desktop starts it.
     bool startWindowManager(const QString& name);
 
-    // Starts the game in the given folder. Returns once started; the window may not show yet.
-    // The harness with a scenario name may stand in for the game.
-    bool startGame(const QString& folder,
+    bool startGame(const QString& workingFolder,
                    const QString& program = QStringLiteral(VEXAROO_EXECUTABLE),
                    const QStringList& arguments = {}) override;
 
@@ -33,9 +28,9 @@ public:
     QImage screenshot(const QString& saveAs = {}) override;
     // Asks the window to close, as a window manager's close button does, from another client.
     bool requestClose(unsigned long window);
-    // Asks the window manager to close the window, as a taskbar or a pager does.
+    // What wmctrl -c sends: the manager closes the window.
     bool closeFromTaskbar(unsigned long window) override;
-    // The window this one is transient for (its owner); 0 when none.
+    // The window this one is transient for.
     unsigned long ownerOf(unsigned long window) override;
     int visibleGameWindows() override;
     unsigned long activeWindow() override;
