@@ -62,11 +62,28 @@ bool Desktop::startGameWith(const QProcessEnvironment& env, const QString& worki
 }
 
 void Desktop::stopPrograms() {
-    for (QProcess* program : {&game_, &other_}) {
-        if (program->state() != QProcess::NotRunning) {
-            program->kill();
-            program->waitForFinished();
-        }
+    stop(game_);
+    stop(other_);
+}
+
+QString runTool(const QProcessEnvironment& env, const QString& program,
+                const QStringList& arguments, int timeoutMs) {
+    QProcess process;
+    process.setProcessEnvironment(env);
+    process.start(program, arguments);
+    if (!process.waitForFinished(timeoutMs))
+        stop(process);
+    return QString::fromLocal8Bit(process.readAllStandardOutput());
+}
+
+void stop(QProcess& program, int graceMs) {
+    if (program.state() == QProcess::NotRunning)
+        return;
+    if (graceMs > 0)
+        program.terminate();
+    if (graceMs == 0 || !program.waitForFinished(graceMs)) {
+        program.kill();
+        program.waitForFinished();
     }
 }
 

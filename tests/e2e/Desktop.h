@@ -117,6 +117,12 @@ protected:
     QString problem_;
 };
 
+// Runs a command and returns its standard output; killed after the time.
+QString runTool(const QProcessEnvironment& env, const QString& program,
+                const QStringList& arguments, int timeoutMs = 10000);
+// Asks a program to end, then ends it; gives it `graceMs` first.
+void stop(QProcess& program, int graceMs = 0);
+
 // Polls until done() holds; false when it does not within the time.
 bool waitUntil(const std::function<bool()>& done, int timeoutMs);
 

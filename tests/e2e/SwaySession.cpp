@@ -30,10 +30,6 @@ void collect(const QJsonObject& node, std::vector<QJsonObject>& views) {
             collect(child.toObject(), views);
 }
 
-unsigned long idOf(const QJsonObject& view) {
-    return static_cast<unsigned long>(view[QLatin1String("id")].toInt());
-}
-
 } // namespace
 
 SwaySession::SwaySession(QSize screen) {
@@ -107,15 +103,8 @@ SwaySession::SwaySession(QSize screen) {
 
 SwaySession::~SwaySession() {
     stopPrograms();
-    for (QProcess* process : {&keyboard_, &sway_}) {
-        if (process->state() == QProcess::NotRunning)
-            continue;
-        process->terminate();
-        if (!process->waitForFinished(5000)) {
-            process->kill();
-            process->waitForFinished();
-        }
-    }
+    stop(keyboard_, 5000);
+    stop(sway_, 5000);
 }
 
 QProcessEnvironment SwaySession::clientEnvironment() const {
@@ -127,19 +116,26 @@ QProcessEnvironment SwaySession::clientEnvironment() const {
     return env;
 }
 
-QString SwaySession::tool(const QString& program, const QStringList& arguments, int timeoutMs) {
-    QProcess process;
-    process.setProcessEnvironment(clientEnvironment());
-    process.start(program, arguments);
-    if (!process.waitForFinished(timeoutMs)) {
-        process.kill();
-        process.waitForFinished();
-    }
-    return QString::fromUtf8(process.readAllStandardOutput());
+QString SwaySession::tool(const QString& program, const QStringList& arguments) {
+    return runTool(clientEnvironment(), program, arguments);
 }
 
 QString SwaySession::swaymsg(const QStringList& arguments) {
     return tool(QStringLiteral("swaymsg"), QStringList{QStringLiteral("-s"), ipc_} + arguments);
+}
+
+unsigned long SwaySession::find(const std::function<bool(const QJsonObject&)>& wanted,
+                                int timeoutMs) {
+    unsigned long found = 0;
+    waitUntil(
+        [&] {
+            for (const QJsonObject& view : windows())
+                if (wanted(view))
+                    found = static_cast<unsigned long>(view[QLatin1String("id")].toInt());
+            return found != 0;
+        },
+        timeoutMs);
+    return found;
 }
 
 bool SwaySession::startGame(const QString& workingFolder, const QString& program,
@@ -154,17 +150,12 @@ std::vector<QJsonObject> SwaySession::windows() {
 }
 
 unsigned long SwaySession::waitForWindow(const QString& title, int timeoutMs) {
-    unsigned long found = 0;
-    waitUntil(
-        [&] {
-            for (const QJsonObject& view : windows())
-                if (view[QLatin1String("name")].toString() == title &&
-                    view[QLatin1String("visible")].toBool())
-                    found = idOf(view);
-            return found != 0;
+    return find(
+        [&](const QJsonObject& view) {
+            return view[QLatin1String("name")].toString() == title &&
+                   view[QLatin1String("visible")].toBool();
         },
         timeoutMs);
-    return found;
 }
 
 QString SwaySession::visibleTitles() {
@@ -176,7 +167,7 @@ QString SwaySession::visibleTitles() {
 
 QRect SwaySession::geometry(unsigned long window) {
     for (const QJsonObject& view : windows())
-        if (idOf(view) == window) {
+        if (view[QLatin1String("id")].toInt() == static_cast<int>(window)) {
             const QRect inner = rectOf(view[QLatin1String("window_rect")]);
             return inner.translated(rectOf(view[QLatin1String("rect")]).topLeft());
         }
@@ -203,10 +194,7 @@ int SwaySession::visibleGameWindows() {
 }
 
 unsigned long SwaySession::activeWindow() {
-    for (const QJsonObject& view : windows())
-        if (view[QLatin1String("focused")].toBool())
-            return idOf(view);
-    return 0;
+    return find([](const QJsonObject& view) { return view[QLatin1String("focused")].toBool(); }, 0);
 }
 
 void SwaySession::activate(unsigned long window) {
@@ -251,14 +239,7 @@ unsigned long SwaySession::startAnotherProgram() {
     other_.setProcessEnvironment(clientEnvironment());
     other_.setWorkingDirectory(otherFolder_.path());
     other_.start(QStringLiteral(VEXAROO_EXECUTABLE), {});
-    unsigned long found = 0;
-    waitUntil(
-        [&] {
-            for (const QJsonObject& view : windows())
-                if (view[QLatin1String("pid")].toInt() == other_.processId())
-                    found = idOf(view);
-            return found != 0;
-        },
-        30000);
-    return found;
+    return find([&](const QJsonObject& view) {
+        return view[QLatin1String("pid")].toInt() == other_.processId();
+    });
 }

@@ -45,7 +45,10 @@ private:
     // The shown windows (sway's views), in the tree's order.
     std::vector<QJsonObject> windows();
     QString swaymsg(const QStringList& arguments);
-    QString tool(const QString& program, const QStringList& arguments, int timeoutMs = 10000);
+    QString tool(const QString& program, const QStringList& arguments);
+    // The first shown window that is wanted, waiting for one as long as given.
+    unsigned long find(const std::function<bool(const QJsonObject&)>& wanted,
+                       int timeoutMs = 30000);
     QProcessEnvironment clientEnvironment() const;
 
     QTemporaryDir runtime_;     // sway's, its user's own

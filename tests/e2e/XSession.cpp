@@ -116,18 +116,10 @@ XSession::XSession(QSize screen) {
 
 XSession::~XSession() {
     stopPrograms();
-    if (xvfb_.state() != QProcess::NotRunning) {
-        xvfb_.terminate();
-        if (!xvfb_.waitForFinished(3000)) {
-            xvfb_.kill();
-            xvfb_.waitForFinished();
-        }
-    }
+    stop(xvfb_, 3000);
     // The manager leaves with its server; a D-Bus session then ends with it.
-    if (windowManager_.state() != QProcess::NotRunning && !windowManager_.waitForFinished(5000)) {
-        windowManager_.kill();
-        windowManager_.waitForFinished();
-    }
+    if (!windowManager_.waitForFinished(5000))
+        stop(windowManager_);
 }
 
 bool XSession::startWindowManager(const QString& name) {
@@ -163,16 +155,9 @@ bool XSession::startWindowManager(const QString& name) {
 }
 
 QString XSession::run(const QString& program, const QStringList& arguments, int timeoutMs) {
-    QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("DISPLAY"), display_);
-    process.setProcessEnvironment(env);
-    process.start(program, arguments);
-    if (!process.waitForFinished(timeoutMs)) {
-        process.kill();
-        process.waitForFinished();
-    }
-    return QString::fromLocal8Bit(process.readAllStandardOutput());
+    return runTool(env, program, arguments, timeoutMs);
 }
 
 bool XSession::startGame(const QString& workingFolder, const QString& program,
