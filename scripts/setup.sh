@@ -7,7 +7,7 @@ set -euo pipefail
 # The game: its build (CMake configures without GoogleTest) and what it runs with.
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins qt6-wayland
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libxcb1-dev libxcb-xkb-dev libgl-dev
   librlottie-dev
@@ -25,10 +25,14 @@ test_packages=(
   xvfb xdotool wmctrl imagemagick x11-xserver-utils x11-utils jwm
   desktop-file-utils appstream lintian
   xfwm4 dbus dbus-x11
+  sway wtype grim
   at-spi2-core python3-pyatspi
   valgrind
   locales
 )
+
+# sway refuses to run as root: under root the tests start it as this ordinary user.
+compositor_user=vexaroo-test
 
 # The tests read the settings file under locales whose decimal point is a comma, and show the
 # captions in English, German and French.
@@ -54,10 +58,17 @@ for l in "${locales[@]+"${locales[@]}"}"; do
   grep -qx "$(echo "$l" | tr 'A-Z' 'a-z' | tr -d -- '-')" <<<"$installed_locales" ||
     missing_locales+=("$l")
 done
-[ ${#missing[@]} -eq 0 ] && [ ${#missing_locales[@]} -eq 0 ] && exit 0
+need_user=0
+[ "${1:-all}" = all ] && [ "$(id -u)" -eq 0 ] && ! id "$compositor_user" >/dev/null 2>&1 && need_user=1
+[ ${#missing[@]} -eq 0 ] && [ ${#missing_locales[@]} -eq 0 ] && [ $need_user -eq 0 ] && exit 0
 
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
+if [ $need_user -eq 1 ]; then
+  echo "Adding the user $compositor_user, for the compositor of the tests"
+  useradd --system --user-group --no-create-home --home-dir /nonexistent \
+    --shell /usr/sbin/nologin "$compositor_user"
+fi
 if [ ${#missing[@]} -gt 0 ]; then
   echo "Installing: ${missing[*]}"
   export DEBIAN_FRONTEND=noninteractive

@@ -1,5 +1,6 @@
 #include "Form.h"
 
+#include "Display.h"
 #include "Keys.h"
 #include "Label.h"
 #include "MessageBox.h"
@@ -11,6 +12,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QScreen>
+#include <QTimer>
 #include <QWindow>
 
 #include <algorithm>
@@ -132,6 +134,14 @@ bool Form::eventFilter(QObject* watched, QEvent* event) {
 
 // The native window sees its events whatever the window's state, a disabled window's clicks too.
 void Form::nativeWindowEvent(QEvent* event) {
+    if (event->type() == QEvent::Expose && fullScreenWhenShown_ && windowHandle()->isExposed()) {
+        // Once its first picture is on the screen, which the expose's paint sends.
+        fullScreenWhenShown_ = false;
+        QTimer::singleShot(0, this, [this] {
+            if (fullScreen_)
+                enterFullScreen();
+        });
+    }
     if ((event->type() == QEvent::Expose || event->type() == QEvent::Move) && !frameCentred_ &&
         isVisible() && !windowHandle()->frameMargins().isNull()) {
         // The first window the manager frames was centred without its frame; the frame is
@@ -157,7 +167,15 @@ void Form::changeEvent(QEvent* event) {
 // A disabled window waits for a window it owns: activating it means that one, so the player
 // lands where the program expects input.
 void Form::activateOwnedWindow() {
-    if (const QList<QWidget*> owned = ownedWindows(); !owned.isEmpty())
+    const QList<QWidget*> owned = ownedWindows();
+    if (owned.isEmpty())
+        return;
+    // On Wayland the compositor also hears that this window was activated, which Qt asks for
+    // meanwhile: asked once that has gone, the owned window comes last and stays.
+    if (display::onWayland())
+        QTimer::singleShot(0, owned.front(),
+                           [window = owned.front()] { window->activateWindow(); });
+    else
         owned.front()->activateWindow();
 }
 
@@ -212,11 +230,16 @@ void Form::setFullScreen(bool on) {
     if (on) {
         design_ = maximumSize(); // the design size, whatever the manager made of it
         fullScreen_ = true;
-        setMinimumSize(0, 0);
-        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-        setWindowState(windowState() | Qt::WindowFullScreen);
+        // A Wayland compositor lets a window float at its own size only when it first shows
+        // with a fixed size; one that starts full screen would come back from it laid out with
+        // others, as large as the screen. So it shows at its size first.
+        if (display::onWayland() && !isVisible())
+            fullScreenWhenShown_ = true;
+        else
+            enterFullScreen();
     } else {
         fullScreen_ = false;
+        fullScreenWhenShown_ = false;
         setWindowState(windowState() & ~Qt::WindowFullScreen);
         setFixedSize(design_);
         allowOnePixelLess();
@@ -224,6 +247,12 @@ void Form::setFullScreen(bool on) {
         if (isVisible())
             centre();
     }
+}
+
+void Form::enterFullScreen() {
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    setWindowState(windowState() | Qt::WindowFullScreen);
 }
 
 void Form::layOut() {
@@ -242,9 +271,11 @@ void Form::layOut() {
 }
 
 // A window of fixed size scaled by a whole factor is put full screen by jwm; a window that
-// may be one pixel smaller is left as it is. Its handlers still see the full size.
+// may be one pixel smaller is left as it is. Its handlers still see the full size. A Wayland
+// compositor lays such a window out with others instead, and keeps a fixed size as it is.
 void Form::allowOnePixelLess() {
-    if (windowsize::current() > 1 && !fullScreen_ && minimumSize() == maximumSize())
+    if (windowsize::current() > 1 && !fullScreen_ && minimumSize() == maximumSize() &&
+        !display::onWayland())
         setMinimumSize(maximumSize() - QSize(1, 1));
 }
 

@@ -77,6 +77,7 @@ private:
     void centre();
     void layOut();
     void allowOnePixelLess();
+    void enterFullScreen();
     void activateOwnedWindow();
     QList<QWidget*> ownedWindows() const;
 
@@ -88,6 +89,7 @@ private:
     bool keyPreview_ = false;
     bool keyRepeats_ = true;
     bool fullScreen_ = false;
+    bool fullScreenWhenShown_ = false;
     QSize design_;
     // A key release is held back briefly: X11 may report auto-repeat as release + press,
     // and a press of the same key that follows at once means the key never went up.

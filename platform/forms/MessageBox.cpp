@@ -1,5 +1,6 @@
 #include "MessageBox.h"
 
+#include "Display.h"
 #include "Keys.h"
 #include "Placement.h"
 
@@ -7,6 +8,7 @@
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QTimer>
 #include <QWindow>
 
 namespace {
@@ -64,6 +66,20 @@ protected:
             windowHandle()->setTransientParent(over_->windowHandle());
             placement::centre(*this, over_->frameGeometry());
         }
+        if (display::onWayland())
+            windowHandle()->installEventFilter(this);
+    }
+
+    // A Wayland compositor need not give a new box the keys (sway leaves them with an owner
+    // that fills the screen), and a client cannot take them: once the box is on the screen it
+    // asks for them, as X11's managers give them.
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == windowHandle() && event->type() == QEvent::Expose &&
+            windowHandle()->isExposed()) {
+            windowHandle()->removeEventFilter(this);
+            QTimer::singleShot(0, this, [this] { activateWindow(); });
+        }
+        return QMessageBox::eventFilter(watched, event);
     }
 
 private:

@@ -1,6 +1,7 @@
 #include "Display.h"
 
 #include <QDir>
+#include <QGuiApplication>
 #include <QStringList>
 
 #include <xcb/xcb.h>
@@ -74,6 +75,10 @@ bool reachable(QString* problem) {
     *problem = QStringLiteral("Vexaroo needs a graphical desktop, but %1.")
                    .arg(tried.join(QStringLiteral(" and ")));
     return false;
+}
+
+bool onWayland() {
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
 } // namespace display

@@ -10,4 +10,9 @@ namespace display {
 // When false, problem holds one line for the player naming the display that was tried.
 bool reachable(QString* problem);
 
+// Whether the windows are a Wayland compositor's clients. The compositor places them, gives the
+// keys only where it decides to, and may lay out with others a window that is not of fixed size
+// when it first shows.
+bool onWayland();
+
 } // namespace display

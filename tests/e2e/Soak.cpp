@@ -25,12 +25,12 @@
 
 namespace {
 
-const QString menuTitle = QStringLiteral("Main Menu");
-const QString gameTitle = QStringLiteral("Vexaroo - Press P to pause");
-const QString boxTitle = QStringLiteral("Vexaroo");
-const QString entryTitle = QStringLiteral("You have a high score!");
-const QString settingsTitle = QStringLiteral("Settings");
-const QString tableTitle = QStringLiteral("High Scores");
+const QString& menuTitle = titles::menu;
+const QString& gameTitle = titles::game;
+const QString& boxTitle = titles::box;
+const QString& entryTitle = titles::entry;
+const QString& settingsTitle = titles::settings;
+const QString& tableTitle = titles::high;
 
 // Memory may grow this much over its level once the first game has been played: the menu
 // alone has measured up to 8.5 MiB over it after a dozen games, each with its boxes, screens
@@ -59,7 +59,6 @@ public:
     XSession x;
     QTemporaryDir folder;
     QTemporaryDir stubs;
-    QProcess wm;
     QRandomGenerator random{static_cast<quint32>(QDateTime::currentMSecsSinceEpoch())};
     QString failure;
     qint64 baselineKb = -1, peakKb = 0;
@@ -69,13 +68,6 @@ public:
     QElapsedTimer running;
     qint64 durationMs = 0;
     std::set<QString> heldTried;
-
-    ~Soak() {
-        if (wm.state() != QProcess::NotRunning) {
-            wm.kill();
-            wm.waitForFinished();
-        }
-    }
 
     QString xdo(const QStringList& arguments) {
         return x.run(QStringLiteral("xdotool"), arguments);
@@ -90,25 +82,6 @@ public:
         return false;
     }
 
-    bool startWindowManager() {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("DISPLAY"), x.display());
-        wm.setProcessEnvironment(env);
-        wm.setStandardOutputFile(QProcess::nullDevice());
-        wm.setStandardErrorFile(QProcess::nullDevice());
-        wm.start(QStringLiteral("jwm"), {});
-        QElapsedTimer waited;
-        waited.start();
-        // A running window manager names itself on the root window.
-        while (waited.elapsed() < 20000) {
-            if (x.run(QStringLiteral("xprop"), {"-root", "_NET_SUPPORTING_WM_CHECK"})
-                    .contains(QStringLiteral("window id")))
-                return true;
-            pause(100);
-        }
-        return false;
-    }
-
     std::vector<Window> windows() {
         std::vector<Window> found;
         // The program's windows by their class; xdotool's --pid takes the manager's too.
@@ -117,24 +90,11 @@ public:
             Window w;
             w.id = id.toULong();
             w.title = xdo({"getwindowname", id}).trimmed();
-            w.area = inner(w.id);
+            w.area = x.geometry(w.id);
             if (w.area.width() > 1 && w.area.height() > 1)
                 found.push_back(w);
         }
         return found;
-    }
-
-    // The inner area on the screen: xdotool counts a manager's frame twice.
-    QRect inner(unsigned long id) {
-        const QString info = x.run(QStringLiteral("xwininfo"), {"-id", QString::number(id)});
-        auto field = [&](const char* name) {
-            const auto match =
-                QRegularExpression(QLatin1String(name) + QStringLiteral(":\\s+(-?\\d+)"))
-                    .match(info);
-            return match.captured(1).toInt();
-        };
-        return QRect(field("Absolute upper-left X"), field("Absolute upper-left Y"), field("Width"),
-                     field("Height"));
     }
 
     // The window the player deals with: a box first, then a screen over the menu.
@@ -413,7 +373,7 @@ TEST(Soak, RandomPlayOnEveryScreenKeepsEveryInvariant) {
                             : 120;
     Soak soak;
     ASSERT_TRUE(soak.x.ok()) << soak.x.problem().toStdString();
-    ASSERT_TRUE(soak.startWindowManager()) << "jwm does not start";
+    ASSERT_TRUE(soak.x.startWindowManager("jwm")) << soak.x.problem().toStdString();
     const QString dir = soak.folder.path();
     QFile::copy(QStringLiteral(VEXAROO_SOURCE_DIR "/data/settings"), dir + "/settings");
     QFile::copy(QStringLiteral(VEXAROO_SOURCE_DIR "/data/HelpFile.txt"), dir + "/HelpFile.txt");

@@ -1,8 +1,7 @@
-#include "XSession.h"
+#include "Desktop.h"
 
 #include <QFile>
 #include <QSettings>
-#include <QTemporaryDir>
 #include <QThread>
 
 #include <gtest/gtest.h>
@@ -16,39 +15,22 @@ namespace {
 constexpr int rate = 22050;
 
 struct Heard {
-    XSession x;
-    QTemporaryDir folder;
-    QString output() const { return folder.filePath(QStringLiteral("heard.raw")); }
+    std::unique_ptr<Desktop> d;
+    QString output() const { return d->folder.filePath(QStringLiteral("heard.raw")); }
 
-    Heard() {
-        QFile::copy(QStringLiteral(VEXAROO_SOURCE_DIR "/data/settings"),
-                    folder.filePath(QStringLiteral("settings")));
+    explicit Heard(const char* desktop) : d(Desktop::open(desktop)) {
         qputenv("SDL_AUDIODRIVER", "disk");
         qputenv("SDL_DISKAUDIOFILE", output().toLocal8Bit());
     }
-    QString key(const QString& name) {
-        return x.run(QStringLiteral("xdotool"), {QStringLiteral("key"), name});
-    }
-    // Into a game as a player goes: past the intro, then the menu's keys (the last Return
-    // starts the game).
+    // Into a game as a player goes: past the intro by Return, then the menu's keys (the last
+    // Return starts the game).
     bool playFromTheMenu(const QStringList& arguments, const QStringList& menuKeys) {
-        if (!x.ok() || !x.startGame(folder.path(), QStringLiteral(VEXAROO_EXECUTABLE), arguments))
+        const unsigned long menu = d->menuAfterTheIntro(arguments, QStringLiteral("Return"));
+        if (!menu)
             return false;
-        // The intro's window has no title; Return skips it.
-        const unsigned long intro = x.waitForWindow(QStringLiteral(" "));
-        if (!intro)
-            return false;
-        x.run(QStringLiteral("xdotool"),
-              {QStringLiteral("windowfocus"), QStringLiteral("--sync"), QString::number(intro)});
-        key(QStringLiteral("Return"));
-        const unsigned long shown = x.waitForWindow(QStringLiteral("Main Menu"), 30000);
-        if (!shown)
-            return false;
-        x.run(QStringLiteral("xdotool"),
-              {QStringLiteral("windowfocus"), QStringLiteral("--sync"), QString::number(shown)});
-        for (const QString& name : menuKeys)
-            key(name);
-        return x.waitForWindow(QStringLiteral("Vexaroo - Press P to pause"), 30000) != 0;
+        d->activate(menu);
+        d->keys(menuKeys);
+        return d->waitForWindow(titles::game) != 0;
     }
     // Loudness (RMS) of the output from `fromMs` for `lengthMs`, counted from its first sound.
     double loudness(int fromMs, int lengthMs) const {
@@ -70,20 +52,18 @@ struct Heard {
     }
 };
 
+class SoundOnScreen : public ::testing::TestWithParam<const char*> {};
+
 } // namespace
 
 // One tap of fire at a target just in front of Gorvan: the shot, then the hit, which lasts
 // well beyond the shot's 90 ms.
-TEST(SoundOnScreen, AShotAndTheTargetItDestroysAreHeard) {
-    Heard heard;
-    ASSERT_TRUE(heard.x.ok()) << heard.x.problem().toStdString();
-    ASSERT_TRUE(heard.x.startGame(heard.folder.path(), QStringLiteral(VEXAROO_HARNESS),
-                                  {QStringLiteral("lost-life")}));
-    const unsigned long game = heard.x.waitForWindow(QStringLiteral("Vexaroo - Press P to pause"));
-    ASSERT_NE(game, 0u);
-    heard.x.run(QStringLiteral("xdotool"),
-                {QStringLiteral("windowfocus"), QStringLiteral("--sync"), QString::number(game)});
-    heard.key(QStringLiteral("space"));
+TEST_P(SoundOnScreen, AShotAndTheTargetItDestroysAreHeard) {
+    Heard heard(GetParam());
+    const unsigned long game = heard.d->startScenario(QStringLiteral("lost-life"));
+    ASSERT_NE(game, 0u) << heard.d->onScreen();
+    heard.d->activate(game);
+    heard.d->keys({QStringLiteral("space")});
     QThread::msleep(800);
     EXPECT_GT(heard.loudness(0, 80), 500) << "no shot heard";
     EXPECT_GT(heard.loudness(130, 80), 500) << "no hit heard after the shot";
@@ -91,7 +71,7 @@ TEST(SoundOnScreen, AShotAndTheTargetItDestroysAreHeard) {
 
 // Muted from the command line, or by the menu's speaker before Play, a game of held fire
 // makes no sound at all; the speaker's choice is kept, --mute's is not.
-TEST(SoundOnScreen, MuteAndTheMenuSwitchSilenceAGame) {
+TEST_P(SoundOnScreen, MuteAndTheMenuSwitchSilenceAGame) {
     const struct {
         QStringList arguments;
         QStringList menuKeys;
@@ -106,16 +86,15 @@ TEST(SoundOnScreen, MuteAndTheMenuSwitchSilenceAGame) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.arguments.join(' ').toStdString());
-        Heard heard;
+        Heard heard(GetParam());
         ASSERT_TRUE(heard.playFromTheMenu(c.arguments, c.menuKeys)) << "no game started";
-        heard.x.run(QStringLiteral("xdotool"),
-                    {QStringLiteral("keydown"), QStringLiteral("space")});
-        QThread::msleep(1000);
-        heard.x.run(QStringLiteral("xdotool"), {QStringLiteral("keyup"), QStringLiteral("space")});
+        heard.d->hold({QStringLiteral("space")}, 1000, {});
         EXPECT_EQ(heard.loudness(0, 1000), 0) << "sound in a muted game";
-        QSettings preferences(heard.folder.filePath(QStringLiteral("preferences")),
+        QSettings preferences(heard.d->folder.filePath(QStringLiteral("preferences")),
                               QSettings::IniFormat);
         EXPECT_EQ(preferences.value(QStringLiteral("Vexaroo/sound")).toString().toStdString(),
                   c.kept);
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(Desktops, SoundOnScreen, ::testing::Values("jwm", "sway"));

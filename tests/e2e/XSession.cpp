@@ -13,17 +13,6 @@
 
 #include <unistd.h>
 
-bool waitUntil(const std::function<bool()>& done, int timeoutMs) {
-    QElapsedTimer timer;
-    timer.start();
-    while (!done()) {
-        if (timer.elapsed() > timeoutMs)
-            return false;
-        QThread::msleep(20);
-    }
-    return true;
-}
-
 namespace {
 
 bool acceptsClients(const QString& display) {
@@ -126,22 +115,11 @@ XSession::XSession(QSize screen) {
 }
 
 XSession::~XSession() {
-    if (game_.state() != QProcess::NotRunning) {
-        game_.kill();
-        game_.waitForFinished();
-    }
-    if (xvfb_.state() != QProcess::NotRunning) {
-        xvfb_.terminate();
-        if (!xvfb_.waitForFinished(3000)) {
-            xvfb_.kill();
-            xvfb_.waitForFinished();
-        }
-    }
+    stopPrograms();
+    stop(xvfb_, 3000);
     // The manager leaves with its server; a D-Bus session then ends with it.
-    if (windowManager_.state() != QProcess::NotRunning && !windowManager_.waitForFinished(5000)) {
-        windowManager_.kill();
-        windowManager_.waitForFinished();
-    }
+    if (!windowManager_.waitForFinished(5000))
+        stop(windowManager_);
 }
 
 bool XSession::startWindowManager(const QString& name) {
@@ -177,30 +155,17 @@ bool XSession::startWindowManager(const QString& name) {
 }
 
 QString XSession::run(const QString& program, const QStringList& arguments, int timeoutMs) {
-    QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("DISPLAY"), display_);
-    process.setProcessEnvironment(env);
-    process.start(program, arguments);
-    if (!process.waitForFinished(timeoutMs)) {
-        process.kill();
-        process.waitForFinished();
-    }
-    return QString::fromLocal8Bit(process.readAllStandardOutput());
+    return runTool(env, program, arguments, timeoutMs);
 }
 
-bool XSession::startGame(const QString& folder, const QString& program,
+bool XSession::startGame(const QString& workingFolder, const QString& program,
                          const QStringList& arguments) {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    QProcessEnvironment env = gameEnvironment();
     env.insert(QStringLiteral("DISPLAY"), display_);
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    // The scenarios find windows by their English titles, whatever the desktop speaks.
-    env.insert(QStringLiteral("LANGUAGE"), QStringLiteral("en"));
-    game_.setProcessEnvironment(env);
-    game_.setWorkingDirectory(folder);
-    game_.setProcessChannelMode(QProcess::ForwardedChannels);
-    game_.start(program, arguments);
-    return game_.waitForStarted(5000);
+    return startGameWith(env, workingFolder, program, arguments);
 }
 
 unsigned long XSession::waitForWindow(const QString& title, int timeoutMs) {
@@ -276,20 +241,49 @@ int XSession::visibleGameWindows() {
     return static_cast<int>(ids.split(QLatin1Char('\n'), Qt::SkipEmptyParts).size());
 }
 
-qint64 XSession::gameCpuMs() const {
-    QFile stat(QStringLiteral("/proc/%1/stat").arg(game_.processId()));
-    if (!stat.open(QIODevice::ReadOnly))
-        return -1;
-    const QString text = QString::fromLatin1(stat.readAll());
-    // Fields after the command name, which is in parentheses: utime is 14th, stime 15th.
-    const QStringList fields =
-        text.mid(text.lastIndexOf(QLatin1Char(')')) + 2).split(QLatin1Char(' '));
-    const qint64 ticks = fields.value(11).toLongLong() + fields.value(12).toLongLong();
-    return ticks * 1000 / sysconf(_SC_CLK_TCK);
+// A bare server has no manager to ask; its focus is the keys' window.
+unsigned long XSession::activeWindow() {
+    const bool managed = windowManager_.state() == QProcess::Running;
+    return xdotool({managed ? QStringLiteral("getactivewindow") : QStringLiteral("getwindowfocus")})
+        .trimmed()
+        .toULong();
 }
 
-QString screenshotFolder() {
-    const QString folder = QStringLiteral(VEXAROO_SHOT_DIR);
-    QDir().mkpath(folder);
-    return folder;
+void XSession::activate(unsigned long window) {
+    const bool managed = windowManager_.state() == QProcess::Running;
+    xdotool({managed ? QStringLiteral("windowactivate") : QStringLiteral("windowfocus"),
+             QStringLiteral("--sync"), QString::number(window)});
+}
+
+void XSession::key(const QString& name) {
+    xdotool({QStringLiteral("key"), name});
+}
+
+void XSession::type(const QString& text) {
+    xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("40"), text});
+}
+
+void XSession::hold(const QStringList& keys, int ms, const std::function<void()>& meanwhile) {
+    xdotool(QStringList{QStringLiteral("keydown")} + keys);
+    QThread::msleep(static_cast<unsigned long>(ms));
+    if (meanwhile)
+        meanwhile();
+    QStringList released = keys;
+    std::reverse(released.begin(), released.end());
+    xdotool(QStringList{QStringLiteral("keyup")} + released);
+}
+
+bool XSession::click(QPoint at) {
+    xdotool({QStringLiteral("mousemove"), QString::number(at.x()), QString::number(at.y())});
+    QThread::msleep(150); // the window under it sees the pointer arrive first
+    xdotool({QStringLiteral("click"), QStringLiteral("1")});
+    return true;
+}
+
+unsigned long XSession::startAnotherProgram() {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("DISPLAY"), display_);
+    other_.setProcessEnvironment(env);
+    other_.start(QStringLiteral("xmessage"), {QStringLiteral("another program")});
+    return waitForWindow(QStringLiteral("xmessage"));
 }

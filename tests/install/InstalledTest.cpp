@@ -24,10 +24,6 @@ std::string contents(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : "(missing)";
 }
 
-void click(XSession& x, QPoint at) {
-    x.run("xdotool", {"mousemove", QString::number(at.x()), QString::number(at.y()), "click", "1"});
-}
-
 } // namespace
 
 TEST(InstalledLayout, EveryFileInItsPlace) {
@@ -88,16 +84,16 @@ TEST(InstalledGame, EachPlayerKeepsTheirOwnFolder) {
         }
         for (const char* name : {"settings", "HelpFile.txt", "HelpFile.de.txt", "HelpFile.fr.txt"})
             EXPECT_EQ(contents(mine + name), contents(stage + "usr/share/games/vexaroo/" + name));
-        click(x, x.geometry(intro).topLeft() + QPoint(20, 10)); // Skip Intro
+        x.click(x.geometry(intro).topLeft() + QPoint(20, 10)); // Skip Intro
         const unsigned long menu = x.waitForWindow("Main Menu");
         ASSERT_NE(menu, 0u) << "no menu";
-        click(x, x.geometry(menu).topLeft() + QPoint(75, 193)); // Settings
+        x.click(x.geometry(menu).topLeft() + QPoint(75, 193)); // Settings
         const unsigned long settings = x.waitForWindow("Settings");
         ASSERT_NE(settings, 0u) << "no settings screen";
         const QPoint s = x.geometry(settings).topLeft();
-        click(x, s + QPoint(143, 248)); // the fire key's box
+        x.click(s + QPoint(143, 248)); // the fire key's box
         x.run("xdotool", {"key", "a"});
-        click(x, s + QPoint(95, 282)); // OK
+        x.click(s + QPoint(95, 282)); // OK
         for (int wait = 0; wait < 100 && contents(mine + "settings") != fireOnA; ++wait)
             QThread::msleep(100);
         EXPECT_EQ(contents(mine + "settings"), fireOnA);

@@ -1,0 +1,245 @@
+#include "SwaySession.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QThread>
+
+#include <algorithm>
+
+#include <pwd.h>
+#include <unistd.h>
+
+namespace {
+
+// The ordinary user sway runs as when the tests run as root; scripts/setup.sh makes it.
+constexpr char compositorUser[] = "vexaroo-test";
+
+QRect rectOf(const QJsonValue& value) {
+    const QJsonObject r = value.toObject();
+    return QRect(r[QLatin1String("x")].toInt(), r[QLatin1String("y")].toInt(),
+                 r[QLatin1String("width")].toInt(), r[QLatin1String("height")].toInt());
+}
+
+void collect(const QJsonObject& node, std::vector<QJsonObject>& views) {
+    if (node[QLatin1String("pid")].toInt() > 0)
+        views.push_back(node);
+    for (const char* children : {"nodes", "floating_nodes"})
+        for (const QJsonValue& child : node[QLatin1String(children)].toArray())
+            collect(child.toObject(), views);
+}
+
+} // namespace
+
+SwaySession::SwaySession(QSize screen) {
+    QStringList command = {QStringLiteral("sway"), QStringLiteral("-c"),
+                           runtime_.filePath(QStringLiteral("config"))};
+    QFile config(command.last());
+    if (!config.open(QIODevice::WriteOnly)) {
+        problem_ = QStringLiteral("no sway config in ") + runtime_.path();
+        return;
+    }
+    // Native clients only. As on the common desktops, Alt+F4 closes a window and a program that
+    // asks for the keys for one of its windows gets them.
+    config.write(QStringLiteral("xwayland disable\n"
+                                "output HEADLESS-1 resolution %1x%2\n"
+                                "bindsym Mod1+F4 kill\n"
+                                "focus_on_window_activation smart\n")
+                     .arg(screen.width())
+                     .arg(screen.height())
+                     .toUtf8());
+    config.close();
+    if (getuid() == 0) {
+        const passwd* user = getpwnam(compositorUser);
+        if (!user ||
+            chown(runtime_.path().toLocal8Bit().constData(), user->pw_uid, user->pw_gid) != 0) {
+            problem_ = QStringLiteral("sway needs the user %1 (scripts/setup.sh makes it)")
+                           .arg(QLatin1String(compositorUser));
+            return;
+        }
+        command = QStringList{QStringLiteral("--reuid=%1").arg(user->pw_uid),
+                              QStringLiteral("--regid=%1").arg(user->pw_gid),
+                              QStringLiteral("--clear-groups")} +
+                  command;
+        command.prepend(QStringLiteral("setpriv"));
+    }
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "SWAYSOCK"})
+        env.remove(QLatin1String(name));
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime_.path());
+    env.insert(QStringLiteral("HOME"), runtime_.path());
+    env.insert(QStringLiteral("WLR_BACKENDS"), QStringLiteral("headless"));
+    env.insert(QStringLiteral("WLR_LIBINPUT_NO_DEVICES"), QStringLiteral("1"));
+    env.insert(QStringLiteral("WLR_RENDERER"), QStringLiteral("pixman"));
+    sway_.setProcessEnvironment(env);
+    sway_.setStandardOutputFile(QProcess::nullDevice());
+    sway_.setStandardErrorFile(runtime_.filePath(QStringLiteral("sway.log")));
+    sway_.start(command.takeFirst(), command);
+    // The sockets come once it takes clients; it names them after its user and process.
+    const bool listening = waitUntil(
+        [&] {
+            const QDir dir(runtime_.path());
+            const QStringList wayland = dir.entryList({QStringLiteral("wayland-?")}, QDir::System);
+            const QStringList ipc = dir.entryList({QStringLiteral("sway-ipc.*")}, QDir::System);
+            if (!wayland.isEmpty() && !ipc.isEmpty()) {
+                socket_ = dir.filePath(wayland.first());
+                ipc_ = dir.filePath(ipc.first());
+            }
+            return !ipc_.isEmpty() || sway_.state() == QProcess::NotRunning;
+        },
+        20000);
+    if (!listening || ipc_.isEmpty()) {
+        QFile log(runtime_.filePath(QStringLiteral("sway.log")));
+        log.open(QIODevice::ReadOnly);
+        problem_ = QStringLiteral("sway does not start: ") + QString::fromLocal8Bit(log.readAll());
+        return;
+    }
+    keyboard_.setProcessEnvironment(clientEnvironment());
+    keyboard_.start(QStringLiteral("wtype"), {QStringLiteral("-s"), QStringLiteral("86400000")});
+    if (!waitUntil([&] { return swaymsg({"-t", "get_inputs"}).contains("keyboard"); }, 10000))
+        problem_ = QStringLiteral("no keyboard on sway's seat (is wtype installed?)");
+}
+
+SwaySession::~SwaySession() {
+    stopPrograms();
+    stop(keyboard_, 5000);
+    stop(sway_, 5000);
+}
+
+QProcessEnvironment SwaySession::clientEnvironment() const {
+    QProcessEnvironment env = gameEnvironment();
+    env.remove(QStringLiteral("DISPLAY"));
+    env.insert(QStringLiteral("WAYLAND_DISPLAY"), socket_);
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), gameRuntime_.path());
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("wayland"));
+    return env;
+}
+
+QString SwaySession::tool(const QString& program, const QStringList& arguments) {
+    return runTool(clientEnvironment(), program, arguments);
+}
+
+QString SwaySession::swaymsg(const QStringList& arguments) {
+    return tool(QStringLiteral("swaymsg"), QStringList{QStringLiteral("-s"), ipc_} + arguments);
+}
+
+unsigned long SwaySession::find(const std::function<bool(const QJsonObject&)>& wanted,
+                                int timeoutMs) {
+    unsigned long found = 0;
+    waitUntil(
+        [&] {
+            for (const QJsonObject& view : windows())
+                if (wanted(view))
+                    found = static_cast<unsigned long>(view[QLatin1String("id")].toInt());
+            return found != 0;
+        },
+        timeoutMs);
+    return found;
+}
+
+bool SwaySession::startGame(const QString& workingFolder, const QString& program,
+                            const QStringList& arguments) {
+    return startGameWith(clientEnvironment(), workingFolder, program, arguments);
+}
+
+std::vector<QJsonObject> SwaySession::windows() {
+    std::vector<QJsonObject> views;
+    collect(QJsonDocument::fromJson(swaymsg({"-r", "-t", "get_tree"}).toUtf8()).object(), views);
+    return views;
+}
+
+unsigned long SwaySession::waitForWindow(const QString& title, int timeoutMs) {
+    return find(
+        [&](const QJsonObject& view) {
+            return view[QLatin1String("name")].toString() == title &&
+                   view[QLatin1String("visible")].toBool();
+        },
+        timeoutMs);
+}
+
+QString SwaySession::visibleTitles() {
+    QStringList titles;
+    for (const QJsonObject& view : windows())
+        titles << QLatin1Char('"') + view[QLatin1String("name")].toString() + QLatin1Char('"');
+    return titles.join(QStringLiteral(", "));
+}
+
+QRect SwaySession::geometry(unsigned long window) {
+    for (const QJsonObject& view : windows())
+        if (view[QLatin1String("id")].toInt() == static_cast<int>(window)) {
+            const QRect inner = rectOf(view[QLatin1String("window_rect")]);
+            return inner.translated(rectOf(view[QLatin1String("rect")]).topLeft());
+        }
+    return {};
+}
+
+QImage SwaySession::screenshot(const QString& saveAs) {
+    const QString path =
+        saveAs.isEmpty() ? gameRuntime_.filePath(QStringLiteral("shot.png")) : saveAs;
+    tool(QStringLiteral("grim"), {path});
+    return QImage(path).convertToFormat(QImage::Format_RGB32);
+}
+
+bool SwaySession::closeFromTaskbar(unsigned long window) {
+    return swaymsg({QStringLiteral("[con_id=%1] kill").arg(window)}).contains("true");
+}
+
+int SwaySession::visibleGameWindows() {
+    const std::vector<QJsonObject> views = windows();
+    return static_cast<int>(std::count_if(views.begin(), views.end(), [&](const QJsonObject& v) {
+        return v[QLatin1String("pid")].toInt() == game_.processId() &&
+               v[QLatin1String("visible")].toBool();
+    }));
+}
+
+unsigned long SwaySession::activeWindow() {
+    return find([](const QJsonObject& view) { return view[QLatin1String("focused")].toBool(); }, 0);
+}
+
+void SwaySession::activate(unsigned long window) {
+    swaymsg({QStringLiteral("[con_id=%1] focus").arg(window)});
+}
+
+void SwaySession::key(const QString& name) {
+    QStringList modifiers = name.split(QLatin1Char('+'));
+    const QString last = modifiers.takeLast();
+    QStringList arguments;
+    for (const QString& modifier : modifiers)
+        arguments << QStringLiteral("-M") << modifier.toLower();
+    arguments << QStringLiteral("-k") << last;
+    for (const QString& modifier : modifiers)
+        arguments << QStringLiteral("-m") << modifier.toLower();
+    tool(QStringLiteral("wtype"), arguments);
+}
+
+void SwaySession::type(const QString& text) {
+    tool(QStringLiteral("wtype"), {QStringLiteral("-d"), QStringLiteral("40"), text});
+}
+
+// One wtype holds and lets go: sway passes a release only from the keyboard that pressed.
+void SwaySession::hold(const QStringList& keys, int ms, const std::function<void()>& meanwhile) {
+    QStringList arguments;
+    for (const QString& key : keys)
+        arguments << QStringLiteral("-P") << key;
+    // Room for what is done meanwhile, a screenshot or two and a wait.
+    arguments << QStringLiteral("-s") << QString::number(ms + (meanwhile ? 2500 : 0));
+    for (auto key = keys.rbegin(); key != keys.rend(); ++key)
+        arguments << QStringLiteral("-p") << *key;
+    QProcess wtype;
+    wtype.setProcessEnvironment(clientEnvironment());
+    wtype.start(QStringLiteral("wtype"), arguments);
+    QThread::msleep(static_cast<unsigned long>(ms));
+    if (meanwhile)
+        meanwhile();
+    wtype.waitForFinished(ms + 10000);
+}
+
+unsigned long SwaySession::startAnotherProgram() {
+    other_.setProcessEnvironment(clientEnvironment());
+    other_.setWorkingDirectory(otherFolder_.path());
+    other_.start(QStringLiteral(VEXAROO_EXECUTABLE), {});
+    return find([&](const QJsonObject& view) {
+        return view[QLatin1String("pid")].toInt() == other_.processId();
+    });
+}
