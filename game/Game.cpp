@@ -171,49 +171,49 @@ bool Game::TouchesGorvan(const Body& target) const {
            gTop + 5 <= target.top() + target.height() && (gTop - 5) + gHeight - 5 >= target.top();
 }
 
+namespace {
+// Each direction: its action, its timer, the opposite timer that its press stops, and Gorvan's
+// frame while it is pressed (1 moving right, up or down, 2 moving left).
+constexpr struct {
+    Action action;
+    Timer Game::*own;
+    Timer Game::*opposite;
+    int frame;
+} directions[] = {{Action::Right, &Game::tmrRight, &Game::tmrLeft, 1},
+                  {Action::Left, &Game::tmrLeft, &Game::tmrRight, 2},
+                  {Action::Up, &Game::tmrUp, &Game::tmrDown, 1},
+                  {Action::Down, &Game::tmrDown, &Game::tmrUp, 1}};
+} // namespace
+
 // The rows of a key's press, for one action: pressing a direction stops its opposite.
 void Game::Form_KeyDown(Action action) {
-    switch (action) {
-    case Action::Pause:
+    if (action == Action::Pause)
         PauseGame();
-        break;
-    case Action::Right:
-        tmrLeft.setEnabled(false);
-        tmrRight.setEnabled(true);
-        swfGV.setFrameNum(1);
-        break;
-    case Action::Left:
-        tmrRight.setEnabled(false);
-        tmrLeft.setEnabled(true);
-        swfGV.setFrameNum(2);
-        break;
-    case Action::Up:
-        tmrUp.setEnabled(true);
-        tmrDown.setEnabled(false);
-        swfGV.setFrameNum(1);
-        break;
-    case Action::Down:
-        tmrDown.setEnabled(true);
-        tmrUp.setEnabled(false);
-        swfGV.setFrameNum(1);
-        break;
-    case Action::Fire:
+    if (action == Action::Fire) {
         // The first bullet leaves at once; the rate of fire brings the next ones.
         if (!tmrROF.enabled())
             tmrROF_Timer();
         tmrROF.setEnabled(true);
-        break;
+    }
+    for (const auto& direction : directions) {
+        if (direction.action == action) {
+            (this->*direction.opposite).setEnabled(false);
+            (this->*direction.own).setEnabled(true);
+            swfGV.setFrameNum(direction.frame);
+        }
     }
 }
 
 // A release stops its own timer; a direction's also rests the frame, even when its timer had
 // already stopped. The pause has no release.
 void Game::Form_KeyUp(Action action) {
-    Timer* const timers[actionCount] = {nullptr, &tmrRight, &tmrLeft, &tmrUp, &tmrDown, &tmrROF};
-    if (Timer* timer = timers[int(action)]) {
-        timer->setEnabled(false);
-        if (action != Action::Fire)
+    if (action == Action::Fire)
+        tmrROF.setEnabled(false);
+    for (const auto& direction : directions) {
+        if (direction.action == action) {
+            (this->*direction.own).setEnabled(false);
             swfGV.setFrameNum(0);
+        }
     }
 }
 
