@@ -20,10 +20,11 @@ struct MovieSegment {
     int count = 1;
 };
 
-// One loaded Lottie file, shared by every player that shows it, with its rendered frames.
+// One loaded Lottie file, shared by every player that shows it.
 class Movie {
 public:
     static std::shared_ptr<Movie> open(const QString& path);
+    ~Movie();
 
     using Segment = MovieSegment;
 
@@ -34,7 +35,7 @@ public:
         auto found = segments_.find(frameNum);
         return found == segments_.end() ? nullptr : &found->second;
     }
-    // A frame from the frames every player of the movie shares.
+    // A frame from the frames kept for the movie's file, which outlive the movie.
     QImage frame(int number, QSize pixels, int quality);
     // A frame drawn into the caller's own buffer, which is reused from frame to frame.
     void renderInto(QImage& buffer, int number, QSize pixels);
@@ -46,17 +47,19 @@ private:
 
     std::unique_ptr<rlottie::Animation> animation_;
     QString path_;
-    int id_ = 0;
+    int file_ = 0;
     double fps_ = 30;
     int totalFrames_ = 1;
+    int loopFrames_ = 1; // the frames its loops may show; one still frame without loops
     QSize size_;
     std::map<int, Segment> segments_;
 };
 
 namespace {
 
+// A frame by its movie file, number, size in pixels and quality.
 struct FrameKey {
-    int movie;
+    int file;
     int frame;
     int width;
     int height;
@@ -65,22 +68,105 @@ struct FrameKey {
 };
 
 size_t qHash(const FrameKey& key, size_t seed = 0) noexcept {
-    return qHashMulti(seed, key.movie, key.frame, key.width, key.height, key.highQuality);
+    return qHashMulti(seed, key.file, key.frame, key.width, key.height, key.highQuality);
 }
 
-// Rendered frames of the sprites' movies; 8 MB at most. The game's movies take under 1 MB
-// at every size they are shown in.
-QCache<FrameKey, QImage>& frameCache() {
-    static QCache<FrameKey, QImage> cache(8 * 1024 * 1024);
-    return cache;
-}
+// The rendered frames of looping movies, by file: a movie opened again (the next game's
+// Gorvan and targets) finds its frames drawn. It holds what the files shown need, measured
+// as they are shown: for each file, every frame of its loops at the largest size it has been
+// shown in, so a game's frames never push each other out and nothing beyond them is kept.
+class FrameCache {
+public:
+    static FrameCache& instance() {
+        static FrameCache cache;
+        return cache;
+    }
+
+    // The file's number, the same for as long as its frames are kept, and its open movie.
+    int file(const QString& path) {
+        auto found = files_.find(path);
+        if (found == files_.end())
+            found = files_.insert(path, {++lastFile_, 0, {}});
+        return found->id;
+    }
+    std::shared_ptr<Movie> openMovie(const QString& path) const {
+        const auto found = files_.find(path);
+        return found == files_.end() ? nullptr : found->movie.lock();
+    }
+    void opened(const QString& path, const std::shared_ptr<Movie>& movie) {
+        files_[path].movie = movie;
+        closed_.removeOne(path);
+    }
+    // The files of the closed movies keep their frames, the latest few of them.
+    void closed(const QString& path) {
+        closed_.removeOne(path);
+        closed_.push_back(path);
+        while (closed_.size() > keptClosedFiles)
+            forget(closed_.takeFirst());
+    }
+
+    const QImage* find(const FrameKey& key) { return frames_.object(key); }
+    // loopBytes: every frame of the file's loops at this frame's size.
+    void insert(const QString& path, const FrameKey& key, const QImage& image, qint64 loopBytes) {
+        auto& record = files_[path];
+        if (loopBytes > record.need) {
+            record.need = loopBytes;
+            resize();
+        }
+        frames_.insert(key, new QImage(image), image.sizeInBytes());
+    }
+
+    qint64 bytes() const { return frames_.totalCost(); }
+
+private:
+    // Movies the game no longer shows but may open again: the intro's, Gorvan's and the
+    // targets' between games, with room to spare.
+    static constexpr qsizetype keptClosedFiles = 4;
+    // A movie with thousands of frames in its loops is not ours: it draws them anew each
+    // time rather than filling memory.
+    static constexpr qint64 largestNeed = 32 * 1024 * 1024;
+
+    struct File {
+        int id = 0;
+        qint64 need = 0;
+        std::weak_ptr<Movie> movie;
+    };
+
+    void forget(const QString& path) {
+        const auto found = files_.find(path);
+        if (found == files_.end() || !found->movie.expired())
+            return;
+        const int id = found->id;
+        files_.erase(found);
+        for (const FrameKey& key : frames_.keys()) {
+            if (key.file == id)
+                frames_.remove(key);
+        }
+        resize();
+    }
+    void resize() {
+        qint64 need = 0;
+        for (const File& file : files_)
+            need += file.need;
+        frames_.setMaxCost(std::min(need, largestNeed));
+    }
+
+    QCache<FrameKey, QImage> frames_{0};
+    QHash<QString, File> files_;
+    QStringList closed_;
+    int lastFile_ = 0;
+};
 
 } // namespace
 
+qint64 AnimationPlayer::cachedFrameBytes() {
+    return FrameCache::instance().bytes();
+}
+
 std::shared_ptr<Movie> Movie::open(const QString& path) {
-    // Each file is parsed once per program; rlottie objects stay on this one thread.
-    static QHash<QString, std::weak_ptr<Movie>> loaded;
-    if (auto existing = loaded.value(path).lock())
+    // Each file is parsed once while it is shown; rlottie objects stay on this one thread.
+    FrameCache& cache = FrameCache::instance();
+    if (auto existing = cache.openMovie(path))
         return existing;
 
     // Times are turned into frames at this rate: from one frame a second, below which
@@ -96,26 +182,32 @@ std::shared_ptr<Movie> Movie::open(const QString& path) {
 
     auto movie = std::make_shared<Movie>();
     movie->path_ = path;
-    // Frames are cached by this number, which no later movie takes again.
-    static int movies = 0;
-    movie->id_ = ++movies;
+    movie->file_ = cache.file(path);
     movie->fps_ = animation->frameRate();
     movie->totalFrames_ = static_cast<int>(animation->totalFrame());
     size_t width = 0, height = 0;
     animation->size(width, height);
     movie->size_ = QSize(static_cast<int>(width), static_cast<int>(height));
+    qint64 loopFrames = 0;
     for (const auto& [name, start, end] : animation->markers()) {
         const QString marker = QString::fromStdString(name);
         bool isNumber = false;
         const int n =
             marker.startsWith(QLatin1String("frame")) ? marker.mid(5).toInt(&isNumber) : 0;
         const qint64 count = static_cast<qint64>(end) - start;
-        if (isNumber && count > 0 && count <= std::numeric_limits<int>::max())
+        if (isNumber && count > 0 && count <= std::numeric_limits<int>::max()) {
             movie->segments_[n] = {static_cast<int>(start), static_cast<int>(count)};
+            loopFrames += count;
+        }
     }
+    movie->loopFrames_ = static_cast<int>(std::clamp<qint64>(loopFrames, 1, movie->totalFrames_));
     movie->animation_ = std::move(animation);
-    loaded.insert(path, movie);
+    cache.opened(path, movie);
     return movie;
+}
+
+Movie::~Movie() {
+    FrameCache::instance().closed(path_);
 }
 
 std::unique_ptr<rlottie::Animation> Movie::parse(const QString& path) {
@@ -125,16 +217,18 @@ std::unique_ptr<rlottie::Animation> Movie::parse(const QString& path) {
     QString error;
     if (!files::readStart(path, maxMovieBytes + 1, &json, &error) || json.size() > maxMovieBytes)
         return nullptr;
-    return rlottie::Animation::loadFromData(json.toStdString(), path.toStdString(), "");
+    // Not kept in rlottie's own cache as well: a movie no player shows lets go of all it holds.
+    return rlottie::Animation::loadFromData(json.toStdString(), path.toStdString(), "", false);
 }
 
 QImage Movie::frame(int number, QSize pixels, int quality) {
-    const FrameKey key{id_, number, pixels.width(), pixels.height(), quality >= 1};
-    if (QImage* cached = frameCache().object(key))
+    FrameCache& cache = FrameCache::instance();
+    const FrameKey key{file_, number, pixels.width(), pixels.height(), quality >= 1};
+    if (const QImage* cached = cache.find(key))
         return *cached;
     QImage image;
     renderInto(image, number, pixels);
-    frameCache().insert(key, new QImage(image), static_cast<int>(image.sizeInBytes()));
+    cache.insert(path_, key, image, image.sizeInBytes() * loopFrames_);
     return image;
 }
 

@@ -42,6 +42,9 @@ public:
     // The picture painted now, at the given pixel ratio (empty without a movie).
     QImage render(qreal devicePixelRatio) const;
 
+    // The bytes of the frames kept for the movies' files, whoever shows them.
+    static qint64 cachedFrameBytes();
+
     void paint(QPainter& painter) override;
     bool animates() const override;
     bool needsRepaint() override;

@@ -215,3 +215,20 @@ TEST(AnimationPlayer, APlayedMovieReusesOneBufferWhileLoopsShareTheirFrames) {
     stage.window.hide();
     EXPECT_EQ(player.render(1.0), later);
 }
+
+// Every game opens Gorvan's movie anew: it draws from the frames its file left, adding none.
+TEST(AnimationPlayer, AMovieOpenedAgainFindsItsFramesKept) {
+    Stage stage;
+    const auto walk = [&stage] {
+        AnimationPlayer gorvan(stage.canvas, 0, 0, 34, 68);
+        gorvan.setMovie(gorvanMovie);
+        gorvan.setFrameNum(1); // a third of its frames: room is left for more
+        for (int step = 0; step < 24; ++step, stage.clock.advance(42))
+            (void)gorvan.render(1.0);
+    };
+    walk();
+    const qint64 kept = AnimationPlayer::cachedFrameBytes();
+    EXPECT_GT(kept, 0);
+    walk();
+    EXPECT_EQ(AnimationPlayer::cachedFrameBytes(), kept);
+}
