@@ -11,14 +11,80 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QProxyStyle>
 #include <QScreen>
+#include <QStyleOption>
 #include <QTimer>
 #include <QWindow>
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 constexpr int releaseGuardMs = 10;
+
+// The style keeps what it paints (button faces, lists) under the identity of the palette it
+// was painted with, and every window and control that sets its colours has a palette of its
+// own: each new window would paint its pictures anew and keep them. Painted with one palette
+// for each set of colours, a new window finds its pictures painted. The colours are the same.
+class SharedPaletteStyle final : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget) const override {
+        const Shared shared(*this, option);
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+    }
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+        const Shared shared(*this, option);
+        QProxyStyle::drawControl(element, option, painter, widget);
+    }
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                            QPainter* painter, const QWidget* widget) const override {
+        const Shared shared(*this, option);
+        QProxyStyle::drawComplexControl(control, option, painter, widget);
+    }
+
+private:
+    // The option's palette, replaced by the shared one of its colours while it is painted.
+    class Shared {
+    public:
+        Shared(const SharedPaletteStyle& style, const QStyleOption* option)
+            : option_(const_cast<QStyleOption*>(option)) {
+            if (option_) {
+                own_ = option_->palette;
+                option_->palette = style.shared(own_);
+            }
+        }
+        ~Shared() {
+            if (option_)
+                option_->palette = own_;
+        }
+        Shared(const Shared&) = delete;
+        Shared& operator=(const Shared&) = delete;
+
+    private:
+        QStyleOption* option_;
+        QPalette own_;
+    };
+
+    const QPalette& shared(const QPalette& colours) const {
+        for (const QPalette& known : palettes_) {
+            if (known.isCopyOf(colours) || known == colours)
+                return known;
+        }
+        // The program has a handful of colour sets; more would not be ours to keep.
+        constexpr std::size_t mostPalettes = 32;
+        if (palettes_.size() == mostPalettes)
+            return colours;
+        palettes_.push_back(colours);
+        return palettes_.back();
+    }
+
+    mutable std::vector<QPalette> palettes_;
+};
 } // namespace
 
 Form::Form(Services& given, const QString& caption, int clientWidth, int clientHeight)
@@ -26,6 +92,11 @@ Form::Form(Services& given, const QString& caption, int clientWidth, int clientH
                            Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       services(given), canvas_(new SpriteCanvas(this, given.clock)),
       releaseGuard_(given.clock, releaseGuardMs) {
+    static const bool styled = [] {
+        QApplication::setStyle(new SharedPaletteStyle(QApplication::style()->name()));
+        return true;
+    }();
+    (void)styled;
     setWindowTitle(caption);
     setWindowIcon(resources::programIcon());
     setFixedSize(clientWidth, clientHeight);
