@@ -4,6 +4,9 @@
 
 #include <SDL.h>
 
+#include <dlfcn.h>
+
+#include <algorithm>
 #include <array>
 #include <atomic>
 #include <chrono>
@@ -18,6 +21,25 @@ constexpr int voiceCount = 8;
 constexpr Uint16 bufferFrames = 512;
 // After this much silence the device closes, and its thread sleeps with it.
 constexpr int quietSecondsBeforeClose = 2;
+
+void quiet(const char*, int, const char*, int, const char*, ...) {}
+
+// ALSA prints its own errors on standard error, nine lines when there is no sound card, where
+// the program says in one line that it has no sound. The library comes with SDL; it is loaded
+// here to be told to keep quiet, and kept loaded so that it stays quiet.
+void silenceAlsa() {
+    static const bool silenced = [] {
+        void* alsa = dlopen("libasound.so.2", RTLD_NOW | RTLD_LOCAL);
+        using Handler = void (*)(const char*, int, const char*, int, const char*, ...);
+        auto* setHandler =
+            alsa ? reinterpret_cast<int (*)(Handler)>(dlsym(alsa, "snd_lib_error_set_handler"))
+                 : nullptr;
+        if (setHandler)
+            setHandler(quiet);
+        return setHandler != nullptr;
+    }();
+    (void)silenced;
+}
 } // namespace
 
 struct SdlSound::Device {
@@ -45,9 +67,9 @@ struct SdlSound::Device {
     SDL_AudioDeviceID id = 0;
     std::thread opener;
 
-    void report(const char* what, const char* detail) {
+    void report(const QString& what) {
         if (!reported)
-            std::fprintf(stderr, "vexaroo: no sound: %s%s\n", what, detail);
+            std::fprintf(stderr, "vexaroo: no sound: %s\n", qPrintable(what));
         reported = true;
     }
 
@@ -122,8 +144,9 @@ struct SdlSound::Device {
     // SDL's audio drivers keep threads of their own (ALSA looks for new cards ten times a
     // second), so the audio part of SDL lives only as long as the device is open.
     bool openDevice() {
+        silenceAlsa();
         if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-            report("", SDL_GetError());
+            report(QString::fromUtf8(SDL_GetError()));
             broken = true;
             return false;
         }
@@ -137,7 +160,7 @@ struct SdlSound::Device {
         quietBuffers = 0;
         id = SDL_OpenAudioDevice(nullptr, 0, &want, nullptr, 0);
         if (id == 0) {
-            report("", SDL_GetError());
+            report(QString::fromUtf8(SDL_GetError()));
             SDL_QuitSubSystem(SDL_INIT_AUDIO);
             broken = true;
             return false;
@@ -147,28 +170,40 @@ struct SdlSound::Device {
         return true;
     }
 
+    // Every effect is mixed as 16-bit mono at the rate of the first; one stored otherwise is
+    // converted once here. A file that holds no sound is named, and the program stays silent.
     bool load(const QStringList& files) {
         for (const QString& file : files) {
-            // Every effect is mixed as it is stored: 16-bit mono, at the rate of the first.
             SDL_AudioSpec stored{};
             Uint8* data = nullptr;
             Uint32 bytes = 0;
             if (!SDL_LoadWAV(qPrintable(file), &stored, &data, &bytes)) {
-                report("", SDL_GetError());
+                report(file + QStringLiteral(": ") + QString::fromUtf8(SDL_GetError()));
                 return false;
             }
             if (rate == 0)
                 rate = stored.freq;
-            const bool fits =
-                stored.format == AUDIO_S16SYS && stored.channels == 1 && stored.freq == rate;
-            const auto* samples = reinterpret_cast<const Sint16*>(data);
-            if (fits)
-                effects.emplace_back(samples, samples + bytes / sizeof(Sint16));
+            SDL_AudioCVT convert{};
+            const int built = SDL_BuildAudioCVT(&convert, stored.format, stored.channels,
+                                                stored.freq, AUDIO_S16SYS, 1, rate);
+            std::vector<Uint8> samples;
+            if (built >= 0 && bytes > 0) {
+                samples.assign(data, data + bytes);
+                samples.resize(std::size_t(bytes) * std::max(1, convert.len_mult));
+                convert.buf = samples.data();
+                convert.len = static_cast<int>(bytes);
+                if (built == 0 || SDL_ConvertAudio(&convert) == 0)
+                    samples.resize(built == 0 ? bytes : std::size_t(convert.len_cvt));
+                else
+                    samples.clear();
+            }
             SDL_FreeWAV(data);
-            if (!fits) {
-                report("not 16-bit mono at one rate: ", qPrintable(file));
+            if (samples.size() < sizeof(Sint16)) {
+                report(file + QStringLiteral(": holds no sound"));
                 return false;
             }
+            const auto* first = reinterpret_cast<const Sint16*>(samples.data());
+            effects.emplace_back(first, first + samples.size() / sizeof(Sint16));
         }
         return !effects.empty();
     }
