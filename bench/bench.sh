@@ -2,6 +2,9 @@
 # Measurements of a game in a real window under a private X server (Xvfb with jwm).
 #   bench/bench.sh game [BUILD_DIR]   the game: timer rates, CPU, X server CPU, paints,
 #                                     memory, and instructions per handler call (callgrind)
+#   bench/bench.sh memory [BUILD_DIR] the program itself as a player starts it: the menu's
+#                                     memory after 1 and after 12 games, and across 60 openings
+#                                     of Settings
 #   bench/bench.sh peer               KDE's kspaceduel measured the same way, for comparison
 # The game plays in a fresh folder with the delivered settings. BENCH_SECONDS sets the length
 # of play (20), BENCH_DISPLAY the first display number to try (90), BENCH_SCREEN the screen's
@@ -92,6 +95,101 @@ game() {
     rm -rf "$out" "$folder"
 }
 
+# The window with this exact title, once visible (waits up to 30 s); empty when none came.
+window_titled() {
+    local id
+    for _ in $(seq 300); do
+        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1)
+        [ -n "$id" ] && echo "$id" && return
+        sleep 0.1
+    done
+}
+
+# Waits until no visible window has this title.
+window_gone() {
+    for _ in $(seq 300); do
+        xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
+        sleep 0.1
+    done
+}
+
+rss_kib() {
+    awk '$1 == "VmRSS:" { print $2 }' "/proc/$1/status"
+}
+
+mib_of() {
+    awk -v k="$1" 'BEGIN { printf "%.1f", k / 1024 }'
+}
+
+# The program itself, started as a player starts it in a desktop session (a session bus, the
+# sound mixed on SDL's disk driver as a sound card would take it): the intro watched, then 12
+# short games (4 s of fire, a lost life's box answered, then closed from a taskbar), and 60
+# openings of Settings, each closed from a taskbar. The menu's memory is read after each,
+# once it stands alone and has settled.
+memory() {
+    local build folder pid bus menu
+    build=$(cd "$1" && pwd)
+    folder=$(mktemp -d)
+    cp "$root"/data/* "$folder"
+    cd "$folder"
+    [ -n "${DISPLAY:-}" ] && [ -n "$xvfb_pid" ] || start_x
+    bus=$(dbus-daemon --session --fork --print-address=1 --print-pid=1)
+    helpers+=("${bus##*$'\n'}")
+    DBUS_SESSION_BUS_ADDRESS=${bus%%$'\n'*} SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=/dev/null \
+        "$build/vexaroo" >/dev/null 2>&1 &
+    pid=$!
+    helpers+=("$pid")
+    echo "the program itself: intro watched, 12 games of 4 s of fire, 60 openings of Settings"
+    menu=$(window_titled "Main Menu")
+    [ -n "$menu" ] || { echo "  no menu after the intro" >&2; return 1; }
+    sleep 1
+    echo "  after the intro    RSS $(mib_of "$(rss_kib "$pid")") MiB, peak $(status_mib "$pid" VmHWM)"
+    local first=0 now game box
+    for n in $(seq 12); do
+        xdotool windowactivate --sync "$menu" key Return
+        game=$(window_titled "Vexaroo - Press P to pause")
+        xdotool windowactivate --sync "$game" keydown space sleep 4 keyup space
+        # A lost life holds the game behind its box; the player answers it first.
+        while box=$(xdotool search --onlyvisible --name '^Vexaroo$' 2>/dev/null | head -1) &&
+            [ -n "$box" ]; do
+            xdotool windowactivate --sync "$box" key Return
+            sleep 0.3
+        done
+        wmctrl -c "Vexaroo - Press P to pause"
+        window_gone "Vexaroo - Press P to pause"
+        sleep 1
+        now=$(rss_kib "$pid")
+        [ "$n" = 1 ] && first=$now
+    done
+    echo "  menu after game 1  RSS $(mib_of "$first") MiB"
+    echo "  menu after game 12 RSS $(mib_of "$now") MiB ($(mib_of $((now - first))) MiB more)," \
+        "peak $(status_mib "$pid" VmHWM)"
+    local before=$now once corner
+    for n in $(seq 60); do
+        # Settings' picture button, 75,193 inside the menu.
+        corner=$(xwininfo -id "$menu" | awk '/Absolute upper-left X/ { x = $4 } /Absolute upper-left Y/ { y = $4 } END { print x, y }')
+        xdotool windowactivate --sync "$menu" mousemove $((${corner% *} + 75)) $((${corner#* } + 193)) click 1
+        window_titled "Settings" >/dev/null
+        wmctrl -c "Settings"
+        window_gone "Settings"
+        if [ "$n" = 1 ]; then
+            sleep 1
+            once=$(rss_kib "$pid")
+        fi
+    done
+    sleep 1
+    now=$(rss_kib "$pid")
+    # The first opening loads what any screen of its kind needs (the code of its controls);
+    # the others show whether each window keeps something of its own.
+    echo "  Settings opened    RSS $(mib_of "$once") MiB ($(mib_of $((once - before))) MiB more" \
+        "than the menu before it)"
+    echo "  60 Settings later  RSS $(mib_of "$now") MiB ($(mib_of $((now - before))) MiB more" \
+        "than before the first, $(mib_of $((now - once))) more than after it), peak" \
+        "$(status_mib "$pid" VmHWM)"
+    kill "$pid"
+    cd / && rm -rf "$folder"
+}
+
 peer() {
     local need=()
     [ -x /usr/games/kspaceduel ] || need+=(kspaceduel)
@@ -129,10 +227,14 @@ peer() {
 }
 
 case ${1:-} in
-game) game "${2:-$root/build}" ;;
+game)
+    game "${2:-$root/build}"
+    memory "${2:-$root/build}"
+    ;;
+memory) memory "${2:-$root/build}" ;;
 peer) peer ;;
 *)
-    echo "usage: $0 game BUILD_DIR | peer" >&2
+    echo "usage: $0 game|memory BUILD_DIR | peer" >&2
     exit 2
     ;;
 esac
