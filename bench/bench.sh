@@ -228,8 +228,9 @@ peer() {
 
 case ${1:-} in
 game)
-    game "${2:-$root/build}"
-    memory "${2:-$root/build}"
+    build=$(cd "${2:-$root/build}" && pwd)
+    game "$build"
+    memory "$build"
     ;;
 memory) memory "${2:-$root/build}" ;;
 peer) peer ;;
