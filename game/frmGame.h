@@ -54,11 +54,6 @@ public:
     std::vector<std::unique_ptr<PictureSprite>> imgBullet;
     AnimationPlayer swfGV;
     std::vector<std::unique_ptr<AnimationPlayer>> swfTarget;
-    // Leaving the program pauses the game once the leave has settled: a close of the game
-    // that comes with it, or a return at once, is no reason for a box.
-    Timer tmrLeave;
-    // Moves a watched game on as time passes.
-    Timer tmrWatch;
 
     bool padButton(PadButton button, bool down) override;
     void Pad_Unplugged();
@@ -98,6 +93,11 @@ private:
     bool MayPause() const;
     void Draw();
 
+    // Leaving the program pauses the game once the leave has settled: a close of the game
+    // that comes with it, or a return at once, is no reason for a box.
+    Timer tmrLeave;
+    // Moves a watched game on as time passes.
+    Timer tmrWatch;
     Screens& screens_;
     std::unique_ptr<Replay> watched_;
     std::unique_ptr<Random> replayRandom_;
