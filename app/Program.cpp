@@ -1,12 +1,5 @@
 #include "Program.h"
 
-#include "frmGame.h"
-#include "frmHigh.h"
-#include "frmIntro.h"
-#include "frmMain.h"
-#include "frmRecord.h"
-#include "frmSettings.h"
-
 #include "MessageBox.h"
 #include "PadKeys.h"
 #include "Preferences.h"
@@ -65,7 +58,7 @@ void Program::start() {
         frmMain().show();
         return;
     }
-    intro().show();
+    frmIntro().show();
 }
 
 void Program::windowDestroyed(quintptr window) {
@@ -107,55 +100,36 @@ void Program::padUnplugged() {
         game_->Pad_Unplugged();
 }
 
-::frmIntro& Program::intro() {
+::frmIntro& Program::frmIntro() {
     return use(intro_);
 }
 
-::frmMain& Program::menu() {
-    return use(menu_);
+// Whoever asks for the menu is about to show or enable it: a message waiting for it follows.
+::frmMain& Program::frmMain() {
+    ::frmMain& menu = use(menu_);
+    if (!untold_.isEmpty())
+        QTimer::singleShot(0, &menu, [this] { tellOverTheMenu(); });
+    return menu;
 }
 
-::frmGame& Program::game() {
+::frmGame& Program::frmGame() {
     return use(game_);
 }
 
-::frmSettings& Program::settings() {
+::frmSettings& Program::frmSettings() {
     return use(settings_);
 }
 
-::frmHigh& Program::high() {
+::frmHigh& Program::frmHigh() {
     return use(high_);
 }
 
-::frmRecord& Program::record() {
+::frmRecord& Program::frmRecord() {
     return use(record_);
 }
 
-// Whoever asks for the menu is about to show or enable it: a message waiting for it follows.
-Form& Program::frmMain() {
-    if (!untold_.isEmpty())
-        QTimer::singleShot(0, &menu(), [this] { tellOverTheMenu(); });
-    return menu();
-}
-
-Form& Program::frmGame() {
-    return game();
-}
-
-Form& Program::frmSettings() {
-    return settings();
-}
-
-Form& Program::frmHigh() {
-    return high();
-}
-
-Form& Program::frmRecord() {
-    return record();
-}
-
 void Program::setRecordResult(const GameResult& result) {
-    record().setResult(result);
+    frmRecord().setResult(result);
 }
 
 QString Program::watchReplay(const QString& path, const QString& whose, Form* asking) {
@@ -238,10 +212,10 @@ void Program::setWindowSize(double factor) {
         return;
     const QString problem = startAgainAt(factor);
     services_.messageBox.show(
-        menu(), QCoreApplication::translate("Program",
-                                            "Vexaroo could not start again at the new size: %1.\r\n"
-                                            "It goes on at this size.")
-                    .arg(problem));
+        use(menu_), QCoreApplication::translate(
+                        "Program", "Vexaroo could not start again at the new size: %1.\r\n"
+                                   "It goes on at this size.")
+                        .arg(problem));
 }
 
 double Program::firstWindowSize() const {

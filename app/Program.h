@@ -3,6 +3,12 @@
 #include "Preferences.h"
 #include "Screens.h"
 #include "Services.h"
+#include "frmGame.h"
+#include "frmHigh.h"
+#include "frmIntro.h"
+#include "frmMain.h"
+#include "frmRecord.h"
+#include "frmSettings.h"
 
 #include <QPointer>
 
@@ -10,12 +16,6 @@
 #include <memory>
 
 class QApplication;
-class frmGame;
-class frmHigh;
-class frmIntro;
-class frmMain;
-class frmRecord;
-class frmSettings;
 class DestroyedWindows;
 class GamePad;
 
@@ -36,18 +36,13 @@ public:
     void padUnplugged();
     bool hasEnded() const { return ended_; }
 
-    ::frmIntro& intro();
-    ::frmMain& menu();
-    ::frmGame& game();
-    ::frmSettings& settings();
-    ::frmHigh& high();
-    ::frmRecord& record();
-
-    Form& frmMain() override;
-    Form& frmGame() override;
-    Form& frmSettings() override;
-    Form& frmHigh() override;
-    Form& frmRecord() override;
+    // The windows, each by its own class.
+    ::frmIntro& frmIntro();
+    ::frmMain& frmMain() override;
+    ::frmGame& frmGame() override;
+    ::frmSettings& frmSettings() override;
+    ::frmHigh& frmHigh() override;
+    ::frmRecord& frmRecord() override;
     void setRecordResult(const GameResult& result) override;
     QString watchReplay(const QString& path, const QString& whose, Form* asking) override;
     void replayWatched() override;

@@ -47,14 +47,14 @@ TEST(Program, NeverRunsWithoutAVisibleWindow) {
         TestWorld world;
         Program program(world.services);
         if (c.click) {
-            program.menu().show();
-            (program.menu().*c.click)();
+            program.frmMain().show();
+            (program.frmMain().*c.click)();
         } else {
             program.start();
         }
         if (c.highScore) {
-            program.game().rules().highScorePending = -1;
-            program.game().unload();
+            program.frmGame().rules().highScorePending = -1;
+            program.frmGame().unload();
         }
         const std::vector<Form*> before = shownWindows();
         ASSERT_FALSE(before.empty()) << c.state;
@@ -88,13 +88,13 @@ TEST(Program, AChoiceThatCannotBeSavedHoldsForThisRunAndIsToldOnceOverTheMenu) {
     TestWorld world;
     world.writeFile(preferencesFileName, QByteArray(70 * 1024, ';'));
     Program program(world.services);
-    program.menu().picPlay_Click();
-    program.game().keyDown(keys::F11, 0);
-    program.game().keyDown(keys::M, 0);
+    program.frmMain().picPlay_Click();
+    program.frmGame().keyDown(keys::F11, 0);
+    program.frmGame().keyDown(keys::M, 0);
     EXPECT_TRUE(world.messageBox.texts.empty()) << "a box over a game in play";
-    program.game().unload();
+    program.frmGame().unload();
     QCoreApplication::processEvents();
-    program.menu().picSound_Click();
+    program.frmMain().picSound_Click();
     ASSERT_EQ(world.messageBox.texts.size(), 1u);
     EXPECT_TRUE(world.messageBox.texts[0].contains(preferencesFileName));
     EXPECT_TRUE(program.gameFullScreen());

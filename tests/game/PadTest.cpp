@@ -49,7 +49,7 @@ TEST_F(GameWindow, KeyboardAndPadTogetherMoveGorvanAsOneKeyboard) {
         TestWorld caseWorld;
         caseWorld.random.fallback = justUnderOne;
         Program caseProgram{caseWorld.services};
-        frmGame& g = caseProgram.game();
+        frmGame& g = caseProgram.frmGame();
         for (const QByteArray& step : QByteArray(row.steps).split(' ')) {
             const bool right = step.endsWith('R');
             if (step == "B")
@@ -85,7 +85,7 @@ TEST_F(GameWindow, UnpluggingThePadPausesAGame) {
 
 // On the other screens the D-pad is the arrows and south is Return.
 TEST_F(GameWindow, OnTheMenuTheDpadMovesAndSouthPresses) {
-    frmMain& menu = program.menu();
+    frmMain& menu = program.frmMain();
     menu.show();
     QApplication::setActiveWindow(&menu);
     deliverPadButton(PadButton::Down, true);

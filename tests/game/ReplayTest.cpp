@@ -88,7 +88,7 @@ TEST(ReplayKept, EveryGameIsKeptAndReplaysToTheEndItHad) {
         Services services{world.clock, world.clock,    world.messageBox,
                           random,      world.launcher, world.sound};
         Program program{services};
-        frmGame& g = program.game();
+        frmGame& g = program.frmGame();
         int level = 0, destroyed = 0;
         world.messageBox.whileOpen = [&](const QString&) {
             world.clock.advance(700);
@@ -129,7 +129,7 @@ TEST(ReplayKept, EveryGameIsKeptAndReplaysToTheEndItHad) {
 // Watched from the table, a game runs in the game window at its own pace; Space pauses it, F
 // runs it faster, the watcher's other keys change nothing, and at its end the table is back.
 TEST_F(GameWindow, AWatchedGameRunsAsRecordedAndTheTableComesBack) {
-    frmHigh& table = program.high();
+    frmHigh& table = program.frmHigh();
     table.show();
     const Replay recording = replayOf(recorded + "hall-of-fame.replay");
     ASSERT_EQ(program.watchReplay(recorded + "hall-of-fame.replay", "Replay Keeper", &table),
