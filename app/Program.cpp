@@ -207,7 +207,7 @@ void Program::end() {
 // is lost there, settings and scores are on disk. The new start keeps the size; a start that
 // cannot happen leaves this one running at its size. No window grows past the screen.
 void Program::setWindowSize(double factor) {
-    factor = std::min(factor, windowsize::largestFittingHere());
+    factor = std::min(factor, largestSizeHere());
     if (factor == windowsize::current() || !startAgainAt)
         return;
     const QString problem = startAgainAt(factor);
@@ -219,7 +219,24 @@ void Program::setWindowSize(double factor) {
 }
 
 double Program::firstWindowSize() const {
-    return windowsize::firstStartChoiceHere();
+    return firstStartSizeHere();
+}
+
+double Program::firstStartSize(int screenPixels, double desktopScale) {
+    if (screenPixels <= 0 || !(desktopScale > 0))
+        return windowsize::smallest;
+    // Two fifths, divided last, so that a screen that fits a step exactly gets it.
+    return windowsize::largestWithin(::frmMain::designSize.height(),
+                                     2.0 * screenPixels / (5.0 * desktopScale));
+}
+
+double Program::firstStartSizeHere() {
+    const windowsize::Screen screen = windowsize::screenHere();
+    return firstStartSize(screen.pixelsHigh, screen.desktopScale);
+}
+
+double Program::largestSizeHere() {
+    return windowsize::largestFittingHere(::frmMain::designSize);
 }
 
 bool Program::gameFullScreen() const {

@@ -51,6 +51,13 @@ public:
     void end() override;
     void setWindowSize(double factor) override;
     double firstWindowSize() const override;
+    // The first start's size: the largest step at which the menu, the largest window, takes at
+    // most two fifths of a screen `screenPixels` high whose desktop scales by `desktopScale`.
+    static double firstStartSize(int screenPixels, double desktopScale);
+    // That size for the screen the program is on, and the largest at which the menu fits there,
+    // frame and panels included; both before the program exists.
+    static double firstStartSizeHere();
+    static double largestSizeHere();
     bool gameFullScreen() const override;
     void setGameFullScreen(bool on) override;
 

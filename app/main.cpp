@@ -28,8 +28,8 @@ namespace {
 // application proper exists.
 double startingWindowSize(const CommandLine& command, double kept, int& argc, char** argv) {
     const QGuiApplication look(argc, argv);
-    return windowsize::startingFactor(command.size, kept, windowsize::firstStartChoiceHere(),
-                                      windowsize::largestFittingHere());
+    return windowsize::startingFactor(command.size, kept, Program::firstStartSizeHere(),
+                                      Program::largestSizeHere());
 }
 
 // Starts the program again in this one's place (the same process, so the same id) at another

@@ -44,7 +44,7 @@ std::array<std::unique_ptr<PictureBox>, 2> pictureButton(QWidget* window, const 
 } // namespace
 
 frmMain::frmMain(Services& given, Screens& screens)
-    : Form(given, tr("Main Menu"), 522, 354),
+    : Form(given, tr("Main Menu"), designSize.width(), designSize.height()),
       imgTitle(this, QStringLiteral("title"), 11, 4, 500, 100),
       picPlay(pictureButton(this, QStringLiteral("btn_play"), 108)),
       picSettings(pictureButton(this, QStringLiteral("btn_settings"), 168)),

@@ -18,6 +18,10 @@ public:
     frmMain(Services& services, Screens& screens);
     ~frmMain() override;
 
+    // The inner size of the menu, the largest window: the window sizes are chosen for it, and the
+    // intro takes it.
+    static constexpr QSize designSize{522, 354};
+
     // Controls, laid out as the window is created. Each button is a pair of pictures in one
     // place: element 0 normal, element 1 lit, hidden at first and covering element 0.
     PictureBox imgTitle;
