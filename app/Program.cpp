@@ -1,7 +1,6 @@
 #include "Program.h"
 
 #include "MessageBox.h"
-#include "PadKeys.h"
 #include "Preferences.h"
 #include "Resources.h"
 #include "Sound.h"
@@ -91,8 +90,12 @@ void Program::closeDestroyed(QPointer<Form> window) {
 }
 
 void Program::connectPad(GamePad& pad) {
-    pad.onButton = deliverPadButton;
+    pad.onButton = [this](PadButton button, bool down) { padButton(button, down); };
     pad.onUnplugged = [this] { padUnplugged(); };
+}
+
+void Program::padButton(PadButton button, bool down) {
+    deliverPadButton(button, down, padKeys);
 }
 
 void Program::padUnplugged() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PadKeys.h"
 #include "Preferences.h"
 #include "Screens.h"
 #include "Services.h"
@@ -17,7 +18,6 @@
 
 class QApplication;
 class DestroyedWindows;
-class GamePad;
 
 // Owns the windows and hands each its services. A window is created and loaded on first
 // use; once unloaded, the next use makes a fresh one.
@@ -33,7 +33,14 @@ public:
     void start();
     // Hands the pad's buttons to the windows, and pauses a game when the pad goes.
     void connectPad(GamePad& pad);
+    void padButton(PadButton button, bool down);
     void padUnplugged();
+    // What the buttons are to the boxes and to the windows that take no buttons of their own: the
+    // D-pad is the arrows, south Return, east Esc, and Start the pause key, which also answers
+    // the pause's box (a letter's code is its character for the toolkit too).
+    static constexpr PadKeys padKeys = {Qt::Key_Left,     Qt::Key_Right,  Qt::Key_Up,
+                                        Qt::Key_Down,     Qt::Key_Return, Qt::Key_Escape,
+                                        Qt::Key(pauseKey)};
     bool hasEnded() const { return ended_; }
 
     // The windows, each by its own class.

@@ -186,8 +186,7 @@ void frmSettings::Form_KeyDown(int keyCode, int /*shift*/) {
             ShowKeyName(i);
         return;
     }
-    // P pauses the game, so it can never be bound.
-    if (keyCode == keys::P || keyCode == keyWithoutCode)
+    if (keyCode == pauseKey || keyCode == keyWithoutCode)
         return;
     for (int i = 0; i < keyBoxes; ++i) {
         if (lblAssign[i]->caption() == waiting) {

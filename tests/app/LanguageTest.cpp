@@ -253,7 +253,7 @@ TEST(Language, EveryWindowShowsItsCaptionsInTheChosenLanguage) {
          "Fermer"},
         {"pause box",
          [](Program& p) {
-             p.frmGame().keyDown(keys::P, 0);
+             p.frmGame().keyDown(pauseKey, 0);
              return lastMessage();
          },
          "Game Paused", "Spiel pausiert", "Jeu en pause"},

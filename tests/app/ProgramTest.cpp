@@ -90,7 +90,7 @@ TEST(Program, AChoiceThatCannotBeSavedHoldsForThisRunAndIsToldOnceOverTheMenu) {
     Program program(world.services);
     program.frmMain().picPlay_Click();
     program.frmGame().keyDown(keys::F11, 0);
-    program.frmGame().keyDown(keys::M, 0);
+    program.frmGame().keyDown(frmGame::soundKey, 0);
     EXPECT_TRUE(world.messageBox.texts.empty()) << "a box over a game in play";
     program.frmGame().unload();
     QCoreApplication::processEvents();

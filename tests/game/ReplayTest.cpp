@@ -99,7 +99,7 @@ TEST(ReplayKept, EveryGameIsKeptAndReplaysToTheEndItHad) {
         world.clock.advance(1200);
         g.padButton(PadButton::Up, true);
         world.clock.advance(300);
-        g.keyDown(keys::P, 0);
+        g.keyDown(pauseKey, 0);
         g.padButton(PadButton::Up, false);
         world.clock.advance(5);
         world.clock.stall(3000);
@@ -139,7 +139,7 @@ TEST_F(GameWindow, AWatchedGameRunsAsRecordedAndTheTableComesBack) {
     EXPECT_FALSE(table.isVisible());
     EXPECT_EQ(g.windowTitle(), QStringLiteral("Vexaroo - Replay of Replay Keeper"));
     g.keyDown(keys::Left, 0);
-    g.keyDown(keys::P, 0);
+    g.keyDown(pauseKey, 0);
     g.keyDown(keys::Space, 0); // pauses
     const Game& r = g.rules();
     const float left = r.swfTarget[0].left();
