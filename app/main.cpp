@@ -84,7 +84,7 @@ int main(int argc, char* argv[]) {
     }
     // Without a display QApplication aborts with the toolkit's own words; say it plainly.
     if (QString problem; !display::reachable(&problem)) {
-        std::fprintf(stderr, "%s\n", qPrintable(problem));
+        std::fprintf(stderr, "Vexaroo needs a graphical desktop, but %s.\n", qPrintable(problem));
         return 1;
     }
     const double keptSize = readPreferences().size;
