@@ -59,10 +59,13 @@ protected:
 
 private:
     using PictureButton = std::array<std::unique_ptr<PictureBox>, 2>;
+    // A button: its pictures, its handlers, and what a screen reader calls it and tells of it.
     struct MenuButton {
         PictureButton frmMain::*pictures;
         void (frmMain::*mouseMove)();
         void (frmMain::*click)();
+        const char* name;
+        const char* description;
     };
     // Top to bottom, the order the keys go through them.
     static const std::array<MenuButton, 4> menuButtons;
