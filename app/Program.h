@@ -4,6 +4,7 @@
 #include "Preferences.h"
 #include "Screens.h"
 #include "Services.h"
+#include "SettingsFile.h"
 #include "frmGame.h"
 #include "frmHigh.h"
 #include "frmIntro.h"
