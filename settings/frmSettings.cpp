@@ -21,42 +21,23 @@ constexpr int clientHeight = okTop + 28;
 
 const QString waiting = QStringLiteral("...");
 
-// The banners over the frames, each framed by a rectangle one pixel wider and higher, drawn
-// over it.
+// The screen's two sections, top to bottom: a banner, framed by a rectangle one pixel wider and
+// higher drawn over it, then a frame as wide as that rectangle, its caption on its top line.
 const struct {
-    const char* text;
-    int top, height;
-} banners[] = {
-    {QT_TRANSLATE_NOOP("frmSettings",
-                       " Set the quality of the flash images to  improve performance."),
-     4, 28},
-    {QT_TRANSLATE_NOOP("frmSettings", " Customize the controls by clicking on  the control box "
-                                      "and then press the     key of your choice."),
-     96, 40},
-};
-
-// The frames, as wide as the banners, their captions on their top lines.
-const struct {
+    const char* banner;
+    int bannerTop, bannerHeight;
     QGroupBox frmSettings::*frame;
     const char* caption;
-    int top, height;
-} frames[] = {
-    {&frmSettings::fraGraphics, QT_TRANSLATE_NOOP("frmSettings", "Graphics"), 36, 45},
-    {&frmSettings::fraControls, QT_TRANSLATE_NOOP("frmSettings", "Controls"), controlsTop,
+    int frameTop, frameHeight;
+} sections[] = {
+    {QT_TRANSLATE_NOOP("frmSettings",
+                       " Set the quality of the flash images to  improve performance."),
+     4, 28, &frmSettings::fraGraphics, QT_TRANSLATE_NOOP("frmSettings", "Graphics"), 36, 45},
+    {QT_TRANSLATE_NOOP("frmSettings", " Customize the controls by clicking on  the control box "
+                                      "and then press the     key of your choice."),
+     96, 40, &frmSettings::fraControls, QT_TRANSLATE_NOOP("frmSettings", "Controls"), controlsTop,
      controlsHeight},
 };
-
-void styleFrame(QGroupBox& frame, const QString& caption, int top, int height) {
-    frame.setTitle(caption);
-    frame.setGeometry(4, top, 181, height);
-    frame.setFont(resources::textFont());
-    // The caption stands on the frame's top line, interrupting it.
-    frame.setStyleSheet(
-        QStringLiteral("QGroupBox { border: 1px solid %1; margin-top: 6px; }"
-                       "QGroupBox::title { subcontrol-origin: margin; left: 6px; top: 0px;"
-                       " padding: 0px 1px; color: %2; background-color: black; }")
-            .arg(palette::grey.name(), palette::lightGrey.name()));
-}
 } // namespace
 
 frmSettings::frmSettings(Services& given, Screens& screens)
@@ -64,17 +45,27 @@ frmSettings::frmSettings(Services& given, Screens& screens)
       lblQualityText(&fraGraphics, tr("Image Quality:"), 8, 20, 1, 13, true, palette::white),
       comQuality(&fraGraphics), fraControls(this), cmdOk(this, tr("Ok"), 65, okTop, 61, 20),
       screens_(screens) {
-    for (int i = 0; i < static_cast<int>(std::size(banners)); ++i) {
-        const auto& [text, top, height] = banners[i];
+    for (int i = 0; i < static_cast<int>(std::size(sections)); ++i) {
+        const auto& section = sections[i];
         lblGraphicsText[i] =
-            std::make_unique<Label>(this, tr(text), 4, top, 180, height, false, palette::white);
+            std::make_unique<Label>(this, tr(section.banner), 4, section.bannerTop, 180,
+                                    section.bannerHeight, false, palette::white);
         lblGraphicsText[i]->setWordWrap(true);
         lblGraphicsText[i]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         lblGraphicsText[i]->setBackdrop(palette::darkGrey);
-        sqrBorder[i] = std::make_unique<Outline>(this, 4, top, 181, height + 1, palette::grey);
+        sqrBorder[i] = std::make_unique<Outline>(this, 4, section.bannerTop, 181,
+                                                 section.bannerHeight + 1, palette::grey);
+        QGroupBox& frame = this->*section.frame;
+        frame.setTitle(tr(section.caption));
+        frame.setGeometry(4, section.frameTop, 181, section.frameHeight);
+        frame.setFont(resources::textFont());
+        // The caption interrupts the frame's top line.
+        frame.setStyleSheet(
+            QStringLiteral("QGroupBox { border: 1px solid %1; margin-top: 6px; }"
+                           "QGroupBox::title { subcontrol-origin: margin; left: 6px; top: 0px;"
+                           " padding: 0px 1px; color: %2; background-color: black; }")
+                .arg(palette::grey.name(), palette::lightGrey.name()));
     }
-    for (const auto& [frame, caption, top, height] : frames)
-        styleFrame(this->*frame, tr(caption), top, height);
 
     comQuality.setGeometry(104, 16, 69, 21);
     comQuality.addItems({tr("Low"), tr("High")});
