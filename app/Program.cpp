@@ -1,14 +1,6 @@
 #include "Program.h"
 
-#include "frmGame.h"
-#include "frmHigh.h"
-#include "frmIntro.h"
-#include "frmMain.h"
-#include "frmRecord.h"
-#include "frmSettings.h"
-
 #include "MessageBox.h"
-#include "PadKeys.h"
 #include "Preferences.h"
 #include "Resources.h"
 #include "Sound.h"
@@ -65,7 +57,7 @@ void Program::start() {
         frmMain().show();
         return;
     }
-    intro().show();
+    frmIntro().show();
 }
 
 void Program::windowDestroyed(quintptr window) {
@@ -98,8 +90,12 @@ void Program::closeDestroyed(QPointer<Form> window) {
 }
 
 void Program::connectPad(GamePad& pad) {
-    pad.onButton = deliverPadButton;
+    pad.onButton = [this](PadButton button, bool down) { padButton(button, down); };
     pad.onUnplugged = [this] { padUnplugged(); };
+}
+
+void Program::padButton(PadButton button, bool down) {
+    deliverPadButton(button, down, padKeys);
 }
 
 void Program::padUnplugged() {
@@ -107,55 +103,36 @@ void Program::padUnplugged() {
         game_->Pad_Unplugged();
 }
 
-::frmIntro& Program::intro() {
+::frmIntro& Program::frmIntro() {
     return use(intro_);
 }
 
-::frmMain& Program::menu() {
-    return use(menu_);
+// Whoever asks for the menu is about to show or enable it: a message waiting for it follows.
+::frmMain& Program::frmMain() {
+    ::frmMain& menu = use(menu_);
+    if (!untold_.isEmpty())
+        QTimer::singleShot(0, &menu, [this] { tellOverTheMenu(); });
+    return menu;
 }
 
-::frmGame& Program::game() {
+::frmGame& Program::frmGame() {
     return use(game_);
 }
 
-::frmSettings& Program::settings() {
+::frmSettings& Program::frmSettings() {
     return use(settings_);
 }
 
-::frmHigh& Program::high() {
+::frmHigh& Program::frmHigh() {
     return use(high_);
 }
 
-::frmRecord& Program::record() {
+::frmRecord& Program::frmRecord() {
     return use(record_);
 }
 
-// Whoever asks for the menu is about to show or enable it: a message waiting for it follows.
-Form& Program::frmMain() {
-    if (!untold_.isEmpty())
-        QTimer::singleShot(0, &menu(), [this] { tellOverTheMenu(); });
-    return menu();
-}
-
-Form& Program::frmGame() {
-    return game();
-}
-
-Form& Program::frmSettings() {
-    return settings();
-}
-
-Form& Program::frmHigh() {
-    return high();
-}
-
-Form& Program::frmRecord() {
-    return record();
-}
-
 void Program::setRecordResult(const GameResult& result) {
-    record().setResult(result);
+    frmRecord().setResult(result);
 }
 
 QString Program::watchReplay(const QString& path, const QString& whose, Form* asking) {
@@ -233,19 +210,36 @@ void Program::end() {
 // is lost there, settings and scores are on disk. The new start keeps the size; a start that
 // cannot happen leaves this one running at its size. No window grows past the screen.
 void Program::setWindowSize(double factor) {
-    factor = std::min(factor, windowsize::largestFittingHere());
+    factor = std::min(factor, largestSizeHere());
     if (factor == windowsize::current() || !startAgainAt)
         return;
     const QString problem = startAgainAt(factor);
     services_.messageBox.show(
-        menu(), QCoreApplication::translate("Program",
-                                            "Vexaroo could not start again at the new size: %1.\r\n"
-                                            "It goes on at this size.")
-                    .arg(problem));
+        use(menu_), QCoreApplication::translate(
+                        "Program", "Vexaroo could not start again at the new size: %1.\r\n"
+                                   "It goes on at this size.")
+                        .arg(problem));
 }
 
 double Program::firstWindowSize() const {
-    return windowsize::firstStartChoiceHere();
+    return firstStartSizeHere();
+}
+
+double Program::firstStartSize(int screenPixels, double desktopScale) {
+    if (screenPixels <= 0 || !(desktopScale > 0))
+        return windowsize::smallest;
+    // Two fifths, divided last, so that a screen that fits a step exactly gets it.
+    return windowsize::largestWithin(::frmMain::designSize.height(),
+                                     2.0 * screenPixels / (5.0 * desktopScale));
+}
+
+double Program::firstStartSizeHere() {
+    const windowsize::Screen screen = windowsize::screenHere();
+    return firstStartSize(screen.pixelsHigh, screen.desktopScale);
+}
+
+double Program::largestSizeHere() {
+    return windowsize::largestFittingHere(::frmMain::designSize);
 }
 
 bool Program::gameFullScreen() const {

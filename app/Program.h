@@ -1,8 +1,16 @@
 #pragma once
 
+#include "PadKeys.h"
 #include "Preferences.h"
 #include "Screens.h"
 #include "Services.h"
+#include "SettingsFile.h"
+#include "frmGame.h"
+#include "frmHigh.h"
+#include "frmIntro.h"
+#include "frmMain.h"
+#include "frmRecord.h"
+#include "frmSettings.h"
 
 #include <QPointer>
 
@@ -10,14 +18,7 @@
 #include <memory>
 
 class QApplication;
-class frmGame;
-class frmHigh;
-class frmIntro;
-class frmMain;
-class frmRecord;
-class frmSettings;
 class DestroyedWindows;
-class GamePad;
 
 // Owns the windows and hands each its services. A window is created and loaded on first
 // use; once unloaded, the next use makes a fresh one.
@@ -33,21 +34,23 @@ public:
     void start();
     // Hands the pad's buttons to the windows, and pauses a game when the pad goes.
     void connectPad(GamePad& pad);
+    void padButton(PadButton button, bool down);
     void padUnplugged();
+    // What the buttons are to the boxes and to the windows that take no buttons of their own: the
+    // D-pad is the arrows, south Return, east Esc, and Start the pause key, which also answers
+    // the pause's box (a letter's code is its character for the toolkit too).
+    static constexpr PadKeys padKeys = {Qt::Key_Left,     Qt::Key_Right,  Qt::Key_Up,
+                                        Qt::Key_Down,     Qt::Key_Return, Qt::Key_Escape,
+                                        Qt::Key(pauseKey)};
     bool hasEnded() const { return ended_; }
 
-    ::frmIntro& intro();
-    ::frmMain& menu();
-    ::frmGame& game();
-    ::frmSettings& settings();
-    ::frmHigh& high();
-    ::frmRecord& record();
-
-    Form& frmMain() override;
-    Form& frmGame() override;
-    Form& frmSettings() override;
-    Form& frmHigh() override;
-    Form& frmRecord() override;
+    // The windows, each by its own class.
+    ::frmIntro& frmIntro();
+    ::frmMain& frmMain() override;
+    ::frmGame& frmGame() override;
+    ::frmSettings& frmSettings() override;
+    ::frmHigh& frmHigh() override;
+    ::frmRecord& frmRecord() override;
     void setRecordResult(const GameResult& result) override;
     QString watchReplay(const QString& path, const QString& whose, Form* asking) override;
     void replayWatched() override;
@@ -56,6 +59,13 @@ public:
     void end() override;
     void setWindowSize(double factor) override;
     double firstWindowSize() const override;
+    // The first start's size: the largest step at which the menu, the largest window, takes at
+    // most two fifths of a screen `screenPixels` high whose desktop scales by `desktopScale`.
+    static double firstStartSize(int screenPixels, double desktopScale);
+    // That size for the screen the program is on, and the largest at which the menu fits there,
+    // frame and panels included; both before the program exists.
+    static double firstStartSizeHere();
+    static double largestSizeHere();
     bool gameFullScreen() const override;
     void setGameFullScreen(bool on) override;
 

@@ -28,8 +28,8 @@ namespace {
 // application proper exists.
 double startingWindowSize(const CommandLine& command, double kept, int& argc, char** argv) {
     const QGuiApplication look(argc, argv);
-    return windowsize::startingFactor(command.size, kept, windowsize::firstStartChoiceHere(),
-                                      windowsize::largestFittingHere());
+    return windowsize::startingFactor(command.size, kept, Program::firstStartSizeHere(),
+                                      Program::largestSizeHere());
 }
 
 // Starts the program again in this one's place (the same process, so the same id) at another
@@ -84,7 +84,7 @@ int main(int argc, char* argv[]) {
     }
     // Without a display QApplication aborts with the toolkit's own words; say it plainly.
     if (QString problem; !display::reachable(&problem)) {
-        std::fprintf(stderr, "%s\n", qPrintable(problem));
+        std::fprintf(stderr, "Vexaroo needs a graphical desktop, but %s.\n", qPrintable(problem));
         return 1;
     }
     const double keptSize = readPreferences().size;

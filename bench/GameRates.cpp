@@ -337,9 +337,9 @@ int play(int seconds, bool watchIntro, bool withSound) {
     Program program(services);
     const QByteArray xServer = qgetenv("BENCH_XSERVER_PID");
 
-    frmIntro& intro = program.intro();
+    frmIntro& intro = program.frmIntro();
     program.start();
-    frmMain& menu = program.menu();
+    frmMain& menu = program.frmMain();
     if (watchIntro) {
         std::printf("intro watched to its end, then %d s of play in a real window\n", seconds);
         waitFor([&] { return menu.isVisible(); });
@@ -367,7 +367,7 @@ int play(int seconds, bool watchIntro, bool withSound) {
         mib(statusValue(self, "RssFile")), mib(statusValue(self, "VmHWM")));
 
     menu.picPlay_Click();
-    frmGame& game = program.game();
+    frmGame& game = program.frmGame();
     Rates rates;
     keepLives(game.rules(), messageBox, rates);
     countTicks(game.rules(), rates, false);
@@ -423,7 +423,7 @@ int ticks(int seconds) {
     SilentSound sound;
     Services services{clock, clock, messageBox, random, launcher, sound};
     Program program(services);
-    frmGame& game = program.game();
+    frmGame& game = program.frmGame();
     Game& rules = game.rules();
     Rates rates;
     keepLives(rules, messageBox, rates);
@@ -462,7 +462,7 @@ int replaySize(int seconds) {
     SilentSound sound;
     Services services{clock, clock, messageBox, random, launcher, sound};
     Program program(services);
-    frmGame& game = program.game();
+    frmGame& game = program.frmGame();
     Rates rates;
     keepLives(game.rules(), messageBox, rates);
     std::mt19937 player(7);

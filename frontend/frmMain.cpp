@@ -16,24 +16,33 @@
 namespace {
 const QColor orange(255, 128, 0);
 
-// The runs of blanks are part of the text: they break its lines where its author wanted.
-const char* const information[7] = {
-    QT_TRANSLATE_NOOP("frmMain", " Created by: The Vexaroo Team"),
-    QT_TRANSLATE_NOOP("frmMain", " Programming: The Vexaroo Team"),
-    QT_TRANSLATE_NOOP("frmMain", " Art and Movies: The Vexaroo Team"),
-    QT_TRANSLATE_NOOP("frmMain", " Version: 1.0"),
-    QT_TRANSLATE_NOOP("frmMain", " Project Name: Vexaroo"),
-    QT_TRANSLATE_NOOP(
-        "frmMain", "    Vexaroo is the most intense third           person shooter of its time. "
-                   "In the beginning of  the game, hazardous objects come flying at      Gorvan, "
-                   "slow at first, but gradually            increasing in speed as the levels "
-                   "progress.        Equipped with a gun, Gorvan is able to      shoot at the "
-                   "approaching objects and move      up, down, left and right. This game "
-                   "also            features a high scores screen and adjustable    control and "
-                   "graphics settings."),
-    QT_TRANSLATE_NOOP("frmMain", " Project Description:"),
+// The information column: its labels' texts, tops and heights. One-line boxes are 12 pixels
+// apart and 13 high, so neighbours share a border line; the description's text has a box of
+// its own below its heading. The runs of blanks are part of the text: they break its lines
+// where its author wanted.
+constexpr int informationLeft = 152;
+constexpr int informationWidth = 225;
+constexpr int lineHeight = 13;
+const struct {
+    const char* text;
+    int top, height;
+} information[7] = {
+    {QT_TRANSLATE_NOOP("frmMain", " Created by: The Vexaroo Team"), 120, lineHeight},
+    {QT_TRANSLATE_NOOP("frmMain", " Programming: The Vexaroo Team"), 132, lineHeight},
+    {QT_TRANSLATE_NOOP("frmMain", " Art and Movies: The Vexaroo Team"), 144, lineHeight},
+    {QT_TRANSLATE_NOOP("frmMain", " Version: 1.0"), 156, lineHeight},
+    {QT_TRANSLATE_NOOP("frmMain", " Project Name: Vexaroo"), 168, lineHeight},
+    {QT_TRANSLATE_NOOP(
+         "frmMain", "    Vexaroo is the most intense third           person shooter of its time. "
+                    "In the beginning of  the game, hazardous objects come flying at      Gorvan, "
+                    "slow at first, but gradually            increasing in speed as the levels "
+                    "progress.        Equipped with a gun, Gorvan is able to      shoot at the "
+                    "approaching objects and move      up, down, left and right. This game "
+                    "also            features a high scores screen and adjustable    control and "
+                    "graphics settings."),
+     192, 133},
+    {QT_TRANSLATE_NOOP("frmMain", " Project Description:"), 180, lineHeight},
 };
-
 // A button's two pictures: the normal one and, hidden over it, the lit one.
 std::array<std::unique_ptr<PictureBox>, 2> pictureButton(QWidget* window, const QString& picture,
                                                          int top) {
@@ -44,7 +53,7 @@ std::array<std::unique_ptr<PictureBox>, 2> pictureButton(QWidget* window, const 
 } // namespace
 
 frmMain::frmMain(Services& given, Screens& screens)
-    : Form(given, tr("Main Menu"), 522, 354),
+    : Form(given, tr("Main Menu"), designSize.width(), designSize.height()),
       imgTitle(this, QStringLiteral("title"), 11, 4, 500, 100),
       picPlay(pictureButton(this, QStringLiteral("btn_play"), 108)),
       picSettings(pictureButton(this, QStringLiteral("btn_settings"), 168)),
@@ -59,76 +68,75 @@ frmMain::frmMain(Services& given, Screens& screens)
     setMouseTracking(true);
     setKeyPreview(true);
 
-    for (const auto& [pictures, mouseMove, click] : menuButtons) {
+    for (const auto& [pictures, mouseMove, click, name, description] : menuButtons)
         for (auto& element : this->*pictures) {
             element->onMouseMove = [this, mouseMove] { (this->*mouseMove)(); };
             element->onClick = [this, click] { (this->*click)(); };
             element->setCursor(resources::handCursor());
-        }
-    }
-    // A screen reader reads each button, both its pictures, by what it does.
-    const struct {
-        PictureButton* pictures;
-        const char* name;
-        const char* description;
-    } spoken[] = {
-        {&picPlay, QT_TR_NOOP("Play"), QT_TR_NOOP("Start a game")},
-        {&picSettings, QT_TR_NOOP("Settings"), QT_TR_NOOP("Choose the keys and the image quality")},
-        {&picHigh, QT_TR_NOOP("High Scores"), QT_TR_NOOP("The ten best results")},
-        {&picExit, QT_TR_NOOP("Exit"), QT_TR_NOOP("Leave Vexaroo")}};
-    for (const auto& [pictures, name, description] : spoken)
-        for (auto& element : *pictures) {
             element->setAccessibleName(tr(name));
             element->setAccessibleDescription(tr(description));
         }
-    imgTitle.setAccessibleName(QStringLiteral("Vexaroo"));
-    imgGorvan.setAccessibleName(QStringLiteral("Gorvan"));
-    imgGradiant.setAccessibleName(tr("Gradient"));
-    lblHelp.setAccessibleDescription(tr("Open the help text in the text editor"));
-
     // The normal settings picture keeps the ordinary pointer; its lit picture covers it as
     // soon as the mouse moves over it.
     picSettings[0]->unsetCursor();
 
-    // Five one-line boxes 12 pixels apart and 13 high, so neighbours share a border line,
-    // then the description's heading and text in one box below them.
-    const int tops[7] = {120, 132, 144, 156, 168, 192, 180};
-    for (int i = 0; i < 7; ++i) {
-        const bool oneLine = i != 5;
+    for (int i = 0; i < static_cast<int>(std::size(information)); ++i) {
+        const auto& [text, top, height] = information[i];
+        const bool oneLine = height == lineHeight;
         lblInformation[i] =
-            std::make_unique<Label>(this, tr(information[i]), 152, tops[i], 225, oneLine ? 13 : 133,
+            std::make_unique<Label>(this, tr(text), informationLeft, top, informationWidth, height,
                                     false, palette::white, oneLine);
         lblInformation[i]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         lblInformation[i]->setWordWrap(!oneLine);
         lblInformation[i]->setBackdrop(palette::darkGrey);
     }
+    // A border round each one-line box, and one round the description's heading and text.
     for (int i = 0; i < 5; ++i)
-        sqrBorder[i] = std::make_unique<Outline>(this, 152, tops[i], 225, 13, palette::grey);
-    sqrBorder[5] = std::make_unique<Outline>(this, 152, 180, 225, 145, palette::grey);
-
-    // Labels and images take the mouse: a move over them is theirs and leaves the lit
-    // button lit.
-    for (auto& label : lblInformation)
-        label->setAttribute(Qt::WA_NoMousePropagation);
-    lblHelp.setAttribute(Qt::WA_NoMousePropagation);
+        sqrBorder[i] = std::make_unique<Outline>(this, informationLeft, information[i].top,
+                                                 informationWidth, lineHeight, palette::grey);
+    sqrBorder[5] =
+        std::make_unique<Outline>(this, informationLeft, 180, informationWidth, 145, palette::grey);
 
     QFont helpFont = resources::textFont(true);
     helpFont.setPixelSize(15); // 11.25 points
     lblHelp.setFont(helpFont);
     lblHelp.setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    lblHelp.setCursor(resources::handCursor());
     new ClickWatcher(&lblHelp, [this] { lblHelp_Click(); });
-    // "Help" stands on the gradient, over the corner of the title.
-    imgGradiant.raise();
-    lblHelp.raise();
-    for (auto& element : picSound) {
+    for (auto& element : picSound)
         element->onClick = [this] { picSound_Click(); };
-        element->setCursor(resources::handCursor());
-        element->setAccessibleName(tr("Sound"));
-        element->raise();
+
+    // The other controls: what a screen reader calls each (none: its caption; the names are
+    // offered no translation) and tells of it, the hand over those that are clicked, and those
+    // that stand over the title's corner, raised in this order. Labels take the mouse: a move
+    // over them is theirs and leaves the lit button lit.
+    const struct {
+        QWidget* control;
+        const char* name;
+        const char* description;
+        bool clicked, overTitle;
+    } controls[] = {
+        {&imgTitle, "Vexaroo", nullptr, false, false},
+        {&imgGorvan, "Gorvan", nullptr, false, false},
+        {&imgGradiant, QT_TR_NOOP("Gradient"), nullptr, false, true},
+        {&lblHelp, nullptr, QT_TR_NOOP("Open the help text in the text editor"), true, true},
+        {picSound[0].get(), QT_TR_NOOP("Sound"),
+         QT_TR_NOOP("The sound is on; press to turn it off"), true, true},
+        {picSound[1].get(), QT_TR_NOOP("Sound"),
+         QT_TR_NOOP("The sound is off; press to turn it on"), true, true},
+    };
+    for (const auto& [control, name, description, clicked, overTitle] : controls) {
+        if (name)
+            control->setAccessibleName(tr(name));
+        if (description)
+            control->setAccessibleDescription(tr(description));
+        if (clicked)
+            control->setCursor(resources::handCursor());
+        if (overTitle)
+            control->raise();
     }
-    picSound[0]->setAccessibleDescription(tr("The sound is on; press to turn it off"));
-    picSound[1]->setAccessibleDescription(tr("The sound is off; press to turn it on"));
+    for (auto& label : lblInformation)
+        label->setAttribute(Qt::WA_NoMousePropagation);
+    lblHelp.setAttribute(Qt::WA_NoMousePropagation);
     ShowSoundSwitch();
 }
 
@@ -152,10 +160,16 @@ void frmMain::picSound_Click() {
 frmMain::~frmMain() = default;
 
 const std::array<frmMain::MenuButton, 4> frmMain::menuButtons = {{
-    {&frmMain::picPlay, &frmMain::picPlay_MouseMove, &frmMain::picPlay_Click},
-    {&frmMain::picSettings, &frmMain::picSettings_MouseMove, &frmMain::picSettings_Click},
-    {&frmMain::picHigh, &frmMain::picHigh_MouseMove, &frmMain::picHigh_Click},
-    {&frmMain::picExit, &frmMain::picExit_MouseMove, &frmMain::picExit_Click},
+    {&frmMain::picPlay, &frmMain::picPlay_MouseMove, &frmMain::picPlay_Click,
+     QT_TRANSLATE_NOOP("frmMain", "Play"), QT_TRANSLATE_NOOP("frmMain", "Start a game")},
+    {&frmMain::picSettings, &frmMain::picSettings_MouseMove, &frmMain::picSettings_Click,
+     QT_TRANSLATE_NOOP("frmMain", "Settings"),
+     QT_TRANSLATE_NOOP("frmMain", "Choose the keys and the image quality")},
+    {&frmMain::picHigh, &frmMain::picHigh_MouseMove, &frmMain::picHigh_Click,
+     QT_TRANSLATE_NOOP("frmMain", "High Scores"),
+     QT_TRANSLATE_NOOP("frmMain", "The ten best results")},
+    {&frmMain::picExit, &frmMain::picExit_MouseMove, &frmMain::picExit_Click,
+     QT_TRANSLATE_NOOP("frmMain", "Exit"), QT_TRANSLATE_NOOP("frmMain", "Leave Vexaroo")},
 }};
 
 void frmMain::mouseMoveEvent(QMouseEvent* event) {

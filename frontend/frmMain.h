@@ -18,6 +18,10 @@ public:
     frmMain(Services& services, Screens& screens);
     ~frmMain() override;
 
+    // The inner size of the menu, the largest window: the window sizes are chosen for it, and the
+    // intro takes it.
+    static constexpr QSize designSize{522, 354};
+
     // Controls, laid out as the window is created. Each button is a pair of pictures in one
     // place: element 0 normal, element 1 lit, hidden at first and covering element 0.
     PictureBox imgTitle;
@@ -55,10 +59,13 @@ protected:
 
 private:
     using PictureButton = std::array<std::unique_ptr<PictureBox>, 2>;
+    // A button: its pictures, its handlers, and what a screen reader calls it and tells of it.
     struct MenuButton {
         PictureButton frmMain::*pictures;
         void (frmMain::*mouseMove)();
         void (frmMain::*click)();
+        const char* name;
+        const char* description;
     };
     // Top to bottom, the order the keys go through them.
     static const std::array<MenuButton, 4> menuButtons;

@@ -236,9 +236,9 @@ void frmGame::Form_KeyDown(int keyCode, int shift) {
     if (watched_)
         return WatchKey(keyCode);
     // Independent rows in this order: a code bound to several actions performs them all.
-    if (keyCode == keys::P) // named in the window's caption
+    if (keyCode == pauseKey)
         Press(Keyboard, Action::Pause);
-    if (keyCode == keys::M && !IsBound(keys::M))
+    if (keyCode == soundKey && !IsBound(soundKey))
         screens_.setSoundOn(services.sound.muted());
     for (const auto& [action, key] : boundActions)
         if (keyCode == settings_.*key)
@@ -360,7 +360,7 @@ void frmGame::box(Box which) {
         lblBox.hide();
         return;
     }
-    MsgBox(text, which == Box::Paused ? keys::P : 0);
+    MsgBox(text, which == Box::Paused ? pauseKey : 0);
     services.gameClock.moveOnQuietly();
     Record(Replay::Input::BoxClosed);
 }
@@ -381,7 +381,6 @@ void frmGame::gameOver() {
     unload();
 }
 
-// M switches the sound, unless the player made it one of the five keys.
 bool frmGame::IsBound(int keyCode) const {
     return std::any_of(std::begin(boundActions), std::end(boundActions),
                        [&](const auto& bound) { return settings_.*bound.key == keyCode; });
@@ -396,7 +395,7 @@ bool frmGame::MayPause() const {
 // action instead, so the game's keys are never taken from it.
 bool frmGame::FullScreenKey(int keyCode, int shift) {
     const bool asked = keyCode == keys::F11 || (keyCode == keys::Return && (shift & keys::AltMask));
-    if (!asked || keyCode == keys::P || (!watched_ && IsBound(keyCode)))
+    if (!asked || keyCode == pauseKey || (!watched_ && IsBound(keyCode)))
         return false;
     setFullScreen(!fullScreen());
     screens_.setGameFullScreen(fullScreen());

@@ -32,6 +32,9 @@ public:
     frmGame(Services& services, Screens& screens, Replay watched, const QString& whose);
     ~frmGame() override;
 
+    // M switches the sound in a game, unless the player bound it to an action.
+    static constexpr int soundKey = 'M';
+
     Game& rules() { return *rules_; }
     const Settings& settings() const { return settings_; }
     bool watching() const { return watched_ != nullptr; }

@@ -1,13 +1,12 @@
 #include "Preferences.h"
 
 #include "TextFile.h"
+#include "WindowSize.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QStringList>
-
-#include <cmath>
 
 namespace {
 
@@ -86,10 +85,6 @@ QString valueText(const Preferences& p, const QString& key) {
 
 } // namespace
 
-bool isWindowSize(double size) {
-    return size >= 1 && size <= 3 && std::floor(size * 2) == size * 2;
-}
-
 bool isLanguage(const QString& name) {
     static const QRegularExpression pattern(QStringLiteral("^[a-z]{2,3}(_[A-Z]{2})?$"));
     return pattern.match(name).hasMatch();
@@ -113,7 +108,7 @@ Preferences readPreferences(const QString& path) {
         } else if (key == QLatin1String("size")) {
             bool number = false;
             const double size = value.toDouble(&number); // always with a point
-            if (number && isWindowSize(size))
+            if (number && windowsize::isStep(size))
                 p.size = size;
         } else if (key == QLatin1String("language") && isLanguage(value)) {
             p.language = value;

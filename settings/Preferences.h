@@ -8,8 +8,8 @@
 // the player's data. The program's keys are those before any section line and in [Vexaroo].
 struct Preferences {
     bool sound = true;
-    // The window-size factor, from 1 to 3 in half steps; 0 while the player has not chosen
-    // one, so the first start picks one for the screen.
+    // The window-size factor, one of the steps of WindowSize.h; 0 while the player has not
+    // chosen one, so the first start picks one for the screen.
     double size = 0;
     bool fullScreen = false;
     // A language such as "de" or "fr_CA"; empty: the desktop's.
@@ -20,8 +20,6 @@ struct Preferences {
 
 inline const QString preferencesFileName = QStringLiteral("preferences");
 
-// Whether a factor is one the window size can take: 1, 1.5, 2, 2.5 or 3.
-bool isWindowSize(double size);
 // Whether a text names a language: two or three small letters, then maybe "_" and a region.
 bool isLanguage(const QString& name);
 

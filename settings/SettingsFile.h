@@ -41,6 +41,9 @@ inline constexpr KeyBinding keyBindings[] = {
 };
 inline constexpr int keyBindingCount = static_cast<int>(std::size(keyBindings));
 
+// P pauses a game, as the game window's caption says, so no binding may take it.
+inline constexpr int pauseKey = 'P';
+
 struct SettingsRead {
     Settings settings = Settings::delivered();
     // Empty when all six values were read; otherwise what went wrong, for the player.

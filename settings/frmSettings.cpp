@@ -21,18 +21,23 @@ constexpr int clientHeight = okTop + 28;
 
 const QString waiting = QStringLiteral("...");
 
-void styleFrame(QGroupBox& frame, const QString& caption, int left, int top, int width,
-                int height) {
-    frame.setTitle(caption);
-    frame.setGeometry(left, top, width, height);
-    frame.setFont(resources::textFont());
-    // The caption stands on the frame's top line, interrupting it.
-    frame.setStyleSheet(
-        QStringLiteral("QGroupBox { border: 1px solid %1; margin-top: 6px; }"
-                       "QGroupBox::title { subcontrol-origin: margin; left: 6px; top: 0px;"
-                       " padding: 0px 1px; color: %2; background-color: black; }")
-            .arg(palette::grey.name(), palette::lightGrey.name()));
-}
+// The screen's two sections, top to bottom: a banner, framed by a rectangle one pixel wider and
+// higher drawn over it, then a frame as wide as that rectangle, its caption on its top line.
+const struct {
+    const char* banner;
+    int bannerTop, bannerHeight;
+    QGroupBox frmSettings::*frame;
+    const char* caption;
+    int frameTop, frameHeight;
+} sections[] = {
+    {QT_TRANSLATE_NOOP("frmSettings",
+                       " Set the quality of the flash images to  improve performance."),
+     4, 28, &frmSettings::fraGraphics, QT_TRANSLATE_NOOP("frmSettings", "Graphics"), 36, 45},
+    {QT_TRANSLATE_NOOP("frmSettings", " Customize the controls by clicking on  the control box "
+                                      "and then press the     key of your choice."),
+     96, 40, &frmSettings::fraControls, QT_TRANSLATE_NOOP("frmSettings", "Controls"), controlsTop,
+     controlsHeight},
+};
 } // namespace
 
 frmSettings::frmSettings(Services& given, Screens& screens)
@@ -40,43 +45,43 @@ frmSettings::frmSettings(Services& given, Screens& screens)
       lblQualityText(&fraGraphics, tr("Image Quality:"), 8, 20, 1, 13, true, palette::white),
       comQuality(&fraGraphics), fraControls(this), cmdOk(this, tr("Ok"), 65, okTop, 61, 20),
       screens_(screens) {
-    // Each banner is framed by a rectangle one pixel wider and higher, drawn over it.
-    const QString banners[] = {
-        tr(" Set the quality of the flash images to  improve performance."),
-        tr(" Customize the controls by clicking on  the control box and then press "
-           "the     key of your choice."),
-    };
-    const int bannerTops[] = {4, 96};
-    const int bannerHeights[] = {28, 40};
-    for (int i = 0; i < 2; ++i) {
-        lblGraphicsText[i] = std::make_unique<Label>(this, banners[i], 4, bannerTops[i], 180,
-                                                     bannerHeights[i], false, palette::white);
+    for (int i = 0; i < static_cast<int>(std::size(sections)); ++i) {
+        const auto& section = sections[i];
+        lblGraphicsText[i] =
+            std::make_unique<Label>(this, tr(section.banner), 4, section.bannerTop, 180,
+                                    section.bannerHeight, false, palette::white);
         lblGraphicsText[i]->setWordWrap(true);
         lblGraphicsText[i]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         lblGraphicsText[i]->setBackdrop(palette::darkGrey);
-        sqrBorder[i] = std::make_unique<Outline>(this, 4, bannerTops[i], 181, bannerHeights[i] + 1,
-                                                 palette::grey);
+        sqrBorder[i] = std::make_unique<Outline>(this, 4, section.bannerTop, 181,
+                                                 section.bannerHeight + 1, palette::grey);
+        QGroupBox& frame = this->*section.frame;
+        frame.setTitle(tr(section.caption));
+        frame.setGeometry(4, section.frameTop, 181, section.frameHeight);
+        frame.setFont(resources::textFont());
+        // The caption interrupts the frame's top line.
+        frame.setStyleSheet(
+            QStringLiteral("QGroupBox { border: 1px solid %1; margin-top: 6px; }"
+                           "QGroupBox::title { subcontrol-origin: margin; left: 6px; top: 0px;"
+                           " padding: 0px 1px; color: %2; background-color: black; }")
+                .arg(palette::grey.name(), palette::lightGrey.name()));
     }
 
-    styleFrame(fraGraphics, tr("Graphics"), 4, 36, 181, 45);
     comQuality.setGeometry(104, 16, 69, 21);
     comQuality.addItems({tr("Low"), tr("High")});
     comQuality.setCurrentIndex(-1);
-    // A screen reader on Linux names a list by the label it is tied to, elsewhere by its name.
+    // Orca names a list by the label tied to it, other screen readers by its accessible name.
     comQuality.setAccessibleName(tr("Image Quality"));
     lblQualityText.setBuddy(&comQuality);
-    {
-        QPalette colors = comQuality.palette();
-        for (QPalette::ColorRole role : {QPalette::Button, QPalette::Base})
-            colors.setColor(role, palette::grey);
-        for (QPalette::ColorRole role : {QPalette::ButtonText, QPalette::Text})
-            colors.setColor(role, palette::white);
-        comQuality.setPalette(colors);
-    }
+    QPalette colors = comQuality.palette();
+    for (QPalette::ColorRole role : {QPalette::Button, QPalette::Base})
+        colors.setColor(role, palette::grey);
+    for (QPalette::ColorRole role : {QPalette::ButtonText, QPalette::Text})
+        colors.setColor(role, palette::white);
+    comQuality.setPalette(colors);
     connect(&comQuality, &QComboBox::currentIndexChanged, this, [this] { comQuality_Click(); });
 
-    styleFrame(fraControls, tr("Controls"), 4, controlsTop, 181, controlsHeight);
-
+    // A row per binding: its caption in the frame, and its key box beside it.
     for (int i = 0; i < keyBoxes; ++i) {
         const KeyBinding& binding = keyBindings[i];
         lblKeyText[i] = std::make_unique<Label>(&fraControls, tr(binding.caption), 8,
@@ -186,8 +191,7 @@ void frmSettings::Form_KeyDown(int keyCode, int /*shift*/) {
             ShowKeyName(i);
         return;
     }
-    // P pauses the game, so it can never be bound.
-    if (keyCode == keys::P || keyCode == keyWithoutCode)
+    if (keyCode == pauseKey || keyCode == keyWithoutCode)
         return;
     for (int i = 0; i < keyBoxes; ++i) {
         if (lblAssign[i]->caption() == waiting) {

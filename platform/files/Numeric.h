@@ -3,7 +3,7 @@
 #include <QString>
 #include <QtGlobal>
 
-// Number rules of the game's captions and files.
+// Numbers as text: read from captions and files, written back, kept to 16 bits.
 namespace numeric {
 
 // The number a text starts with (blanks ahead skipped); 0 when it starts with none.

@@ -6,8 +6,8 @@
 
 #include <functional>
 
-// Reads whole numbers from the sequential text format of the settings file: values are
-// separated by blanks, commas or line ends.
+// Reads whole numbers from a sequential text file: values separated by blanks, commas or line
+// ends, read one after another from the start.
 class SequentialReader {
 public:
     // `cut`: the data stops short of the file's end, so a value that runs into the end may
@@ -24,7 +24,8 @@ public:
         qint16 value = 0;
         QByteArray token; // at most maxNumberLength + 1 bytes of the value
     };
-    // Values beyond the 16-bit range saturate, as every conversion to Integer does.
+    // A value beyond the 16-bit range reads as the nearest end of it (numeric::toInteger), so a
+    // hand-edited huge number still gives a number.
     Value readInteger();
 
 private:
@@ -33,7 +34,7 @@ private:
     qsizetype pos_ = 0;
 };
 
-// Writes values the way the settings file stores them: sign or blank, digits, blank, CR LF.
+// Writes whole numbers in the same format, one a line: sign or blank, digits, blank, CR LF.
 class SequentialWriter {
 public:
     void writeInteger(qint16 value);

@@ -1,8 +1,8 @@
 #pragma once
 
-// What a screen reader makes of the game's own controls: a picture that takes clicks (a menu
-// button, a key box) and a label that takes clicks ("Help", "Skip Intro") are push buttons
-// it can press; other pictures are graphics; each window is a window named by its title.
+// What a screen reader makes of this layer's own controls: a PictureBox that takes clicks and a
+// label with a ClickWatcher are push buttons it can press; other pictures are graphics; each
+// Form is a window named by its title.
 // Installed once, by the first such control.
 namespace accessible {
 

@@ -70,8 +70,8 @@ private:
     bool pressed_ = false;
 };
 
-// A push button with the light grey face of the game's screens. Enter does not press it on
-// its own; Space does while it has the focus, which a dotted rectangle shows.
+// A push button with a light grey face. Enter does not press it on its own; Space does while it
+// has the focus, which a dotted rectangle shows.
 class CommandButton final : public QPushButton {
 public:
     CommandButton(QWidget* window, const QString& caption, int left, int top, int width,

@@ -5,7 +5,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 
-void deliverPadButton(PadButton button, bool down) {
+void deliverPadButton(PadButton button, bool down, const PadKeys& keys) {
     QWidget* target = QApplication::activeModalWidget();
     if (!target) {
         auto* form = dynamic_cast<Form*>(QApplication::activeWindow());
@@ -16,9 +16,6 @@ void deliverPadButton(PadButton button, bool down) {
     }
     if (!target)
         return;
-    static const Qt::Key keys[padButtonCount] = {Qt::Key_Left, Qt::Key_Right,  Qt::Key_Up,
-                                                 Qt::Key_Down, Qt::Key_Return, Qt::Key_Escape,
-                                                 Qt::Key_P};
     QKeyEvent event(down ? QEvent::KeyPress : QEvent::KeyRelease, keys[int(button)],
                     Qt::NoModifier);
     QApplication::sendEvent(target, &event);

@@ -72,8 +72,7 @@ bool reachable(QString* problem) {
                       ? QStringLiteral("WAYLAND_DISPLAY is not set")
                       : QStringLiteral("the Wayland display \"%1\" cannot be opened")
                             .arg(waylandName));
-    *problem = QStringLiteral("Vexaroo needs a graphical desktop, but %1.")
-                   .arg(tried.join(QStringLiteral(" and ")));
+    *problem = tried.join(QStringLiteral(" and "));
     return false;
 }
 

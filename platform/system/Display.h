@@ -7,7 +7,8 @@ namespace display {
 // Whether the desktop Qt will use can be reached: the X display in DISPLAY or the Wayland
 // socket in WAYLAND_DISPLAY, narrowed by QT_QPA_PLATFORM; other platforms (offscreen, the
 // tests) need none. Asked before QApplication exists, which aborts without a display.
-// When false, problem holds one line for the player naming the display that was tried.
+// When false, problem says for the player which display was tried and why it failed ("DISPLAY is
+// not set").
 bool reachable(QString* problem);
 
 // Whether the windows are a Wayland compositor's clients. The compositor places them, gives the

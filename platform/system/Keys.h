@@ -4,8 +4,9 @@
 
 class QKeyEvent;
 
-// Key codes are Windows virtual-key codes: letters 65-90, digits 48-57, arrows 37-40,
-// space 32, Shift/Ctrl/Alt 16/17/18 and so on. Settings files store these numbers.
+// Key codes: one number per key, small enough for a file to store. A letter or digit is its
+// upper-case character ('A' to 'Z' are 65-90, '0' to '9' 48-57); the other keys are named below.
+// Shift makes no other code: Shift+; is the ';' key.
 namespace keys {
 
 enum Code : int {
@@ -38,8 +39,6 @@ enum Code : int {
     Subtract = 109,
     Decimal = 110,
     Divide = 111,
-    M = 77, // the sound's switch in a game
-    P = 80, // the pause key; letters are their upper-case character codes, 65-90
     F1 = 112,
     F2 = 113,
     F3 = 114,

@@ -9,7 +9,7 @@
 
 class QProcess;
 
-// What the game asks of the operating system: its own folder, the environment and
+// What the program asks of the operating system: its own folder, the environment and
 // starting other programs. Tests replace the launcher to see what would be started.
 class Launcher {
 public:

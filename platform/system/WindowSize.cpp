@@ -21,42 +21,37 @@ bool isStep(double factor) {
     return factor >= smallest && factor <= largest && std::floor(factor / step) * step == factor;
 }
 
-double firstStartChoice(int screenPixels, double desktopScale) {
-    if (screenPixels <= 0 || !(desktopScale > 0))
-        return smallest;
-    // Two fifths, divided last, so that a screen that fits a step exactly gets it.
-    const double available = 2.0 * screenPixels / (5.0 * desktopScale);
-    const double steps = std::floor((available / menuHeight - smallest) / step);
+double largestWithin(double design, double room) {
+    const double steps = std::floor((room / design - smallest) / step);
     return std::clamp(smallest + std::max(0.0, steps) * step, smallest, largest);
 }
 
-double largestFitting(QSize available, double desktopScale) {
+double largestFitting(QSize design, QSize available, double desktopScale) {
     if (available.isEmpty() || !(desktopScale > 0))
         return largest;
     double factor = largest;
     while (factor > smallest &&
-           ((menuWidth * factor + frameWidth) * desktopScale > available.width() ||
-            (menuHeight * factor + frameHeight) * desktopScale > available.height()))
+           ((design.width() * factor + frameWidth) * desktopScale > available.width() ||
+            (design.height() * factor + frameHeight) * desktopScale > available.height()))
         factor -= step;
     return factor;
 }
 
-double firstStartChoiceHere() {
+// The screen's pixels, and the desktop's scale without this program's factor.
+Screen screenHere() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen)
-        return smallest;
-    // The screen's pixels, and the desktop's scale without this program's factor.
+        return {};
     const double ratio = screen->devicePixelRatio();
-    return firstStartChoice(static_cast<int>(std::lround(screen->geometry().height() * ratio)),
-                            ratio / inForce);
+    return {static_cast<int>(std::lround(screen->geometry().height() * ratio)), ratio / inForce};
 }
 
-double largestFittingHere() {
+double largestFittingHere(QSize design) {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen)
         return largest;
     const double ratio = screen->devicePixelRatio();
-    return largestFitting((QSizeF(screen->availableGeometry().size()) * ratio).toSize(),
+    return largestFitting(design, (QSizeF(screen->availableGeometry().size()) * ratio).toSize(),
                           ratio / inForce);
 }
 

@@ -14,9 +14,6 @@ namespace windowsize {
 constexpr double smallest = 1;
 constexpr double largest = 3;
 constexpr double step = 0.5;
-// The main menu's inner size: the largest window, the one the choices are made for.
-constexpr int menuWidth = 522;
-constexpr int menuHeight = 354;
 // What a window manager's frame adds, in the desktop's pixels: a title bar and thin borders.
 constexpr int frameWidth = 16;
 constexpr int frameHeight = 40;
@@ -24,14 +21,14 @@ constexpr int frameHeight = 40;
 // Whether a factor is one the windows can take: 1 to 3 in half steps.
 bool isStep(double factor);
 
-// The first start's choice: the largest step at which the main menu takes at most 40 % of a
-// screen `screenPixels` high whose desktop scales by `desktopScale`; at least the smallest.
-double firstStartChoice(int screenPixels, double desktopScale);
+// The largest step at which `design` pixels take no more than `room` pixels; the smallest where
+// none does.
+double largestWithin(double design, double room);
 
-// The largest step at which the main menu, framed, fits in a screen's available area of
-// `available` pixels (the screen less its panels) on a desktop that scales by `desktopScale`;
-// the smallest where none does. An unknown area sets no limit.
-double largestFitting(QSize available, double desktopScale);
+// The largest step at which a window of `design` inner size, framed, fits in a screen's
+// available area of `available` pixels (the screen less its panels) on a desktop that scales by
+// `desktopScale`; the smallest where none does. An unknown area sets no limit.
+double largestFitting(QSize design, QSize available, double desktopScale);
 
 // The next step up or down, staying within the steps.
 double larger(double factor);
@@ -42,10 +39,15 @@ double smaller(double factor);
 double startingFactor(std::optional<double> commandLine, double kept, double firstStart,
                       double fitting);
 
-// The first start's choice, and the largest step that fits, for the screen the program is on,
-// whatever factor is in force.
-double firstStartChoiceHere();
-double largestFittingHere();
+// The screen the program is on, whatever factor is in force: its height in its own pixels and
+// how much the desktop scales; 0 and 1 without a screen.
+struct Screen {
+    int pixelsHigh = 0;
+    double desktopScale = 1;
+};
+Screen screenHere();
+// The largest step at which a window of `design` inner size fits on that screen.
+double largestFittingHere(QSize design);
 
 // Sets the factor for the toolkit to apply; before the application object exists.
 void applyBeforeStart(double factor);

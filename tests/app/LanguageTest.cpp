@@ -63,12 +63,12 @@ std::function<QString()> lastMessage;
 
 using Window = std::function<QWidget&(Program&)>;
 const std::pair<const char*, Window> windows[] = {
-    {"intro", [](Program& p) -> QWidget& { return p.intro(); }},
-    {"menu", [](Program& p) -> QWidget& { return p.menu(); }},
-    {"game", [](Program& p) -> QWidget& { return p.game(); }},
-    {"settings", [](Program& p) -> QWidget& { return p.settings(); }},
-    {"entry", [](Program& p) -> QWidget& { return p.record(); }},
-    {"table", [](Program& p) -> QWidget& { return p.high(); }},
+    {"intro", [](Program& p) -> QWidget& { return p.frmIntro(); }},
+    {"menu", [](Program& p) -> QWidget& { return p.frmMain(); }},
+    {"game", [](Program& p) -> QWidget& { return p.frmGame(); }},
+    {"settings", [](Program& p) -> QWidget& { return p.frmSettings(); }},
+    {"entry", [](Program& p) -> QWidget& { return p.frmRecord(); }},
+    {"table", [](Program& p) -> QWidget& { return p.frmHigh(); }},
 };
 
 bool isControl(const QWidget* w) {
@@ -219,40 +219,41 @@ TEST(Language, EveryWindowShowsItsCaptionsInTheChosenLanguage) {
         const char *en, *de, *fr;
     };
     const Row captions[] = {
-        {"intro", [](Program& p) { return p.intro().lblSkipIntro.caption(); }, "Skip Intro",
+        {"intro", [](Program& p) { return p.frmIntro().lblSkipIntro.caption(); }, "Skip Intro",
          "Intro überspringen", "Passer l’intro"},
-        {"menu", [](Program& p) { return p.menu().windowTitle(); }, "Main Menu", "Hauptmenü",
+        {"menu", [](Program& p) { return p.frmMain().windowTitle(); }, "Main Menu", "Hauptmenü",
          "Menu principal"},
-        {"menu", [](Program& p) { return p.menu().lblHelp.caption(); }, "Help", "Hilfe", "Aide"},
-        {"screen reader", [](Program& p) { return p.menu().picPlay[0]->accessibleName(); }, "Play",
-         "Spielen", "Jouer"},
-        {"screen reader", [](Program& p) { return p.settings().comQuality.accessibleName(); },
+        {"menu", [](Program& p) { return p.frmMain().lblHelp.caption(); }, "Help", "Hilfe", "Aide"},
+        {"screen reader", [](Program& p) { return p.frmMain().picPlay[0]->accessibleName(); },
+         "Play", "Spielen", "Jouer"},
+        {"screen reader", [](Program& p) { return p.frmSettings().comQuality.accessibleName(); },
          "Image Quality", "Bildqualität", "Qualité d’image"},
-        {"menu", [](Program& p) { return p.menu().lblInformation[6]->caption(); },
+        {"menu", [](Program& p) { return p.frmMain().lblInformation[6]->caption(); },
          " Project Description:", " Projektbeschreibung:", " Description du projet\u00a0:"},
-        {"game", [](Program& p) { return p.game().windowTitle(); }, "Vexaroo - Press P to pause",
+        {"game", [](Program& p) { return p.frmGame().windowTitle(); }, "Vexaroo - Press P to pause",
          "Vexaroo - Pause mit P", "Vexaroo - Pause avec P"},
-        {"game", [](Program& p) { return p.game().lblDestroyedText.caption(); },
+        {"game", [](Program& p) { return p.frmGame().lblDestroyedText.caption(); },
          "Enemies Destroyed:", "Zerstörte Feinde:", "Ennemis détruits\u00a0:"},
-        {"game", [](Program& p) { return p.game().lblLivesText.caption(); },
+        {"game", [](Program& p) { return p.frmGame().lblLivesText.caption(); },
          "Bananas Remaining:", "Bananen übrig:", "Bananes restantes\u00a0:"},
-        {"settings", [](Program& p) { return p.settings().lblKeyText[0]->caption(); },
+        {"settings", [](Program& p) { return p.frmSettings().lblKeyText[0]->caption(); },
          "Move Left:", "Nach links:", "Gauche\u00a0:"},
-        {"settings", [](Program& p) { return p.settings().comQuality.itemText(1); }, "High", "Hoch",
-         "Haute"},
-        {"settings", [](Program& p) { return p.settings().cmdOk.text(); }, "Ok", "OK", "OK"},
-        {"settings", [](Program& p) { return p.settings().lblAssign[0]->caption(); },
+        {"settings", [](Program& p) { return p.frmSettings().comQuality.itemText(1); }, "High",
+         "Hoch", "Haute"},
+        {"settings", [](Program& p) { return p.frmSettings().cmdOk.text(); }, "Ok", "OK", "OK"},
+        {"settings", [](Program& p) { return p.frmSettings().lblAssign[0]->caption(); },
          "[left arrow]", "[Pfeil links]", "[gauche]"},
-        {"entry", [](Program& p) { return p.record().windowTitle(); }, "You have a high score!",
+        {"entry", [](Program& p) { return p.frmRecord().windowTitle(); }, "You have a high score!",
          "Neuer Rekord!", "Nouveau record\u00a0!"},
-        {"entry", [](Program& p) { return p.record().cmdSubmit.text(); }, "Submit", "Eintragen",
+        {"entry", [](Program& p) { return p.frmRecord().cmdSubmit.text(); }, "Submit", "Eintragen",
          "Valider"},
-        {"table", [](Program& p) { return p.high().lblTargetsText.caption(); }, " Targets Hit",
+        {"table", [](Program& p) { return p.frmHigh().lblTargetsText.caption(); }, " Targets Hit",
          " Abschüsse", " Détruits"},
-        {"table", [](Program& p) { return p.high().cmdClose.text(); }, "Close", "Zurück", "Fermer"},
+        {"table", [](Program& p) { return p.frmHigh().cmdClose.text(); }, "Close", "Zurück",
+         "Fermer"},
         {"pause box",
          [](Program& p) {
-             p.game().keyDown(keys::P, 0);
+             p.frmGame().keyDown(pauseKey, 0);
              return lastMessage();
          },
          "Game Paused", "Spiel pausiert", "Jeu en pause"},
@@ -314,7 +315,7 @@ TEST(Language, NoCaptionIsWiderThanItsControl) {
             QPainter(&image).fillRect(6, 6, 98, 38, Qt::black);
             return image;
         };
-        for (const QWidget* w : program.menu().findChildren<QWidget*>()) {
+        for (const QWidget* w : program.frmMain().findChildren<QWidget*>()) {
             const auto* button = dynamic_cast<const PictureBox*>(w);
             if (!button || !button->picture().startsWith(QLatin1String("btn_")))
                 continue;
@@ -326,16 +327,16 @@ TEST(Language, NoCaptionIsWiderThanItsControl) {
             EXPECT_EQ(plate(drawn), plate(english)) << name << ": " << w->x() << "," << w->y();
         }
         // The delivered keys' names stand in the middle of their boxes, whatever their width.
-        for (const auto& keyName : program.settings().lblAssign)
+        for (const auto& keyName : program.frmSettings().lblAssign)
             EXPECT_NEAR(keyName->x(), (keyName->parentWidget()->width() - keyName->width()) / 2, 1)
                 << name << ": " << keyName->caption().toStdString();
         // A long key name is centred in its box, and must stay inside it.
-        const Label& keyName = *program.settings().lblAssign[0];
+        const Label& keyName = *program.frmSettings().lblAssign[0];
         for (int code = -1; code <= 255; ++code) {
             const QString shown = KeyName(static_cast<qint16>(code));
             if (shown.front() < QLatin1Char(' '))
                 continue; // a control character: no name and nothing to read
-            program.settings().lblAssign[0]->setCaption(shown);
+            program.frmSettings().lblAssign[0]->setCaption(shown);
             EXPECT_TRUE(keyName.parentWidget()->rect().contains(keyName.geometry()))
                 << name << ": \"" << keyName.caption().toStdString() << "\" needs "
                 << keyName.width() << ", has " << keyName.parentWidget()->width();

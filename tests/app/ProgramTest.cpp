@@ -47,14 +47,14 @@ TEST(Program, NeverRunsWithoutAVisibleWindow) {
         TestWorld world;
         Program program(world.services);
         if (c.click) {
-            program.menu().show();
-            (program.menu().*c.click)();
+            program.frmMain().show();
+            (program.frmMain().*c.click)();
         } else {
             program.start();
         }
         if (c.highScore) {
-            program.game().rules().highScorePending = -1;
-            program.game().unload();
+            program.frmGame().rules().highScorePending = -1;
+            program.frmGame().unload();
         }
         const std::vector<Form*> before = shownWindows();
         ASSERT_FALSE(before.empty()) << c.state;
@@ -88,15 +88,33 @@ TEST(Program, AChoiceThatCannotBeSavedHoldsForThisRunAndIsToldOnceOverTheMenu) {
     TestWorld world;
     world.writeFile(preferencesFileName, QByteArray(70 * 1024, ';'));
     Program program(world.services);
-    program.menu().picPlay_Click();
-    program.game().keyDown(keys::F11, 0);
-    program.game().keyDown(keys::M, 0);
+    program.frmMain().picPlay_Click();
+    program.frmGame().keyDown(keys::F11, 0);
+    program.frmGame().keyDown(frmGame::soundKey, 0);
     EXPECT_TRUE(world.messageBox.texts.empty()) << "a box over a game in play";
-    program.game().unload();
+    program.frmGame().unload();
     QCoreApplication::processEvents();
-    program.menu().picSound_Click();
+    program.frmMain().picSound_Click();
     ASSERT_EQ(world.messageBox.texts.size(), 1u);
     EXPECT_TRUE(world.messageBox.texts[0].contains(preferencesFileName));
     EXPECT_TRUE(program.gameFullScreen());
     EXPECT_EQ(world.readFile(preferencesFileName), QByteArray(70 * 1024, ';'));
+}
+
+TEST(Program, FirstStartTakesTheLargestSizeAtWhichTheMenuTakesAtMostTwoFifthsOfTheScreen) {
+    struct Row {
+        int screenPixels;
+        double desktopScale;
+        double factor;
+    };
+    const Row rows[] = {
+        {720, 1, 1},      {768, 1, 1},    {1080, 1, 1}, {1200, 1, 1},
+        {1440, 1, 1.5},   {1600, 1, 1.5}, {2160, 1, 2}, {2160, 2, 1},
+        {2160, 1.5, 1.5}, {2880, 1, 3},   {4320, 1, 3}, {2880, 2, 1.5},
+        {1770, 1, 2},     {1769, 1, 1.5}, {0, 1, 1},    {1080, 0, 1},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(testing::Message() << row.screenPixels << " at " << row.desktopScale);
+        EXPECT_EQ(Program::firstStartSize(row.screenPixels, row.desktopScale), row.factor);
+    }
 }

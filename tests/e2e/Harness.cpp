@@ -132,7 +132,7 @@ int main(int argc, char* argv[]) {
     std::unique_ptr<ScriptedPad> scripted;
     if (argc > 2 && QByteArray(argv[2]) == "--pad")
         scripted = std::make_unique<ScriptedPad>(pad);
-    frmGame& game = program.game();
+    frmGame& game = program.frmGame();
     Game& rules = game.rules();
     if (scenario == QLatin1String("last-life")) {
         rules.lives = 0;

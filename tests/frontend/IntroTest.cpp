@@ -13,7 +13,7 @@ const QString introMovie = QStringLiteral(VEXAROO_SOURCE_DIR "/anim/intro");
 class IntroWindow : public MenuWindow {
 protected:
     frmIntro& shownIntro() {
-        frmIntro& intro = program.intro();
+        frmIntro& intro = program.frmIntro();
         intro.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&intro));
         return intro;
@@ -176,7 +176,7 @@ TEST_F(IntroWindow, ClosingTheMenuEndsTheProgramWhileTheIntroStaysLoaded) {
     playMovie(intro, world.path(QStringLiteral("no-such-movie")));
     world.clock.advance(100);
     ASSERT_FALSE(intro.isUnloaded());
-    frmMain& menu = program.menu();
+    frmMain& menu = program.frmMain();
     ASSERT_TRUE(menu.isVisible());
     closeByFrame(menu);
     EXPECT_TRUE(program.hasEnded());

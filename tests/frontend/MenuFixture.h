@@ -23,7 +23,7 @@ protected:
     Program program{world.services};
 
     frmMain& shownMenu() {
-        frmMain& menu = program.menu();
+        frmMain& menu = program.frmMain();
         menu.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&menu));
         // The pointer comes in over the background. Qt drops a move to where the pointer
@@ -32,9 +32,9 @@ protected:
         return menu;
     }
 
-    void moveTo(QPoint point) { QTest::mouseMove(program.menu().windowHandle(), point); }
+    void moveTo(QPoint point) { QTest::mouseMove(program.frmMain().windowHandle(), point); }
     void clickAt(QPoint point) {
-        QTest::mouseClick(program.menu().windowHandle(), Qt::LeftButton, {}, point);
+        QTest::mouseClick(program.frmMain().windowHandle(), Qt::LeftButton, {}, point);
     }
 
     static QPoint centreOf(const QWidget& control) { return control.geometry().center(); }
@@ -44,7 +44,7 @@ protected:
 
     // Which buttons show their lit picture: play, settings, high scores, exit.
     std::vector<bool> lit() {
-        frmMain& menu = program.menu();
+        frmMain& menu = program.frmMain();
         std::vector<bool> shown;
         for (const auto* button : {&menu.picPlay, &menu.picSettings, &menu.picHigh, &menu.picExit})
             shown.push_back(!(*button)[1]->isHidden());
@@ -64,7 +64,7 @@ protected:
     // While the menu is disabled nothing on it reacts: no button, no highlight, no help, no
     // close box.
     void expectMenuTakesNothing() {
-        frmMain& menu = program.menu();
+        frmMain& menu = program.frmMain();
         const std::vector<bool> before = lit();
         for (const auto* button :
              {&menu.picPlay, &menu.picExit, &menu.picHigh, &menu.picSettings}) {

@@ -113,7 +113,7 @@ TEST_F(MenuWindow, ClickingTheLitPictureDoesWhatTheNormalOneDoes) {
     ASSERT_NE(loaded<frmGame>(), nullptr);
     EXPECT_TRUE(loaded<frmGame>()->isVisible());
     EXPECT_FALSE(menu.isVisible());
-    program.game().unload();
+    program.frmGame().unload();
     ASSERT_TRUE(menu.isVisible());
 
     // The pointer moves over the button before it clicks: the lit picture takes the click.
@@ -131,14 +131,14 @@ TEST_F(MenuWindow, HighlightsSurviveHidingAndShowing) {
     moveTo(centreOf(menu.picPlay));
     clickAt(centreOf(menu.picPlay));
     ASSERT_FALSE(menu.isVisible());
-    program.game().unload(); // the game shows the menu again
+    program.frmGame().unload(); // the game shows the menu again
     ASSERT_TRUE(menu.isVisible());
     EXPECT_EQ(lit(), playLit);
 
     moveTo(centreOf(menu.picHigh));
     clickAt(centreOf(menu.picHigh));
     ASSERT_FALSE(menu.isEnabled());
-    program.high().unload();
+    program.frmHigh().unload();
     ASSERT_TRUE(menu.isEnabled());
     EXPECT_EQ(lit(), highLit);
     moveTo(bareBackground);
@@ -191,7 +191,7 @@ TEST_F(MenuWindow, ReturnAndSpacePressTheLitButtonAndF1OpensHelp) {
     EXPECT_TRUE(loaded<frmHigh>()->isVisible());
     EXPECT_FALSE(menu.isEnabled());
     QTest::keyClick(&menu, Qt::Key_Up); // a disabled menu takes no keys
-    program.high().unload();
+    program.frmHigh().unload();
     EXPECT_EQ(lit(), highLit);
     for (Qt::Key key : {Qt::Key_Up, Qt::Key_Up, Qt::Key_Space})
         QTest::keyClick(&menu, key);

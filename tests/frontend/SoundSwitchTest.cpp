@@ -40,9 +40,9 @@ TEST_F(MenuWindow, MenuButtonsClickAndTheScreensTheyOpenStaySilent) {
     frmMain& menu = shownMenu();
     menu.lblHelp_Click();
     menu.picSettings_Click();
-    program.settings().unload();
+    program.frmSettings().unload();
     menu.picHigh_Click();
-    program.high().unload();
+    program.frmHigh().unload();
     menu.picPlay_Click();
     EXPECT_EQ(world.sound.effects(), std::vector<int>(4, sounds::click));
 }

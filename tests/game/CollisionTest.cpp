@@ -145,7 +145,7 @@ TEST_F(GameWindow, GameOverGoesBackToTheMenuAndFromLevelThreeToTheEntryScreen) {
         TestWorld caseWorld;
         caseWorld.random.fallback = justUnderOne;
         Program caseProgram{caseWorld.services};
-        frmGame& g = caseProgram.game();
+        frmGame& g = caseProgram.frmGame();
         Game& r = g.rules();
         r.lives = 0;
         r.level = level;
@@ -156,16 +156,16 @@ TEST_F(GameWindow, GameOverGoesBackToTheMenuAndFromLevelThreeToTheEntryScreen) {
         EXPECT_TRUE(g.isUnloaded());
         for (Timer* timer : {&r.tmrTarget, &r.tmrLevel, &r.tmrShoot})
             EXPECT_FALSE(timer->enabled());
-        EXPECT_TRUE(caseProgram.menu().isVisible());
-        EXPECT_EQ(caseProgram.menu().isEnabled(), level < 3);
-        frmRecord& entry = caseProgram.record();
+        EXPECT_TRUE(caseProgram.frmMain().isVisible());
+        EXPECT_EQ(caseProgram.frmMain().isEnabled(), level < 3);
+        frmRecord& entry = caseProgram.frmRecord();
         EXPECT_EQ(entry.isVisible(), level >= 3);
         if (level >= 3) {
             EXPECT_EQ(entry.lblLevel.caption(), QStringLiteral("3"));
             EXPECT_EQ(entry.lblDestroyed.caption(), QStringLiteral("41"));
         }
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        Game& next = caseProgram.game().rules();
+        Game& next = caseProgram.frmGame().rules();
         EXPECT_EQ(next.lives, 3);
         EXPECT_EQ(next.level, 0);
     }

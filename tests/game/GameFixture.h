@@ -71,8 +71,8 @@ protected:
     TestWorld world;
     Program program{world.services};
 
-    frmGame& game() { return program.game(); }
-    Game& rules() { return program.game().rules(); }
+    frmGame& game() { return program.frmGame(); }
+    Game& rules() { return program.frmGame().rules(); }
 
     void writeSettings(const QByteArray& lines) {
         world.writeFile(QStringLiteral("settings"), lines);

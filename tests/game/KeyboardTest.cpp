@@ -140,7 +140,7 @@ TEST_F(GameWindow, TheWindowTurnsThePlayersKeysIntoActions) {
         caseWorld.random.fallback = justUnderOne;
         caseWorld.writeFile(QStringLiteral("settings"), c.settings);
         Program caseProgram{caseWorld.services};
-        frmGame& g = caseProgram.game();
+        frmGame& g = caseProgram.frmGame();
         Game& r = g.rules();
         g.show();
         bool bulletDuringBox = false;

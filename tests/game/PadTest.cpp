@@ -1,5 +1,4 @@
 #include "GameFixture.h"
-#include "PadKeys.h"
 #include "frmMain.h"
 
 #include <QApplication>
@@ -21,13 +20,13 @@ TEST_F(GameWindow, ThePadPlaysThePlayersActions) {
                 {PadButton::Down, &Game::tmrDown},
                 {PadButton::South, &Game::tmrROF}};
     for (const auto& row : rows) {
-        deliverPadButton(row.button, true);
+        program.padButton(row.button, true);
         EXPECT_TRUE((r.*row.started).enabled()) << int(row.button);
-        deliverPadButton(row.button, false);
+        program.padButton(row.button, false);
         EXPECT_FALSE((r.*row.started).enabled()) << int(row.button);
     }
     EXPECT_TRUE(r.imgBullet[0].visible());
-    deliverPadButton(PadButton::Start, true);
+    program.padButton(PadButton::Start, true);
     EXPECT_EQ(world.messageBox.texts, std::vector<QString>{QStringLiteral("Game Paused")});
 }
 
@@ -49,11 +48,11 @@ TEST_F(GameWindow, KeyboardAndPadTogetherMoveGorvanAsOneKeyboard) {
         TestWorld caseWorld;
         caseWorld.random.fallback = justUnderOne;
         Program caseProgram{caseWorld.services};
-        frmGame& g = caseProgram.game();
+        frmGame& g = caseProgram.frmGame();
         for (const QByteArray& step : QByteArray(row.steps).split(' ')) {
             const bool right = step.endsWith('R');
             if (step == "B")
-                g.keyDown(keys::P, 0);
+                g.keyDown(pauseKey, 0);
             else if (step[0] == 'P')
                 g.padButton(right ? PadButton::Right : PadButton::Left, step[1] == '+');
             else if (step[1] == '-')
@@ -85,13 +84,13 @@ TEST_F(GameWindow, UnpluggingThePadPausesAGame) {
 
 // On the other screens the D-pad is the arrows and south is Return.
 TEST_F(GameWindow, OnTheMenuTheDpadMovesAndSouthPresses) {
-    frmMain& menu = program.menu();
+    frmMain& menu = program.frmMain();
     menu.show();
     QApplication::setActiveWindow(&menu);
-    deliverPadButton(PadButton::Down, true);
-    deliverPadButton(PadButton::Down, false);
+    program.padButton(PadButton::Down, true);
+    program.padButton(PadButton::Down, false);
     EXPECT_FALSE(menu.picSettings[1]->isHidden());
-    deliverPadButton(PadButton::Up, true);
-    deliverPadButton(PadButton::South, true);
+    program.padButton(PadButton::Up, true);
+    program.padButton(PadButton::South, true);
     EXPECT_FALSE(menu.isVisible()); // Play
 }

@@ -88,7 +88,7 @@ TEST(ReplayKept, EveryGameIsKeptAndReplaysToTheEndItHad) {
         Services services{world.clock, world.clock,    world.messageBox,
                           random,      world.launcher, world.sound};
         Program program{services};
-        frmGame& g = program.game();
+        frmGame& g = program.frmGame();
         int level = 0, destroyed = 0;
         world.messageBox.whileOpen = [&](const QString&) {
             world.clock.advance(700);
@@ -99,7 +99,7 @@ TEST(ReplayKept, EveryGameIsKeptAndReplaysToTheEndItHad) {
         world.clock.advance(1200);
         g.padButton(PadButton::Up, true);
         world.clock.advance(300);
-        g.keyDown(keys::P, 0);
+        g.keyDown(pauseKey, 0);
         g.padButton(PadButton::Up, false);
         world.clock.advance(5);
         world.clock.stall(3000);
@@ -129,7 +129,7 @@ TEST(ReplayKept, EveryGameIsKeptAndReplaysToTheEndItHad) {
 // Watched from the table, a game runs in the game window at its own pace; Space pauses it, F
 // runs it faster, the watcher's other keys change nothing, and at its end the table is back.
 TEST_F(GameWindow, AWatchedGameRunsAsRecordedAndTheTableComesBack) {
-    frmHigh& table = program.high();
+    frmHigh& table = program.frmHigh();
     table.show();
     const Replay recording = replayOf(recorded + "hall-of-fame.replay");
     ASSERT_EQ(program.watchReplay(recorded + "hall-of-fame.replay", "Replay Keeper", &table),
@@ -139,7 +139,7 @@ TEST_F(GameWindow, AWatchedGameRunsAsRecordedAndTheTableComesBack) {
     EXPECT_FALSE(table.isVisible());
     EXPECT_EQ(g.windowTitle(), QStringLiteral("Vexaroo - Replay of Replay Keeper"));
     g.keyDown(keys::Left, 0);
-    g.keyDown(keys::P, 0);
+    g.keyDown(pauseKey, 0);
     g.keyDown(keys::Space, 0); // pauses
     const Game& r = g.rules();
     const float left = r.swfTarget[0].left();

@@ -64,7 +64,7 @@ TEST_F(GameWindow, MSwitchesTheSoundUnlessItIsBound) {
         TestWorld caseWorld;
         caseWorld.writeFile(QStringLiteral("settings"), c.settings);
         Program caseProgram{caseWorld.services};
-        frmGame& g = caseProgram.game();
+        frmGame& g = caseProgram.frmGame();
         g.keyDown(M, 0);
         EXPECT_EQ(caseWorld.sound.muted(), c.switches) << c.settings.constData();
         EXPECT_EQ(readPreferences(caseWorld.path(preferencesFileName)).sound, !c.switches);

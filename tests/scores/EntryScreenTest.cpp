@@ -18,7 +18,7 @@ protected:
     TestWorld world;
     Program program{world.services};
 
-    frmRecord& screen() { return program.record(); }
+    frmRecord& screen() { return program.frmRecord(); }
 
     void type(TextBox& box, const QString& text) {
         for (const QChar c : text)
@@ -139,7 +139,7 @@ TEST_F(EntryScreen, NamesOfSpacesAreStoredAsTenSpaces) {
 
 TEST_F(EntryScreen, CancelAndTheCloseBoxStoreNothingAndGiveTheMenuBack) {
     for (const bool byCloseBox : {false, true}) {
-        program.menu().setEnabled(false);
+        program.frmMain().setEnabled(false);
         frmRecord& r = screen();
         type(r.txtFirstName, QStringLiteral("Al"));
         type(r.txtLastName, QStringLiteral("Smith"));
@@ -148,7 +148,7 @@ TEST_F(EntryScreen, CancelAndTheCloseBoxStoreNothingAndGiveTheMenuBack) {
         else
             QTest::mouseClick(&r.cmdCancel, Qt::LeftButton);
         EXPECT_TRUE(r.isUnloaded());
-        EXPECT_TRUE(program.menu().isEnabled());
+        EXPECT_TRUE(program.frmMain().isEnabled());
         EXPECT_FALSE(QFileInfo::exists(world.path(QStringLiteral("scores"))));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
@@ -159,7 +159,7 @@ TEST_F(EntryScreen, CancelAndTheCloseBoxStoreNothingAndGiveTheMenuBack) {
 
 TEST_F(EntryScreen, AFailedSaveKeepsTheScreenAndTheNamesAndSaysWhy) {
     QDir(world.folder.path()).mkdir(QStringLiteral("scores"));
-    program.menu().setEnabled(false);
+    program.frmMain().setEnabled(false);
     frmRecord& r = screen();
     type(r.txtFirstName, QStringLiteral("Al"));
     type(r.txtLastName, QStringLiteral("Smith"));
@@ -168,7 +168,7 @@ TEST_F(EntryScreen, AFailedSaveKeepsTheScreenAndTheNamesAndSaysWhy) {
     EXPECT_TRUE(world.messageBox.texts[0].contains(QStringLiteral("\"scores\"")));
     EXPECT_FALSE(r.isUnloaded());
     EXPECT_EQ(r.txtLastName.text(), QStringLiteral("Smith"));
-    EXPECT_FALSE(program.menu().isEnabled());
+    EXPECT_FALSE(program.frmMain().isEnabled());
 
     // Once the file can be written, a second Submit lands.
     QDir(world.folder.path()).rmdir(QStringLiteral("scores"));

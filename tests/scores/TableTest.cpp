@@ -37,7 +37,7 @@ protected:
     Program program{world.services};
 
     QStringList row(int k) {
-        frmHigh& h = program.high();
+        frmHigh& h = program.frmHigh();
         return {h.lblRank[k]->caption(), h.lblName[k]->caption(), h.lblLevel[k]->caption(),
                 h.lblTargets[k]->caption()};
     }
@@ -46,7 +46,7 @@ protected:
 } // namespace
 
 TEST_F(Table, NoFileShowsOnlyHeadingsAndRanksAndCreatesAnEmptyFile) {
-    frmHigh& h = program.high();
+    frmHigh& h = program.frmHigh();
     EXPECT_EQ(h.lblRankText.caption(), QStringLiteral(" Rank"));
     EXPECT_EQ(h.lblTargetsText.caption(), QStringLiteral(" Targets Hit"));
     EXPECT_EQ(row(0), QStringList({" 01", "", "", ""}));
@@ -67,7 +67,7 @@ TEST_F(Table, RecordsFillTheirRowsInFileOrder) {
 }
 
 TEST_F(Table, CellsSitOnTheGridAndShareTheirOutlines) {
-    frmHigh& h = program.high();
+    frmHigh& h = program.frmHigh();
     EXPECT_EQ(h.size(), QSize(277, 207));
     EXPECT_EQ(h.lblRankText.geometry(), QRect(4, 40, 33, 13));
     EXPECT_EQ(h.lblName[0]->geometry(), QRect(36, 52, 149, 13));
@@ -80,27 +80,27 @@ TEST_F(Table, CellsSitOnTheGridAndShareTheirOutlines) {
 }
 
 TEST_F(Table, ClosingGivesTheMenuBackAndTheNextOpeningReadsAfresh) {
-    program.menu().setEnabled(false);
-    frmHigh& first = program.high();
+    program.frmMain().setEnabled(false);
+    frmHigh& first = program.frmHigh();
     QTest::mouseClick(&first.cmdClose, Qt::LeftButton);
     EXPECT_TRUE(first.isUnloaded());
-    EXPECT_TRUE(program.menu().isEnabled());
+    EXPECT_TRUE(program.frmMain().isEnabled());
     world.writeFile(QStringLiteral("scores"),
                     slot(QStringLiteral("New"), QStringLiteral("One"), 9, 9));
     EXPECT_EQ(row(0), QStringList({" 01", " New One", " 9", " 9"}));
-    program.menu().setEnabled(false);
-    program.high().close();
-    EXPECT_TRUE(program.menu().isEnabled());
+    program.frmMain().setEnabled(false);
+    program.frmHigh().close();
+    EXPECT_TRUE(program.frmMain().isEnabled());
 }
 
 TEST_F(Table, ReturnAndEscCloseTheTable) {
     for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
-        program.menu().setEnabled(false);
-        frmHigh& h = program.high();
+        program.frmMain().setEnabled(false);
+        frmHigh& h = program.frmHigh();
         h.show();
         QTest::keyClick(h.focusWidget() ? h.focusWidget() : &h, key);
         EXPECT_TRUE(h.isUnloaded()) << key;
-        EXPECT_TRUE(program.menu().isEnabled());
+        EXPECT_TRUE(program.frmMain().isEnabled());
     }
 }
 
@@ -124,9 +124,9 @@ TEST_F(Table, AHallOfFameGameKeepsItsReplayWhileItsRecordIsKept) {
     QString error;
     ASSERT_TRUE(hallreplays::keep(kept.back(), "an old game", kept, &error));
     const QByteArray replay = bytesOf(VEXAROO_SOURCE_DIR "/tests/game/replays/stall.replay");
-    program.menu().show(); // where the player is told what cannot be kept
+    program.frmMain().show(); // where the player is told what cannot be kept
     const auto submit = [&](const char* last) {
-        frmRecord& entry = program.record();
+        frmRecord& entry = program.frmRecord();
         entry.setResult({9, 3, replay});
         entry.txtFirstName.setText(QStringLiteral("Al"));
         entry.txtLastName.setText(QString::fromLatin1(last));
@@ -136,16 +136,16 @@ TEST_F(Table, AHallOfFameGameKeepsItsReplayWhileItsRecordIsKept) {
     submit("Smith");
     // The old game's record has left the file, and its replay with it.
     EXPECT_EQ(QDir(world.path(hallreplays::folder)).entryList({"*.replay"}).size(), 1);
-    frmHigh& h = program.high();
+    frmHigh& h = program.frmHigh();
     ASSERT_TRUE(h.cmdReplay[0]);
     EXPECT_EQ(h.cmdReplay[0]->accessibleName(), QStringLiteral("Watch the game"));
     EXPECT_EQ(h.cmdReplay[0]->accessibleDescription(), QStringLiteral("Al Smith, level 9"));
     EXPECT_FALSE(h.cmdReplay[1]);
     h.show();
     h.cmdReplay[0]->click();
-    EXPECT_TRUE(program.game().watching());
+    EXPECT_TRUE(program.frmGame().watching());
     EXPECT_FALSE(h.isVisible());
-    program.game().close();
+    program.frmGame().close();
     EXPECT_TRUE(h.isVisible());
 
     // A replay that cannot be read is said so; a folder that cannot keep replays keeps the

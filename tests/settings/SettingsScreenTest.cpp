@@ -22,7 +22,7 @@ protected:
     Program program{world.services};
 
     frmSettings& open() {
-        frmSettings& s = program.settings();
+        frmSettings& s = program.frmSettings();
         s.show();
         return s;
     }

@@ -1,5 +1,5 @@
 # Writes anim/intro: title drops in, Gorvan flies in and shoots two hazards, the title is held.
-import sys, os, math, random
+import sys, os, math, random, re
 from lot import *
 from chars import *
 from titles import *
@@ -7,7 +7,9 @@ OUTDIR = sys.argv[1]
 os.makedirs(OUTDIR, exist_ok=True)
 
 FPS, END = 24, 144
-CW, CH = 522, 354
+# The intro plays in a window of the menu's inner size, which the menu's header names.
+with open(os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', '..', 'frontend', 'frmMain.h')) as header:
+    CW, CH = map(int, re.search(r'designSize\{(\d+), (\d+)\}', header.read()).groups())
 layers = []
 def add(content, ip, op, nm):
     layers.append(layer(content, ip, op, len(layers) + 1, nm))

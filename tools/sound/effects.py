@@ -1,17 +1,20 @@
 #!/usr/bin/env python3
 """Synthesises the game's sound effects into sounds/ as 16-bit mono WAV files.
 
-Each effect is a few notes, each a swept tone (sine, square or noise) under an
+The effects are those named in sounds/Sounds.h, the one list of their names; each has its
+recipe here. Each effect is a few notes, each a swept tone (sine, square or noise) under an
 attack-decay envelope that starts and ends at zero, so no effect clicks.
 Run from anywhere: python3 tools/sound/effects.py
 """
 import math
 import os
 import random
+import re
 import struct
 import wave
 
 RATE = 22050
+SOUNDS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "sounds")
 
 # name: notes of (start s, length s, start Hz, end Hz, wave, loudness, attack s)
 EFFECTS = {
@@ -71,11 +74,20 @@ def write(path, values):
             struct.pack("<h", int(max(-1.0, min(1.0, v)) * 32767)) for v in values))
 
 
+def names():
+    """The effects' names as sounds/Sounds.h lists them."""
+    with open(os.path.join(SOUNDS, "Sounds.h")) as header:
+        listed = re.search(r"names\[\] = \{([^}]*)\}", header.read()).group(1)
+    return re.findall(r'"([a-z]+)"', listed)
+
+
 def main():
-    folder = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "sounds")
-    os.makedirs(folder, exist_ok=True)
-    for name, notes in EFFECTS.items():
-        write(os.path.join(folder, name + ".wav"), render(notes))
+    wanted = names()
+    if sorted(wanted) != sorted(EFFECTS):
+        raise SystemExit("Sounds.h names %s, but recipes here are for %s"
+                         % (", ".join(wanted), ", ".join(EFFECTS)))
+    for name in wanted:
+        write(os.path.join(SOUNDS, name + ".wav"), render(EFFECTS[name]))
 
 
 if __name__ == "__main__":
