@@ -180,8 +180,8 @@ void SpriteCanvas::hideEvent(QHideEvent*) {
     frameTimer_.setEnabled(false);
     for (Sprite* sprite : sprites_)
         sprite->forgetPictures();
-    // Out of sight, as the menu is for a whole game: the window's picture goes too, and is
-    // made anew when it shows again.
+    // Out of sight, maybe for long: the window's picture goes too, and is made anew when it
+    // shows again.
     QBackingStore* store = window()->backingStore();
     if (store && window()->isHidden())
         store->resize(QSize());

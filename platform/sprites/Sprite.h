@@ -15,8 +15,8 @@ class Clock;
 class QPainter;
 class Sprite;
 
-// Paints a window's sprites: the moving controls of the game screen, which hold
-// fractional positions that widgets cannot. It covers the whole window, below the labels.
+// Paints a window's sprites: pictures, shapes and movies at fractional positions, which
+// widgets cannot hold. It covers the whole window, below the labels.
 //
 // A change to a sprite only marks it; once a frame (one in each Clock::frameMs at most)
 // the canvas repaints what the marked sprites covered before and cover now, in one paint and
@@ -69,7 +69,7 @@ private:
 
 class Sprite {
 public:
-    // Movies are painted above pictures and shapes, as windowed controls are.
+    // Movies are painted above pictures and shapes, whatever order they were made in.
     enum Layer { Pictures = 0, Movies = 1 };
 
     Sprite(SpriteCanvas& canvas, float left, float top, float width, float height,
