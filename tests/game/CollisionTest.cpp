@@ -2,8 +2,6 @@
 #include "frmMain.h"
 #include "frmRecord.h"
 
-#include <QCoreApplication>
-
 using Box = Game::Host::Box;
 
 TEST_F(Rules, OnlyTargetsTouchingGorvansInnerBoxHitHim) {
@@ -100,20 +98,32 @@ TEST_F(Rules, TheFourthHitNotTheThirdEndsTheGame) {
     EXPECT_EQ(g.highScorePending, 0); // level 0
 }
 
-TEST_F(Rules, BulletsKeepFlyingAndHittingWhileTheLostLifeBoxIsOpen) {
+// Bullets in flight go on moving and hitting while a box is open, the pause's or a lost life's;
+// the targets stand still meanwhile.
+TEST_F(Rules, BulletsKeepFlyingAndHittingWhileABoxIsOpen) {
     startWithTargetsFarAway();
-    g.swfGV.move(100, 100);
-    g.Form_KeyDown(Action::Fire); // a bullet leaves at 136, 132
-    g.Form_KeyUp(Action::Fire);
-    put(g.swfTarget[3], 110, 120); // on Gorvan
-    put(g.swfTarget[6], 300, 120); // in the bullet's way
-    int destroyedWhileOpen = 0;
-    whileOpen = [&](Box) {
-        clock.advance(300);
-        destroyedWhileOpen = g.destroyed;
-    };
-    g.tmrTarget_Timer();
-    EXPECT_EQ(destroyedWhileOpen, 1);
+    for (const bool pause : {true, false}) {
+        SCOPED_TRACE(pause ? "pause" : "lost life");
+        g.destroyed = 0;
+        g.swfGV.move(100, 100);
+        g.Form_KeyDown(Action::Fire); // a bullet leaves at 136, 132
+        g.Form_KeyUp(Action::Fire);
+        put(g.swfTarget[6], pause ? 250 : 300, 120); // in the bullet's way
+        bool hitWhileOpen = false;
+        whileOpen = [&](Box) {
+            const float left = g.swfTarget[6].left();
+            clock.advance(pause ? 200 : 300);
+            hitWhileOpen =
+                g.destroyed == 1 && !g.swfTarget[6].visible() && g.swfTarget[6].left() == left;
+        };
+        if (pause) {
+            g.Form_KeyDown(Action::Pause);
+        } else {
+            put(g.swfTarget[3], 70, 140); // on Gorvan, behind the bullet
+            g.tmrTarget_Timer();
+        }
+        EXPECT_TRUE(hitWhileOpen);
+    }
 }
 
 // What the player is told of a lost life: the box's words, the pictures and the strip as a
@@ -142,30 +152,29 @@ TEST_F(GameWindow, ALostLifeIsToldInTheBoxAndTheStrip) {
 TEST_F(GameWindow, GameOverGoesBackToTheMenuAndFromLevelThreeToTheEntryScreen) {
     for (const int level : {2, 3}) {
         SCOPED_TRACE(level);
-        TestWorld caseWorld;
-        caseWorld.random.fallback = justUnderOne;
-        Program caseProgram{caseWorld.services};
-        frmGame& g = caseProgram.game();
+        TestProgram t;
+        t.world.random.fallback = {justUnderOne};
+        frmGame& g = t.program.game();
         Game& r = g.rules();
         r.lives = 0;
         r.level = level;
         r.destroyed = 41;
         r.swfTarget[7].move(r.swfGV.left() + 10, r.swfGV.top() + 20);
-        caseWorld.clock.advance(30);
-        EXPECT_EQ(caseWorld.messageBox.texts, std::vector<QString>{"GAME OVER"});
+        t.world.clock.advance(30);
+        EXPECT_EQ(t.world.messageBox.texts, std::vector<QString>{"GAME OVER"});
         EXPECT_TRUE(g.isUnloaded());
         for (Timer* timer : {&r.tmrTarget, &r.tmrLevel, &r.tmrShoot})
             EXPECT_FALSE(timer->enabled());
-        EXPECT_TRUE(caseProgram.menu().isVisible());
-        EXPECT_EQ(caseProgram.menu().isEnabled(), level < 3);
-        frmRecord& entry = caseProgram.record();
+        EXPECT_TRUE(t.program.menu().isVisible());
+        EXPECT_EQ(t.program.menu().isEnabled(), level < 3);
+        frmRecord& entry = t.program.record();
         EXPECT_EQ(entry.isVisible(), level >= 3);
         if (level >= 3) {
             EXPECT_EQ(entry.lblLevel.caption(), QStringLiteral("3"));
             EXPECT_EQ(entry.lblDestroyed.caption(), QStringLiteral("41"));
         }
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        Game& next = caseProgram.game().rules();
+        processDeferredDeletes();
+        Game& next = t.program.game().rules();
         EXPECT_EQ(next.lives, 3);
         EXPECT_EQ(next.level, 0);
     }

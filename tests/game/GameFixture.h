@@ -1,8 +1,7 @@
 #pragma once
 
-#include "Doubles.h"
 #include "Game.h"
-#include "Program.h"
+#include "TestProgram.h"
 #include "frmGame.h"
 
 #include <QAccessible>
@@ -50,7 +49,7 @@ protected:
     // Targets far out on the right (every draw just under 1), so that only the targets a
     // test places itself take part.
     Game& startWithTargetsFarAway() {
-        random.fallback = justUnderOne;
+        random.fallback = {justUnderOne};
         return start();
     }
     void put(Body& body, float left, float top) {
@@ -66,11 +65,8 @@ protected:
 };
 
 // A game in its window on the virtual clock, with scripted draws and the delivered settings.
-class GameWindow : public ::testing::Test {
+class GameWindow : public ::testing::Test, public TestProgram {
 protected:
-    TestWorld world;
-    Program program{world.services};
-
     frmGame& game() { return program.game(); }
     Game& rules() { return program.game().rules(); }
 
@@ -88,7 +84,7 @@ protected:
     // Targets far out on the right (every draw just under 1), so that only the targets a
     // test places itself take part.
     frmGame& gameWithTargetsFarAway() {
-        world.random.fallback = justUnderOne;
+        world.random.fallback = {justUnderOne};
         return game();
     }
 };

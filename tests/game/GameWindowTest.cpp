@@ -4,7 +4,7 @@
 #include <QPointer>
 
 TEST_F(Rules, AFreshGameHasItsStartValues) {
-    random.fallback = 0.5f;
+    random.fallback = {0.5f};
     start();
     EXPECT_EQ(random.randomizeCalls, 1);
     EXPECT_TRUE(boxes.empty());
@@ -37,7 +37,7 @@ TEST_F(Rules, AFreshGameHasItsStartValues) {
 
 // The window draws the rules' field where they put it, whatever the size it is shown at.
 TEST_F(GameWindow, TheWindowShowsAFreshGameAsDesigned) {
-    world.random.fallback = 0.5f;
+    world.random.fallback = {0.5f};
     frmGame& g = game();
     EXPECT_EQ(g.windowTitle(), QStringLiteral("Vexaroo - Press P to pause"));
     EXPECT_EQ(g.scaleWidth(), 471.0f);
@@ -91,45 +91,39 @@ TEST_F(GameWindow, TheWindowShowsAFreshGameAsDesigned) {
     }
 }
 
-TEST_F(Rules, PlaceTargetWithEveryDrawZero) {
+// The five draws in order: speed, drift, frame, top and left.
+TEST_F(Rules, PlaceTargetDrawsSpeedDriftFrameTopAndLeft) {
+    const struct {
+        qint16 base, spread;
+        std::initializer_list<float> draws;
+        int speed, drift, frame;
+        float top, left;
+    } rows[] = {
+        {3, 4, {0, 0, 0, 0, 0}, 3, -2, 0, 38, 472},
+        {3,
+         4,
+         {justUnderOne, justUnderOne, justUnderOne, justUnderOne, justUnderOne},
+         6,
+         2,
+         1,
+         314,
+         971},
+        // floor(1.2) + 1; 4 * 0.3 - 2 = -0.8; floor(1.4); floor(0.5 * 277) + 38; 125 + 472
+        {1, 2, {0.6f, 0.3f, 0.7f, 0.5f, 0.25f}, 2, -1, 1, 176, 597},
+    };
     start();
-    g.speedBase = 3;
-    g.speedSpread = 4;
-    random.queue({0, 0, 0, 0, 0});
-    g.PlaceTarget(7);
-    EXPECT_EQ(random.pending(), 0u);
-    EXPECT_EQ(g.targetMotion[7][0], 3);
-    EXPECT_EQ(g.targetMotion[7][1], -2);
-    EXPECT_EQ(g.swfTarget[7].frameNum(), 0);
-    EXPECT_EQ(g.swfTarget[7].top(), 38.0f);
-    EXPECT_EQ(g.swfTarget[7].left(), 472.0f);
-}
-
-TEST_F(Rules, PlaceTargetWithEveryDrawJustUnderOne) {
-    start();
-    g.speedBase = 3;
-    g.speedSpread = 4;
-    const bool wasVisible = g.swfTarget[2].visible();
-    random.queue({justUnderOne, justUnderOne, justUnderOne, justUnderOne, justUnderOne});
-    g.PlaceTarget(2);
-    EXPECT_EQ(g.targetMotion[2][0], 6);
-    EXPECT_EQ(g.targetMotion[2][1], 2);
-    EXPECT_EQ(g.swfTarget[2].frameNum(), 1);
-    EXPECT_EQ(g.swfTarget[2].top(), 314.0f);
-    EXPECT_EQ(g.swfTarget[2].left(), 971.0f);
-    EXPECT_EQ(g.swfTarget[2].visible(), wasVisible);
-}
-
-TEST_F(Rules, PlaceTargetDrawsInOrderSpeedDriftFrameTopLeft) {
-    start();
-    g.speedSpread = 2;
-    random.queue({0.6f, 0.3f, 0.7f, 0.5f, 0.25f});
-    g.PlaceTarget(0);
-    EXPECT_EQ(g.targetMotion[0][0], 2);       // floor(1.2) + 1
-    EXPECT_EQ(g.targetMotion[0][1], -1);      // 4 * 0.3 - 2 = -0.8
-    EXPECT_EQ(g.swfTarget[0].frameNum(), 1);  // floor(1.4)
-    EXPECT_EQ(g.swfTarget[0].top(), 176.0f);  // floor(0.5 * 277) + 38
-    EXPECT_EQ(g.swfTarget[0].left(), 597.0f); // floor(125) + 472
+    for (const auto& row : rows) {
+        g.speedBase = row.base;
+        g.speedSpread = row.spread;
+        const bool wasVisible = g.swfTarget[2].visible();
+        random.queue(row.draws);
+        g.PlaceTarget(2);
+        EXPECT_EQ(random.pending(), 0u);
+        EXPECT_EQ(g.targetMotion[2], (std::array<qint16, 2>{qint16(row.speed), qint16(row.drift)}));
+        EXPECT_EQ(g.swfTarget[2].frameNum(), row.frame);
+        EXPECT_EQ(g.swfTarget[2].rect().topLeft(), QPointF(row.left, row.top));
+        EXPECT_EQ(g.swfTarget[2].visible(), wasVisible);
+    }
 }
 
 TEST_F(Rules, ATargetWhollyPastTheLeftEdgeIsPlacedAgainBeforeItMoves) {
@@ -153,47 +147,30 @@ TEST_F(Rules, ATargetWhollyPastTheLeftEdgeIsPlacedAgainBeforeItMoves) {
     EXPECT_EQ(random.drawsMade, 5 * 11 + 5);
 }
 
+// A target turns where it reaches or passes the strip or the bottom edge (316 + 37 = 353).
 TEST_F(Rules, TargetsBounceOffTheStripAndTheBottomEdge) {
-    start();
-    Body& top = g.swfTarget[0];
-    Body& bottom = g.swfTarget[1];
-    top.setTop(38);
-    g.targetMotion[0] = {1, -2};
-    bottom.setTop(314);
-    g.targetMotion[1] = {1, 2};
-    std::vector<float> tops, bottoms;
-    for (int tick = 0; tick < 3; ++tick) {
-        g.tmrTarget_Timer();
-        tops.push_back(top.top());
-        bottoms.push_back(bottom.top());
-    }
-    EXPECT_EQ(tops, (std::vector<float>{36, 38, 40}));
-    EXPECT_EQ(bottoms, (std::vector<float>{316, 314, 312}));
-    EXPECT_EQ(g.targetMotion[0][1], 2);
-    EXPECT_EQ(g.targetMotion[1][1], -2);
-}
-
-TEST_F(Rules, ATargetTurnsWhenItReachesAnEdgeExactly) {
-    startWithTargetsFarAway();
-    Body& target = g.swfTarget[0];
     const struct {
         float top;
         qint16 drift;
-        float next;
-    } rows[] = {
-        {37, -2, 39},  // top on the strip's height
-        {316, 2, 314}, // 316 + 37 = 353
-    };
+        std::vector<float> tops;
+    } rows[] = {{38, -2, {36, 38, 40}}, {314, 2, {316, 314, 312}}, {37, -2, {39}}, {316, 2, {314}}};
+    startWithTargetsFarAway();
+    Body& target = g.swfTarget[0];
     for (const auto& row : rows) {
         target.setTop(row.top);
-        g.targetMotion[0][1] = row.drift;
-        g.tmrTarget_Timer();
-        EXPECT_EQ(target.top(), row.next);
+        g.targetMotion[0] = {1, row.drift};
+        std::vector<float> tops;
+        for (std::size_t tick = 0; tick < row.tops.size(); ++tick) {
+            g.tmrTarget_Timer();
+            tops.push_back(target.top());
+        }
+        EXPECT_EQ(tops, row.tops) << row.top;
+        EXPECT_EQ(g.targetMotion[0][1], -row.drift) << row.top;
     }
 }
 
 TEST_F(Rules, AtLevelZeroEveryTargetMovesOnePixelPerTick) {
-    random.fallback = 0.3f;
+    random.fallback = {0.3f};
     start();
     const std::vector<float> before = targetLefts();
     clock.advance(29);
@@ -210,7 +187,7 @@ TEST_F(Rules, AtLevelZeroEveryTargetMovesOnePixelPerTick) {
 
 TEST_F(Rules, TargetsComeInFromTheRightAndReturnAfterLeavingOnTheLeft) {
     random.queue({0, 0.5f, 0, 0, 0}); // target 0: speed 1, drift 0, starts at 472
-    random.fallback = justUnderOne;   // the others start far out, at 971
+    random.fallback = {justUnderOne}; // the others start far out, at 971
     start();
     Body& target = g.swfTarget[0];
     // 472 + 37 pixels at one pixel per 30 ms: wholly past the left edge after 509 ticks.
@@ -281,7 +258,7 @@ TEST_F(GameWindow, ClosingTheWindowEndsTheGameAndTheNextGameStartsFresh) {
     EXPECT_FALSE(r.tmrTarget.enabled());
     EXPECT_FALSE(r.tmrLevel.enabled());
     world.clock.advance(60000); // no timer of the closed game fires
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    processDeferredDeletes();
     EXPECT_FALSE(first);
 
     frmGame& second = game();

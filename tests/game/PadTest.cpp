@@ -46,10 +46,9 @@ TEST_F(GameWindow, KeyboardAndPadTogetherMoveGorvanAsOneKeyboard) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.steps);
-        TestWorld caseWorld;
-        caseWorld.random.fallback = justUnderOne;
-        Program caseProgram{caseWorld.services};
-        frmGame& g = caseProgram.game();
+        TestProgram t;
+        t.world.random.fallback = {justUnderOne};
+        frmGame& g = t.program.game();
         for (const QByteArray& step : QByteArray(row.steps).split(' ')) {
             const bool right = step.endsWith('R');
             if (step == "B")
@@ -60,10 +59,10 @@ TEST_F(GameWindow, KeyboardAndPadTogetherMoveGorvanAsOneKeyboard) {
                 g.keyUp(right ? keys::Right : keys::Left, 0);
             else
                 g.keyDown(right ? keys::Right : keys::Left, 0, step[1] == '~');
-            caseWorld.clock.advance(20); // a release settles
+            t.world.clock.advance(20); // a release settles
         }
         const float before = g.rules().swfGV.left();
-        caseWorld.clock.advance(50);
+        t.world.clock.advance(50);
         const float moved = g.rules().swfGV.left() - before;
         EXPECT_EQ(moved > 0 ? 1 : moved < 0 ? -1 : 0, row.goes);
     }

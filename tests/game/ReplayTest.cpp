@@ -83,11 +83,9 @@ TEST(Replay, RecordedGamesEndAsRecordedAndOthersAreToldApart) {
 TEST(ReplayKept, EveryGameIsKeptAndReplaysToTheEndItHad) {
     for (const bool closed : {true, false}) {
         SCOPED_TRACE(closed ? "closed" : "game over");
-        TestWorld world;
         SystemRandom random(closed ? 7 : 8);
-        Services services{world.clock, world.clock,    world.messageBox,
-                          random,      world.launcher, world.sound};
-        Program program{services};
+        TestWorld world(&random);
+        Program program{world.services};
         frmGame& g = program.game();
         int level = 0, destroyed = 0;
         world.messageBox.whileOpen = [&](const QString&) {

@@ -3,7 +3,6 @@
 #include "MessageBox.h"
 
 #include <QApplication>
-#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QPointer>
@@ -37,10 +36,6 @@ public:
     int loads = 0;
     int unloads = 0;
 };
-
-void processDeferredDeletes() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
 
 } // namespace
 
@@ -98,8 +93,7 @@ TEST(Form, DisabledFormIgnoresKeysAndItsCloseButton) {
     form->setEnabled(false);
     QTest::keyPress(form, Qt::Key_Left);
     EXPECT_TRUE(form->events.empty());
-    QCloseEvent close;
-    QCoreApplication::sendEvent(form, &close);
+    closeByFrame(*form);
     EXPECT_EQ(form->unloads, 0);
     EXPECT_FALSE(form->isUnloaded());
     delete form;
@@ -109,8 +103,7 @@ TEST(Form, CloseButtonUnloadsAndTheWindowGoesAfterTheHandler) {
     TestWorld world;
     QPointer<ProbeForm> form = new ProbeForm(world.services);
     form->show();
-    QCloseEvent close;
-    QCoreApplication::sendEvent(form, &close);
+    closeByFrame(*form);
     ASSERT_TRUE(form);
     EXPECT_EQ(form->unloads, 1);
     EXPECT_TRUE(form->isUnloaded());

@@ -1,7 +1,6 @@
-#include "Doubles.h"
 #include "HallReplays.h"
-#include "Program.h"
 #include "ScoresFile.h"
+#include "TestProgram.h"
 #include "frmGame.h"
 #include "frmHigh.h"
 #include "frmMain.h"
@@ -31,11 +30,8 @@ QByteArray bytesOf(const QString& path) {
     return file.readAll();
 }
 
-class Table : public ::testing::Test {
+class Table : public ::testing::Test, public TestProgram {
 protected:
-    TestWorld world;
-    Program program{world.services};
-
     QStringList row(int k) {
         frmHigh& h = program.high();
         return {h.lblRank[k]->caption(), h.lblName[k]->caption(), h.lblLevel[k]->caption(),

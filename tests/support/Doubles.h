@@ -7,9 +7,14 @@
 #include "Sound.h"
 #include "System.h"
 
+// The doubles of what a window is handed, with a world to run them in, for the tests, the
+// real-window scenarios' harness and the bench.
+#include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QWidget>
 
 #include <deque>
 #include <functional>
@@ -74,7 +79,7 @@ private:
     const Clock& clock_;
 };
 
-// Hands out the draws a test queued, then `fallback` for every further draw.
+// Hands out the draws a test queued, then the `fallback` draws in turn, over and over.
 class ScriptedRandom final : public Random {
 public:
     quint32 randomize() override {
@@ -84,7 +89,7 @@ public:
     float next() override {
         ++drawsMade;
         if (draws_.empty())
-            return fallback;
+            return fallback[fallbackDrawn_++ % fallback.size()];
         const float r = draws_.front();
         draws_.pop_front();
         return r;
@@ -92,12 +97,13 @@ public:
     void queue(std::initializer_list<float> draws) { draws_.insert(draws_.end(), draws); }
     std::size_t pending() const { return draws_.size(); }
 
-    float fallback = 0.0f;
+    std::vector<float> fallback{0.0f};
     int randomizeCalls = 0;
     int drawsMade = 0;
 
 private:
     std::deque<float> draws_;
+    std::size_t fallbackDrawn_ = 0;
 };
 
 // The settings file as the game delivers it.
@@ -109,18 +115,20 @@ inline QByteArray deliveredSettings() {
 }
 
 // A virtual clock, scripted draws and recording doubles, in a fresh current directory that
-// holds the delivered settings file.
+// holds the delivered settings file. Other draws or another sound may be handed in.
 struct TestWorld {
     VirtualClock clock;
     RecordingMessageBox messageBox;
     ScriptedRandom random;
     RecordingLauncher launcher;
     RecordingSound sound{clock};
-    Services services{clock, clock, messageBox, random, launcher, sound};
+    Services services;
     QTemporaryDir folder;
     QString previousFolder = QDir::currentPath();
 
-    TestWorld() {
+    explicit TestWorld(Random* draws = nullptr, Sound* heard = nullptr)
+        : services{
+              clock, clock, messageBox, draws ? *draws : random, launcher, heard ? *heard : sound} {
         QDir::setCurrent(folder.path());
         writeFile(QStringLiteral("settings"), deliveredSettings());
     }
@@ -139,3 +147,14 @@ struct TestWorld {
         return file.readAll();
     }
 };
+
+// A close from the window's frame, as the window manager sends it.
+inline void closeByFrame(QWidget& window) {
+    QCloseEvent close;
+    QCoreApplication::sendEvent(&window, &close);
+}
+
+// Unloaded windows go once the event loop comes round.
+inline void processDeferredDeletes() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
