@@ -51,7 +51,7 @@ public:
             else
                 qunsetenv(name);
         }
-        language::install(QStringLiteral("en"));
+        language::install("en");
     }
 
 private:
@@ -144,7 +144,7 @@ QStringList cutCaptions(QWidget& window, int englishTitleWidth) {
                 if (other != w && isControl(other) && other->isVisibleTo(&window) &&
                     !other->isAncestorOf(w) && !w->isAncestorOf(other) &&
                     shownInWindow(other).intersects(shownInWindow(w)))
-                    say(text + QStringLiteral(" (runs into a control)"), need,
+                    say(text + " (runs into a control)", need,
                         inWindow(other).left() - inWindow(w).left());
             }
         } else if (const auto* button = qobject_cast<const QPushButton*>(w)) {
@@ -303,9 +303,7 @@ TEST(Language, NoCaptionIsWiderThanItsControl) {
                 englishTitles[what] =
                     QFontMetrics(titleFont).horizontalAdvance(shown.windowTitle());
             }
-            EXPECT_EQ(
-                cutCaptions(shown, englishTitles[what]).join(QStringLiteral("; ")).toStdString(),
-                "")
+            EXPECT_EQ(cutCaptions(shown, englishTitles[what]).join("; ").toStdString(), "")
                 << name << ": " << what;
         }
         // Each language draws its own lettering, inside the plate's bevel: the plate outside
@@ -355,14 +353,14 @@ TEST(Language, FilesKeepTheirBytesInEveryLanguage) {
         QString error;
         ASSERT_TRUE(writeSettings(settings, &error)) << error.toStdString();
         ScoreRecord record;
-        record.firstName = scores::fixedName(QStringLiteral("Zoë"));
-        record.lastName = scores::fixedName(QStringLiteral("Müller"));
+        record.firstName = scores::fixedName("Zoë");
+        record.lastName = scores::fixedName("Müller");
         record.level = 12;
         record.targetsHit = 345;
         ASSERT_TRUE(scores::save(record, &error)) << error.toStdString();
         const int which = name == std::string("de");
-        saved[which]["settings"] = world.readFile(QStringLiteral("settings"));
-        saved[which]["scores"] = world.readFile(QStringLiteral("scores"));
+        saved[which]["settings"] = world.readFile("settings");
+        saved[which]["scores"] = world.readFile("scores");
     }
     EXPECT_EQ(saved[0]["settings"], QByteArray(" 1 \r\n 37 \r\n 39 \r\n 38 \r\n 40 \r\n 65 \r\n"));
     EXPECT_EQ(saved[1]["settings"], saved[0]["settings"]);
@@ -387,7 +385,7 @@ TEST(Language, HelpOpensTheTextInThePlayersLanguageWhereTheFolderHoldsIt) {
         Desktop desktop("C");
         language::install(QString::fromLatin1(row.language));
         TestWorld world;
-        world.writeFile(QStringLiteral("HelpFile.txt"), "the player's own");
+        world.writeFile("HelpFile.txt", "the player's own");
         if (row.translationThere) {
             for (const char* name : {"HelpFile.de.txt", "HelpFile.fr.txt"})
                 world.writeFile(QString::fromLatin1(name), "delivered");
@@ -397,6 +395,6 @@ TEST(Language, HelpOpensTheTextInThePlayersLanguageWhereTheFolderHoldsIt) {
         ASSERT_EQ(command.arguments.size(), 1);
         EXPECT_EQ(QFileInfo(QFile::decodeName(command.arguments[0])).fileName().toStdString(),
                   row.opened);
-        EXPECT_EQ(world.readFile(QStringLiteral("HelpFile.txt")), QByteArray("the player's own"));
+        EXPECT_EQ(world.readFile("HelpFile.txt"), QByteArray("the player's own"));
     }
 }

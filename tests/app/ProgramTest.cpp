@@ -55,7 +55,7 @@ TEST(Program, NeverRunsWithoutAVisibleWindow) {
             for (Form* window : before)
                 closeByFrame(*window);
         };
-        world.messageBox.show(*before.front(), QStringLiteral("a box"));
+        world.messageBox.show(*before.front(), "a box");
         world.messageBox.whileOpen = nullptr;
         EXPECT_EQ(shownWindows(), before) << c.state << ": a window closed under a box";
         EXPECT_FALSE(program.hasEnded()) << c.state;

@@ -22,14 +22,13 @@ bool waitUntil(const std::function<bool()>& done, int timeoutMs) {
 }
 
 QString screenshotFolder() {
-    const QString folder = QStringLiteral(VEXAROO_SHOT_DIR);
+    const QString folder = VEXAROO_SHOT_DIR;
     QDir().mkpath(folder);
     return folder;
 }
 
 Desktop::Desktop() {
-    QFile::copy(QStringLiteral(VEXAROO_SOURCE_DIR "/data/settings"),
-                folder.filePath(QStringLiteral("settings")));
+    QFile::copy(VEXAROO_SOURCE_DIR "/data/settings", folder.filePath("settings"));
 }
 
 std::unique_ptr<Desktop> Desktop::open(const QString& name, QSize screen) {
@@ -48,7 +47,7 @@ XSession* Desktop::x11() {
 QProcessEnvironment Desktop::gameEnvironment() {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     // The scenarios find windows by their English titles, whatever the desktop speaks.
-    env.insert(QStringLiteral("LANGUAGE"), QStringLiteral("en"));
+    env.insert("LANGUAGE", "en");
     return env;
 }
 
@@ -100,16 +99,15 @@ qint64 Desktop::gameCpuMs() const {
 }
 
 unsigned long Desktop::start(const QStringList& arguments) {
-    const qsizetype sizeAt = arguments.indexOf(QStringLiteral("--size"));
+    const qsizetype sizeAt = arguments.indexOf("--size");
     size = sizeAt >= 0 ? arguments.value(sizeAt + 1).toDouble() : 1;
-    if (!ok() || !startGame(folder.path(), QStringLiteral(VEXAROO_EXECUTABLE), arguments))
+    if (!ok() || !startGame(folder.path(), VEXAROO_EXECUTABLE, arguments))
         return 0;
     return waitForWindow(titles::intro);
 }
 
 unsigned long Desktop::startScenario(const QString& scenario, const QStringList& more) {
-    if (!ok() ||
-        !startGame(folder.path(), QStringLiteral(VEXAROO_HARNESS), QStringList{scenario} + more))
+    if (!ok() || !startGame(folder.path(), VEXAROO_HARNESS, QStringList{scenario} + more))
         return 0;
     return waitForWindow(titles::game);
 }
@@ -120,7 +118,7 @@ unsigned long Desktop::menuAfterTheIntro(const QStringList& arguments, const QSt
         return 0;
     if (!skipKey.isEmpty() || !clickOn(intro, QPointF(20, 10))) {
         activate(intro);
-        keys({skipKey.isEmpty() ? QStringLiteral("Escape") : skipKey});
+        keys({skipKey.isEmpty() ? "Escape" : skipKey});
     }
     return waitForWindow(titles::menu);
 }
@@ -130,7 +128,7 @@ unsigned long Desktop::play(unsigned long menu) {
     QThread::msleep(300);
     if (!clickOn(menu, QPointF(75, 133))) {
         activate(menu);
-        keys({QStringLiteral("Return")});
+        keys({"Return"});
     }
     return waitForWindow(titles::game);
 }

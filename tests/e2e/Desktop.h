@@ -15,13 +15,13 @@
 
 // The windows' titles, as the scenarios find them (the program runs in English there).
 namespace titles {
-inline const QString intro = QStringLiteral(" ");
-inline const QString menu = QStringLiteral("Main Menu");
-inline const QString game = QStringLiteral("Vexaroo - Press P to pause");
-inline const QString box = QStringLiteral("Vexaroo");
-inline const QString entry = QStringLiteral("You have a high score!");
-inline const QString settings = QStringLiteral("Settings");
-inline const QString high = QStringLiteral("High Scores");
+inline const QString intro = " ";
+inline const QString menu = "Main Menu";
+inline const QString game = "Vexaroo - Press P to pause";
+inline const QString box = "Vexaroo";
+inline const QString entry = "You have a high score!";
+inline const QString settings = "Settings";
+inline const QString high = "High Scores";
 } // namespace titles
 
 class XSession;
@@ -44,7 +44,7 @@ public:
     // Starts the game in the given folder. Returns once started; the window may not show yet.
     // The harness with a scenario name may stand in for the game.
     virtual bool startGame(const QString& workingFolder,
-                           const QString& program = QStringLiteral(VEXAROO_EXECUTABLE),
+                           const QString& program = VEXAROO_EXECUTABLE,
                            const QStringList& arguments = {}) = 0;
     QProcess& game() { return game_; }
     // CPU time (user + system) the game has used so far, in milliseconds.
@@ -91,7 +91,7 @@ public:
     void keys(const QStringList& names);
     bool clickOn(unsigned long window, QPointF at);
     // Answers a box as a player does: the key in the box.
-    void answer(unsigned long box, const QString& answerKey = QStringLiteral("Return"));
+    void answer(unsigned long box, const QString& answerKey = "Return");
     // The window takes the keys within a few seconds.
     bool becomesActive(unsigned long window);
     bool gone(const QString& title);

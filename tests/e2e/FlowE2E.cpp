@@ -40,7 +40,7 @@ TEST(WholeProgram, APlayerGoesThroughEveryScreen) {
     ASSERT_TRUE(x.ok()) << x.problem().toStdString();
     QTemporaryDir stubs;
     const QString dir = x.folder.path();
-    QFile::copy(QStringLiteral(VEXAROO_SOURCE_DIR "/data/HelpFile.txt"), dir + "/HelpFile.txt");
+    QFile::copy(VEXAROO_SOURCE_DIR "/data/HelpFile.txt", dir + "/HelpFile.txt");
     {
         QFile scores(dir + "/scores");
         ASSERT_TRUE(scores.open(QIODevice::WriteOnly));

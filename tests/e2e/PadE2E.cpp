@@ -15,7 +15,7 @@ class PadOnScreen : public ::testing::TestWithParam<const char*> {};
 TEST_P(PadOnScreen, DpadMovesSouthFiresStartPausesSouthAnswersAndUnpluggingPauses) {
     const auto desktop = Desktop::open(GetParam());
     Desktop& x = *desktop;
-    const unsigned long game = x.startScenario(QStringLiteral("calm"), {QStringLiteral("--pad")});
+    const unsigned long game = x.startScenario("calm", {"--pad"});
     ASSERT_NE(game, 0u) << x.onScreen();
     x.activate(game);
     const auto pad = [&](const char* line) {

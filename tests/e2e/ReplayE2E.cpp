@@ -13,13 +13,13 @@
 
 namespace {
 
-const QString gameTitle = QStringLiteral("Vexaroo - Press P to pause");
+const QString gameTitle = "Vexaroo - Press P to pause";
 
 // Where Gorvan's suit stands in the window, or a null point when he is not to be seen.
 QPoint gorvan(XSession& x, unsigned long window) {
     static const QTemporaryDir shots;
     const QRect where = x.geometry(window);
-    const QImage shot = x.screenshot(shots.filePath(QStringLiteral("shot.png")));
+    const QImage shot = x.screenshot(shots.filePath("shot.png"));
     if (!QRect(QPoint(), shot.size()).contains(where.adjusted(0, 0, 0, 0)))
         return {};
     const std::vector<QRect> suits =
@@ -51,17 +51,16 @@ struct Path {
 TEST(ReplayOnScreen, AGameInTheHallOfFameIsWatchedAgainOnItsOwnPath) {
     XSession x;
     ASSERT_TRUE(x.ok()) << x.problem().toStdString();
-    ASSERT_TRUE(x.startWindowManager(QStringLiteral("jwm"))) << x.problem().toStdString();
+    ASSERT_TRUE(x.startWindowManager("jwm")) << x.problem().toStdString();
     QTemporaryDir folder;
-    QFile::copy(QStringLiteral(VEXAROO_SOURCE_DIR "/data/settings"),
-                folder.filePath(QStringLiteral("settings")));
+    QFile::copy(VEXAROO_SOURCE_DIR "/data/settings", folder.filePath("settings"));
     const auto key = [&](const QString& action, const QString& name) {
-        x.run(QStringLiteral("xdotool"), {action, name});
+        x.run("xdotool", {action, name});
     };
     ASSERT_TRUE(x.startGame(folder.path()));
-    ASSERT_TRUE(x.waitForWindow(QStringLiteral(" ")));
+    ASSERT_TRUE(x.waitForWindow(" "));
     key("key", "Escape");
-    ASSERT_TRUE(x.waitForWindow(QStringLiteral("Main Menu")));
+    ASSERT_TRUE(x.waitForWindow("Main Menu"));
     key("key", "Return");
     const unsigned long game = x.waitForWindow(gameTitle);
     ASSERT_TRUE(game);
@@ -81,8 +80,8 @@ TEST(ReplayOnScreen, AGameInTheHallOfFameIsWatchedAgainOnItsOwnPath) {
         played.look(gorvan(x, game));
     }
     key("keydown", "space");
-    while (!x.waitForWindow(QStringLiteral("You have a high score!"), 0)) {
-        if (x.waitForWindow(QStringLiteral("Vexaroo"), 0)) {
+    while (!x.waitForWindow("You have a high score!", 0)) {
+        if (x.waitForWindow("Vexaroo", 0)) {
             key("keyup", "space");
             key("key", "Return");
             key("keydown", "space");
@@ -90,7 +89,7 @@ TEST(ReplayOnScreen, AGameInTheHallOfFameIsWatchedAgainOnItsOwnPath) {
             played.look(gorvan(x, game));
         }
         ASSERT_TRUE(x.waitForWindow(gameTitle, 0) || x.waitForWindow("Vexaroo", 0) ||
-                    x.waitForWindow(QStringLiteral("You have a high score!"), 0))
+                    x.waitForWindow("You have a high score!", 0))
             << x.visibleTitles().toStdString();
     }
     key("keyup", "space");
@@ -98,11 +97,10 @@ TEST(ReplayOnScreen, AGameInTheHallOfFameIsWatchedAgainOnItsOwnPath) {
     key("key", "Tab");
     x.run("xdotool", {"type", "Watcher"});
     key("key", "Return");
-    ASSERT_TRUE(x.waitForWindow(QStringLiteral("Main Menu")));
+    ASSERT_TRUE(x.waitForWindow("Main Menu"));
 
     QProcess verify;
-    verify.start(QStringLiteral(VEXAROO_EXECUTABLE),
-                 {"--verify", folder.filePath(QStringLiteral("last-game.replay"))});
+    verify.start(VEXAROO_EXECUTABLE, {"--verify", folder.filePath("last-game.replay")});
     ASSERT_TRUE(verify.waitForFinished(10000));
     EXPECT_EQ(verify.exitCode(), 0) << verify.readAllStandardError().toStdString();
 
@@ -111,17 +109,16 @@ TEST(ReplayOnScreen, AGameInTheHallOfFameIsWatchedAgainOnItsOwnPath) {
     key("key", "Down");
     key("key", "Down");
     key("key", "Return");
-    ASSERT_TRUE(x.waitForWindow(QStringLiteral("High Scores")));
+    ASSERT_TRUE(x.waitForWindow("High Scores"));
     key("key", "Return");
-    const unsigned long watched =
-        x.waitForWindow(QStringLiteral("Vexaroo - Replay of Replay Watcher"));
+    const unsigned long watched = x.waitForWindow("Vexaroo - Replay of Replay Watcher");
     ASSERT_TRUE(watched) << x.visibleTitles().toStdString();
     key("key", "f");
     Path seen;
-    while (x.waitForWindow(QStringLiteral("Vexaroo - Replay of Replay Watcher"), 0))
+    while (x.waitForWindow("Vexaroo - Replay of Replay Watcher", 0))
         seen.look(gorvan(x, watched));
-    x.screenshot(screenshotFolder() + QStringLiteral("/replay-watched.png"));
-    EXPECT_TRUE(x.waitForWindow(QStringLiteral("High Scores"), 5000));
+    x.screenshot(screenshotFolder() + "/replay-watched.png");
+    EXPECT_TRUE(x.waitForWindow("High Scores", 5000));
     EXPECT_EQ(seen.text(), played.text());
     EXPECT_GE(played.stops.size(), 4u) << played.text();
 }

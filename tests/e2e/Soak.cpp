@@ -69,16 +69,14 @@ public:
     qint64 durationMs = 0;
     std::set<QString> heldTried;
 
-    QString xdo(const QStringList& arguments) {
-        return x.run(QStringLiteral("xdotool"), arguments);
-    }
+    QString xdo(const QStringList& arguments) { return x.run("xdotool", arguments); }
     void pause(int ms) { QThread::msleep(static_cast<unsigned long>(ms)); }
 
     bool fail(const QString& invariant) {
         failure = invariant + QStringLiteral(" (after %1 actions; on screen: %2)")
                                   .arg(actions)
                                   .arg(x.visibleTitles());
-        x.screenshot(screenshotFolder() + QStringLiteral("/soak-failure.png"));
+        x.screenshot(screenshotFolder() + "/soak-failure.png");
         return false;
     }
 
@@ -122,7 +120,7 @@ public:
         // Without --sync: it waits for ever when the pointer is already there.
         const QString under = xdo({"mousemove", QString::number(centre.x()),
                                    QString::number(centre.y()), "getmouselocation", "--shell"});
-        if (!under.contains(QStringLiteral("WINDOW=")))
+        if (!under.contains("WINDOW="))
             return false;
         for (const Window& w : shown)
             if ((w.title == menuTitle || w.title == gameTitle) &&
@@ -136,7 +134,7 @@ public:
         if (!status.open(QIODevice::ReadOnly))
             return -1;
         const QString text = QString::fromLatin1(status.readAll());
-        const auto match = QRegularExpression(QStringLiteral("VmRSS:\\s+(\\d+)")).match(text);
+        const auto match = QRegularExpression("VmRSS:\\s+(\\d+)").match(text);
         return match.hasMatch() ? match.captured(1).toLongLong() : -1;
     }
 
@@ -148,17 +146,17 @@ public:
         waited.start();
         while (windows().empty()) {
             if (waited.elapsed() > 10000)
-                return fail(QStringLiteral("at least one of its windows is visible"));
+                return fail("at least one of its windows is visible");
             pause(100);
         }
         waited.restart();
         while (!frontOnTop()) {
             if (waited.elapsed() > 5000)
-                return fail(QStringLiteral("at least one of its windows is visible and enabled: "
-                                           "the disabled menu covers the screen over it"));
+                return fail("at least one of its windows is visible and enabled: "
+                            "the disabled menu covers the screen over it");
             pause(100);
         }
-        QFile scores(folder.filePath(QStringLiteral("scores")));
+        QFile scores(folder.filePath("scores"));
         if (scores.open(QIODevice::ReadOnly)) {
             const QByteArray bytes = scores.readAll();
             if (bytes.size() % 44 != 0)
@@ -199,7 +197,7 @@ public:
 
     // The keys the game reads from the settings file: left, right, up, down, fire.
     QStringList boundKeys() {
-        QFile file(folder.filePath(QStringLiteral("settings")));
+        QFile file(folder.filePath("settings"));
         QStringList keys;
         if (file.open(QIODevice::ReadOnly)) {
             const QList<QByteArray> values = file.readAll().simplified().split(' ');
@@ -236,7 +234,7 @@ public:
         click(at(menu, 75, 133));
         ++plays;
         if (x.waitForWindow(gameTitle, 15000) == 0)
-            return fail(QStringLiteral("Play from the menu opens a game"));
+            return fail("Play from the menu opens a game");
         ++games;
         gameClock.start();
         return true;
@@ -327,7 +325,7 @@ public:
             // close rightly ends the program.
             const Window& any = shown.at(pick(static_cast<int>(shown.size())));
             if (any.title != menuTitle || shown.size() > 1) {
-                x.run(QStringLiteral("wmctrl"), {"-i", "-c", QString::number(any.id)});
+                x.run("wmctrl", {"-i", "-c", QString::number(any.id)});
                 ++taskbarCloses;
             }
         } else if (pick(10) == 0) {
@@ -375,8 +373,8 @@ TEST(Soak, RandomPlayOnEveryScreenKeepsEveryInvariant) {
     ASSERT_TRUE(soak.x.ok()) << soak.x.problem().toStdString();
     ASSERT_TRUE(soak.x.startWindowManager("jwm")) << soak.x.problem().toStdString();
     const QString dir = soak.folder.path();
-    QFile::copy(QStringLiteral(VEXAROO_SOURCE_DIR "/data/settings"), dir + "/settings");
-    QFile::copy(QStringLiteral(VEXAROO_SOURCE_DIR "/data/HelpFile.txt"), dir + "/HelpFile.txt");
+    QFile::copy(VEXAROO_SOURCE_DIR "/data/settings", dir + "/settings");
+    QFile::copy(VEXAROO_SOURCE_DIR "/data/HelpFile.txt", dir + "/HelpFile.txt");
     // The desktop's opener, replaced by one that fails now and then, as a broken one does.
     {
         QFile stub(soak.stubs.filePath("xdg-open"));
@@ -386,7 +384,7 @@ TEST(Soak, RandomPlayOnEveryScreenKeepsEveryInvariant) {
     }
     qputenv("PATH", (soak.stubs.path() + ":" + qEnvironmentVariable("PATH")).toLocal8Bit());
     ASSERT_TRUE(soak.x.startGame(dir));
-    ASSERT_NE(soak.x.waitForWindow(QStringLiteral(" ")), 0u) << "no intro";
+    ASSERT_NE(soak.x.waitForWindow(" "), 0u) << "no intro";
 
     soak.durationMs = seconds * 1000LL;
     soak.running.start();

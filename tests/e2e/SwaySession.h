@@ -18,8 +18,7 @@ public:
     explicit SwaySession(QSize screen = QSize(1024, 768));
     ~SwaySession() override;
 
-    bool startGame(const QString& workingFolder,
-                   const QString& program = QStringLiteral(VEXAROO_EXECUTABLE),
+    bool startGame(const QString& workingFolder, const QString& program = VEXAROO_EXECUTABLE,
                    const QStringList& arguments = {}) override;
     unsigned long waitForWindow(const QString& title, int timeoutMs = 30000) override;
     QString visibleTitles() override;

@@ -18,8 +18,7 @@ public:
     // D-Bus session of its own, as a desktop starts it.
     bool startWindowManager(const QString& name);
 
-    bool startGame(const QString& workingFolder,
-                   const QString& program = QStringLiteral(VEXAROO_EXECUTABLE),
+    bool startGame(const QString& workingFolder, const QString& program = VEXAROO_EXECUTABLE,
                    const QStringList& arguments = {}) override;
 
     unsigned long waitForWindow(const QString& title, int timeoutMs = 30000) override;
@@ -43,9 +42,7 @@ public:
     unsigned long startAnotherProgram() override;
 
 private:
-    QString xdotool(const QStringList& arguments) {
-        return run(QStringLiteral("xdotool"), arguments);
-    }
+    QString xdotool(const QStringList& arguments) { return run("xdotool", arguments); }
 
     QProcess xvfb_;
     QProcess windowManager_;

@@ -170,8 +170,8 @@ TEST_F(GameWindow, GameOverGoesBackToTheMenuAndFromLevelThreeToTheEntryScreen) {
         frmRecord& entry = t.program.record();
         EXPECT_EQ(entry.isVisible(), level >= 3);
         if (level >= 3) {
-            EXPECT_EQ(entry.lblLevel.caption(), QStringLiteral("3"));
-            EXPECT_EQ(entry.lblDestroyed.caption(), QStringLiteral("41"));
+            EXPECT_EQ(entry.lblLevel.caption(), "3");
+            EXPECT_EQ(entry.lblDestroyed.caption(), "41");
         }
         processDeferredDeletes();
         Game& next = t.program.game().rules();

@@ -70,9 +70,7 @@ protected:
     frmGame& game() { return program.game(); }
     Game& rules() { return program.game().rules(); }
 
-    void writeSettings(const QByteArray& lines) {
-        world.writeFile(QStringLiteral("settings"), lines);
-    }
+    void writeSettings(const QByteArray& lines) { world.writeFile("settings", lines); }
 
     std::vector<QString> lifePictures() {
         std::vector<QString> pictures;

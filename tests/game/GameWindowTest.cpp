@@ -39,7 +39,7 @@ TEST_F(Rules, AFreshGameHasItsStartValues) {
 TEST_F(GameWindow, TheWindowShowsAFreshGameAsDesigned) {
     world.random.fallback = {0.5f};
     frmGame& g = game();
-    EXPECT_EQ(g.windowTitle(), QStringLiteral("Vexaroo - Press P to pause"));
+    EXPECT_EQ(g.windowTitle(), "Vexaroo - Press P to pause");
     EXPECT_EQ(g.scaleWidth(), 471.0f);
     EXPECT_EQ(g.scaleHeight(), 353.0f);
     // The rules run again with every window at size 2 (QT_SCALE_FACTOR): the same figures.
@@ -265,16 +265,16 @@ TEST_F(GameWindow, ClosingTheWindowEndsTheGameAndTheNextGameStartsFresh) {
     const Game& s = second.rules();
     EXPECT_EQ((std::vector<int>{s.lives, s.speedSpread, s.speedBase, s.level, s.destroyed}),
               (std::vector<int>{3, 1, 1, 0, 0}));
-    EXPECT_EQ(second.lblLevel.caption(), QStringLiteral("0"));
+    EXPECT_EQ(second.lblLevel.caption(), "0");
     EXPECT_EQ(second.swfGV.rect(), QRectF(124, 142.47f, 34, 68));
     EXPECT_TRUE(s.tmrTarget.enabled());
 }
 
 TEST_F(GameWindow, BrokenSettingsFileIsReportedOnceAndPlayGoesOnWithDefaults) {
-    world.writeFile(QStringLiteral("settings"), "0\r\n65\r\nxx\r\n");
+    world.writeFile("settings", "0\r\n65\r\nxx\r\n");
     frmGame& g = game();
     ASSERT_EQ(world.messageBox.texts.size(), 1u);
-    EXPECT_TRUE(world.messageBox.texts[0].contains(QStringLiteral("\"settings\"")));
+    EXPECT_TRUE(world.messageBox.texts[0].contains("\"settings\""));
     const Settings& s = g.settings();
     EXPECT_EQ((std::vector<qint16>{s.imageQuality, s.keyMoveLeft, s.keyMoveRight, s.keyMoveUp,
                                    s.keyMoveDown, s.keyFire}),
@@ -282,5 +282,5 @@ TEST_F(GameWindow, BrokenSettingsFileIsReportedOnceAndPlayGoesOnWithDefaults) {
     EXPECT_EQ(g.swfGV.quality(), 0);
     EXPECT_EQ(g.swfTarget[10]->quality(), 0); // copies take element 0's quality
     EXPECT_TRUE(g.rules().tmrTarget.enabled());
-    EXPECT_EQ(world.readFile(QStringLiteral("settings")), QByteArray("0\r\n65\r\nxx\r\n"));
+    EXPECT_EQ(world.readFile("settings"), QByteArray("0\r\n65\r\nxx\r\n"));
 }

@@ -122,7 +122,7 @@ TEST_F(GameWindow, TheWindowTurnsThePlayersKeysIntoActions) {
         SCOPED_TRACE(c.settings.constData() + (" key " + std::to_string(c.key)));
         TestProgram t;
         t.world.random.fallback = {justUnderOne};
-        t.world.writeFile(QStringLiteral("settings"), c.settings);
+        t.world.writeFile("settings", c.settings);
         frmGame& g = t.program.game();
         Game& r = g.rules();
         g.show();
@@ -186,7 +186,7 @@ TEST_F(GameWindow, LeavingTheProgramPausesAsPUnlessABoxIsAlreadyOpen) {
     };
     emit qApp->applicationStateChanged(Qt::ApplicationInactive);
     world.clock.advance(100);
-    ASSERT_EQ(world.messageBox.texts, std::vector<QString>{QStringLiteral("Game Paused")});
+    ASSERT_EQ(world.messageBox.texts, std::vector<QString>{"Game Paused"});
     EXPECT_EQ(world.messageBox.answerKeys, std::vector<int>{P}) << "P does not answer the pause";
     EXPECT_TRUE(held);
     EXPECT_TRUE(r.tmrTarget.enabled());

@@ -28,7 +28,7 @@ TEST_F(GameWindow, ThePadPlaysThePlayersActions) {
     }
     EXPECT_TRUE(r.imgBullet[0].visible());
     deliverPadButton(PadButton::Start, true);
-    EXPECT_EQ(world.messageBox.texts, std::vector<QString>{QStringLiteral("Game Paused")});
+    EXPECT_EQ(world.messageBox.texts, std::vector<QString>{"Game Paused"});
 }
 
 // Keyboard and pad together are one keyboard: the later press wins, a repeat is no press, and
@@ -74,7 +74,7 @@ TEST_F(GameWindow, UnpluggingThePadPausesAGame) {
     frmGame& g = gameWithTargetsFarAway();
     g.show();
     program.padUnplugged();
-    EXPECT_EQ(world.messageBox.texts, std::vector<QString>{QStringLiteral("Game Paused")});
+    EXPECT_EQ(world.messageBox.texts, std::vector<QString>{"Game Paused"});
     world.messageBox.whileOpen = [&](const QString&) { program.padUnplugged(); };
     Game& r = g.rules();
     r.swfTarget[0].move(r.swfGV.left(), r.swfGV.top());

@@ -9,7 +9,7 @@
 
 namespace {
 
-const QString recorded = QStringLiteral(VEXAROO_SOURCE_DIR "/tests/game/replays/");
+const QString recorded = VEXAROO_SOURCE_DIR "/tests/game/replays/";
 
 QByteArray bytesOf(const QString& path) {
     QFile file(path);
@@ -135,7 +135,7 @@ TEST_F(GameWindow, AWatchedGameRunsAsRecordedAndTheTableComesBack) {
     frmGame& g = game();
     EXPECT_TRUE(g.watching());
     EXPECT_FALSE(table.isVisible());
-    EXPECT_EQ(g.windowTitle(), QStringLiteral("Vexaroo - Replay of Replay Keeper"));
+    EXPECT_EQ(g.windowTitle(), "Vexaroo - Replay of Replay Keeper");
     g.keyDown(keys::Left, 0);
     g.keyDown(keys::P, 0);
     g.keyDown(keys::Space, 0); // pauses

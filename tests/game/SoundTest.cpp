@@ -50,7 +50,7 @@ TEST_F(GameWindow, MSwitchesTheSoundUnlessItIsBound) {
     const Case cases[] = {{deliveredSettings(), true}, {"1\n37\n39\n38\n40\n77\n", false}};
     for (const Case& c : cases) {
         TestProgram t;
-        t.world.writeFile(QStringLiteral("settings"), c.settings);
+        t.world.writeFile("settings", c.settings);
         frmGame& g = t.program.game();
         g.keyDown(M, 0);
         EXPECT_EQ(t.world.sound.muted(), c.switches) << c.settings.constData();

@@ -15,7 +15,7 @@
 
 namespace {
 
-const QString stage = QStringLiteral(VEXAROO_STAGE "/");
+const QString stage = VEXAROO_STAGE "/";
 const QString launcher = stage + "usr/games/vexaroo";
 const QString game = stage + "usr/lib/games/vexaroo/vexaroo";
 

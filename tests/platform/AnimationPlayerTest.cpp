@@ -11,8 +11,8 @@
 
 namespace {
 
-const QString targetMovie = QStringLiteral(VEXAROO_SOURCE_DIR "/anim/target");
-const QString gorvanMovie = QStringLiteral(VEXAROO_SOURCE_DIR "/anim/gv");
+const QString targetMovie = VEXAROO_SOURCE_DIR "/anim/target";
+const QString gorvanMovie = VEXAROO_SOURCE_DIR "/anim/gv";
 
 // Ten frames at ten frames a second, no markers: a square that moves right.
 const char* plainMovie = R"({"v":"5.7.0","fr":10,"ip":0,"op":10,"w":40,"h":40,"layers":[
@@ -29,7 +29,7 @@ struct Stage {
 };
 
 QString writePlainMovie(const QTemporaryDir& folder, const QByteArray& json = plainMovie) {
-    const QString path = folder.filePath(QStringLiteral("plain"));
+    const QString path = folder.filePath("plain");
     QFile file(path);
     file.open(QIODevice::WriteOnly);
     file.write(json);
@@ -113,21 +113,21 @@ TEST(AnimationPlayer, QualityChangesTheRendering) {
 
 TEST(AnimationPlayer, MissingOrBrokenMovieShowsNothingAndNeverPlays) {
     QTemporaryDir folder;
-    QFile broken(folder.filePath(QStringLiteral("broken")));
+    QFile broken(folder.filePath("broken"));
     broken.open(QIODevice::WriteOnly);
     broken.write("{ not a movie");
     broken.close();
 
     // A FIFO in a movie's place is refused at once, never waited on.
-    const QString fifo = folder.filePath(QStringLiteral("fifo"));
+    const QString fifo = folder.filePath("fifo");
     mkfifo(QFile::encodeName(fifo), 0600);
 
     // Frame rates that no clock can turn into frames: 48 digits, beyond a float; none at all;
     // backwards; slower than a frame a second; faster than one a millisecond.
-    QStringList paths = {folder.filePath(QStringLiteral("absent")), broken.fileName(), fifo};
+    QStringList paths = {folder.filePath("absent"), broken.fileName(), fifo};
     for (const char* rate :
          {"188888888888888888888888888888888888888888888880", "0", "-10", "0.5", "5000"}) {
-        const QString path = folder.filePath(QStringLiteral("fr") + QLatin1String(rate));
+        const QString path = folder.filePath("fr" + QLatin1String(rate));
         QFile movie(path);
         movie.open(QIODevice::WriteOnly);
         movie.write(QByteArray(plainMovie).replace("\"fr\":10", QByteArray("\"fr\":") + rate));

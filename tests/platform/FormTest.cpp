@@ -15,9 +15,7 @@ namespace {
 
 class ProbeForm final : public Form {
 public:
-    explicit ProbeForm(Services& given) : Form(given, QStringLiteral("Probe"), 200, 100) {
-        setKeyPreview(true);
-    }
+    explicit ProbeForm(Services& given) : Form(given, "Probe", 200, 100) { setKeyPreview(true); }
     void Form_Load() override { ++loads; }
     void Form_Unload(int&) override { ++unloads; }
     void Form_KeyDown(int code, int shift) override { events.push_back({'d', code, shift}); }
@@ -129,14 +127,13 @@ TEST(MessageBox, ItsAnswerKeyClosesItWhenPressedAnew) {
         QTimer::singleShot(0, [&] {
             QWidget* box = QApplication::activeModalWidget();
             ASSERT_NE(box, nullptr);
-            QKeyEvent p(QEvent::KeyPress, Qt::Key_P, Qt::NoModifier, QStringLiteral("p"),
-                        row.autoRepeat);
+            QKeyEvent p(QEvent::KeyPress, Qt::Key_P, Qt::NoModifier, "p", row.autoRepeat);
             QCoreApplication::sendEvent(box, &p);
             byKey = QApplication::activeModalWidget() == nullptr || !box->isVisible();
             if (!byKey)
                 box->close();
         });
-        QtMessageBox().show(owner, QStringLiteral("Game Paused"), row.answerKey);
+        QtMessageBox().show(owner, "Game Paused", row.answerKey);
         EXPECT_EQ(byKey, row.answered) << row.answerKey << " " << row.autoRepeat;
     }
 }

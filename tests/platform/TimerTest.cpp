@@ -67,7 +67,7 @@ TEST(Timer, HandlerWaitingInAMessageBoxIsNotReenteredWhileOthersFire) {
     box.whileOpen = [&](const QString&) { clock.advance(100); };
     Timer slow(clock, 10, [&] {
         ++slowTicks;
-        box.show(owner, QStringLiteral("wait"));
+        box.show(owner, "wait");
     });
     Timer fast(clock, 10, [&] { ++fastTicks; });
     slow.setEnabled(true);

@@ -56,7 +56,7 @@ protected:
     }
 
     ScoreRecord onlyStoredRecord() {
-        const QByteArray bytes = world.readFile(QStringLiteral("scores"));
+        const QByteArray bytes = world.readFile("scores");
         EXPECT_EQ(bytes.size(), 44);
         return ScoreRecord::fromSlot(bytes);
     }
@@ -119,9 +119,8 @@ TEST_F(EntryScreen, NamesAreTypedOrPastedAndSubmittedWhole) {
         EXPECT_EQ(r.isUnloaded(), !row.stored.isEmpty());
         if (row.stored.isEmpty())
             continue;
-        EXPECT_EQ(world.readFile(QStringLiteral("scores")).toHex(),
-                  (row.stored + QByteArray(20, '\0')).toHex());
-        QFile::remove(world.path(QStringLiteral("scores")));
+        EXPECT_EQ(world.readFile("scores").toHex(), (row.stored + QByteArray(20, '\0')).toHex());
+        QFile::remove(world.path("scores"));
         processDeferredDeletes();
     }
 }
@@ -133,21 +132,21 @@ TEST_F(EntryScreen, LettersTheFileCannotHoldAreNotTaken) {
     for (const QChar c : QStringLiteral("Zo\u00EB-\u0141ukasz"))
         QTest::sendKeyEvent(QTest::Click, &r.txtFirstName, Qt::Key_unknown, QString(c),
                             Qt::NoModifier);
-    EXPECT_EQ(r.txtFirstName.text(), QStringLiteral("Zo\u00EB-ukasz"));
+    EXPECT_EQ(r.txtFirstName.text(), "Zo\u00EB-ukasz");
 
     const struct {
         QString pasted, kept;
     } rows[] = {
-        {QStringLiteral("\u0141\u00F3d\u017A \U0001F600"), QStringLiteral("\u00F3d ")},
-        {QStringLiteral("\u20AC\u2014\u0152\u65E5"), QStringLiteral("\u20AC\u2014\u0152")},
+        {"\u0141\u00F3d\u017A \U0001F600", "\u00F3d "},
+        {"\u20AC\u2014\u0152\u65E5", "\u20AC\u2014\u0152"},
     };
     for (const auto& row : rows) {
         QApplication::clipboard()->setText(row.pasted);
         r.txtLastName.clear();
-        r.txtLastName.setText(QStringLiteral("ab"));
+        r.txtLastName.setText("ab");
         r.txtLastName.setCursorPosition(1);
         QTest::keyClick(&r.txtLastName, Qt::Key_V, Qt::ControlModifier);
-        EXPECT_EQ(r.txtLastName.text(), QStringLiteral("a") + row.kept + QStringLiteral("b"));
+        EXPECT_EQ(r.txtLastName.text(), "a" + row.kept + "b");
         EXPECT_EQ(r.txtLastName.cursorPosition(), 1 + row.kept.size());
     }
     QTest::mouseClick(&r.cmdSubmit, Qt::LeftButton);
@@ -161,34 +160,34 @@ TEST_F(EntryScreen, CancelAndTheCloseBoxStoreNothingAndGiveTheMenuBack) {
     for (const bool byCloseBox : {false, true}) {
         program.menu().setEnabled(false);
         frmRecord& r = screen();
-        play(QStringLiteral("1:Al|2:Smith"));
+        play("1:Al|2:Smith");
         if (byCloseBox)
             r.close();
         else
             QTest::mouseClick(&r.cmdCancel, Qt::LeftButton);
         EXPECT_TRUE(r.isUnloaded());
         EXPECT_TRUE(program.menu().isEnabled());
-        EXPECT_FALSE(QFileInfo::exists(world.path(QStringLiteral("scores"))));
+        EXPECT_FALSE(QFileInfo::exists(world.path("scores")));
         processDeferredDeletes();
     }
     // The next opening starts from the design values.
     EXPECT_EQ(screen().txtFirstName.text(), QString());
-    EXPECT_EQ(screen().lblLevel.caption(), QStringLiteral("0"));
+    EXPECT_EQ(screen().lblLevel.caption(), "0");
 }
 
 TEST_F(EntryScreen, AFailedSaveKeepsTheScreenAndTheNamesAndSaysWhy) {
-    QDir(world.folder.path()).mkdir(QStringLiteral("scores"));
+    QDir(world.folder.path()).mkdir("scores");
     program.menu().setEnabled(false);
     frmRecord& r = screen();
-    play(QStringLiteral("1:Al|2:Smith|Submit"));
+    play("1:Al|2:Smith|Submit");
     ASSERT_EQ(world.messageBox.texts.size(), 1u);
-    EXPECT_TRUE(world.messageBox.texts[0].contains(QStringLiteral("\"scores\"")));
+    EXPECT_TRUE(world.messageBox.texts[0].contains("\"scores\""));
     EXPECT_FALSE(r.isUnloaded());
-    EXPECT_EQ(r.txtLastName.text(), QStringLiteral("Smith"));
+    EXPECT_EQ(r.txtLastName.text(), "Smith");
     EXPECT_FALSE(program.menu().isEnabled());
 
     // Once the file can be written, a second Submit lands.
-    QDir(world.folder.path()).rmdir(QStringLiteral("scores"));
+    QDir(world.folder.path()).rmdir("scores");
     QTest::mouseClick(&r.cmdSubmit, Qt::LeftButton);
     EXPECT_TRUE(r.isUnloaded());
     EXPECT_EQ(bytesOf(onlyStoredRecord().lastName), QByteArray("Smith     "));

@@ -43,19 +43,17 @@ protected:
 
 TEST_F(Table, NoFileShowsOnlyHeadingsAndRanksAndCreatesAnEmptyFile) {
     frmHigh& h = program.high();
-    EXPECT_EQ(h.lblRankText.caption(), QStringLiteral(" Rank"));
-    EXPECT_EQ(h.lblTargetsText.caption(), QStringLiteral(" Targets Hit"));
+    EXPECT_EQ(h.lblRankText.caption(), " Rank");
+    EXPECT_EQ(h.lblTargetsText.caption(), " Targets Hit");
     EXPECT_EQ(row(0), QStringList({" 01", "", "", ""}));
     EXPECT_EQ(row(9), QStringList({" 10", "", "", ""}));
-    EXPECT_TRUE(QFileInfo::exists(world.path(QStringLiteral("scores"))));
+    EXPECT_TRUE(QFileInfo::exists(world.path("scores")));
     EXPECT_TRUE(world.messageBox.texts.empty());
 }
 
 TEST_F(Table, RecordsFillTheirRowsInFileOrder) {
-    world.writeFile(QStringLiteral("scores"),
-                    slot(QStringLiteral("Al"), QStringLiteral("Smith"), 4, 37) +
-                        slot(QStringLiteral(" "), QStringLiteral("Jones"), 3, -5) +
-                        slot(QStringLiteral("Maximiliana"), QStringLiteral("Q"), 3, 0));
+    world.writeFile("scores", slot("Al", "Smith", 4, 37) + slot(" ", "Jones", 3, -5) +
+                                  slot("Maximiliana", "Q", 3, 0));
     EXPECT_EQ(row(0), QStringList({" 01", " Al Smith", " 4", " 37"}));
     EXPECT_EQ(row(1), QStringList({" 02", "  Jones", " 3", " -5"}));
     EXPECT_EQ(row(2), QStringList({" 03", " Maximilian Q", " 3", " 0"}));
@@ -81,8 +79,7 @@ TEST_F(Table, ClosingGivesTheMenuBackAndTheNextOpeningReadsAfresh) {
     QTest::mouseClick(&first.cmdClose, Qt::LeftButton);
     EXPECT_TRUE(first.isUnloaded());
     EXPECT_TRUE(program.menu().isEnabled());
-    world.writeFile(QStringLiteral("scores"),
-                    slot(QStringLiteral("New"), QStringLiteral("One"), 9, 9));
+    world.writeFile("scores", slot("New", "One", 9, 9));
     EXPECT_EQ(row(0), QStringList({" 01", " New One", " 9", " 9"}));
     program.menu().setEnabled(false);
     program.high().close();
@@ -101,10 +98,10 @@ TEST_F(Table, ReturnAndEscCloseTheTable) {
 }
 
 TEST_F(Table, AnUnreadableFileIsReportedAndTheTableStaysEmpty) {
-    QDir(world.folder.path()).mkdir(QStringLiteral("scores"));
+    QDir(world.folder.path()).mkdir("scores");
     EXPECT_EQ(row(0), QStringList({" 01", "", "", ""}));
     ASSERT_EQ(world.messageBox.texts.size(), 1u);
-    EXPECT_TRUE(world.messageBox.texts[0].contains(QStringLiteral("\"scores\"")));
+    EXPECT_TRUE(world.messageBox.texts[0].contains("\"scores\""));
 }
 
 // A game that enters the hall of fame keeps its replay, linked to its record by a list of its
@@ -113,10 +110,10 @@ TEST_F(Table, AHallOfFameGameKeepsItsReplayWhileItsRecordIsKept) {
     QByteArray scores;
     std::vector<ScoreRecord> kept;
     for (int k = 0; k < 101; ++k) {
-        scores += slot(QStringLiteral("Player"), QString::number(k), k < 100 ? 5 : 1, 0);
+        scores += slot("Player", QString::number(k), k < 100 ? 5 : 1, 0);
         kept.push_back(ScoreRecord::fromSlot(scores.right(44)));
     }
-    world.writeFile(QStringLiteral("scores"), scores);
+    world.writeFile("scores", scores);
     QString error;
     ASSERT_TRUE(hallreplays::keep(kept.back(), "an old game", kept, &error));
     const QByteArray replay = bytesOf(VEXAROO_SOURCE_DIR "/tests/game/replays/stall.replay");
@@ -124,7 +121,7 @@ TEST_F(Table, AHallOfFameGameKeepsItsReplayWhileItsRecordIsKept) {
     const auto submit = [&](const char* last) {
         frmRecord& entry = program.record();
         entry.setResult({9, 3, replay});
-        entry.txtFirstName.setText(QStringLiteral("Al"));
+        entry.txtFirstName.setText("Al");
         entry.txtLastName.setText(QString::fromLatin1(last));
         entry.cmdSubmit_Click();
         QCoreApplication::processEvents();
@@ -134,8 +131,8 @@ TEST_F(Table, AHallOfFameGameKeepsItsReplayWhileItsRecordIsKept) {
     EXPECT_EQ(QDir(world.path(hallreplays::folder)).entryList({"*.replay"}).size(), 1);
     frmHigh& h = program.high();
     ASSERT_TRUE(h.cmdReplay[0]);
-    EXPECT_EQ(h.cmdReplay[0]->accessibleName(), QStringLiteral("Watch the game"));
-    EXPECT_EQ(h.cmdReplay[0]->accessibleDescription(), QStringLiteral("Al Smith, level 9"));
+    EXPECT_EQ(h.cmdReplay[0]->accessibleName(), "Watch the game");
+    EXPECT_EQ(h.cmdReplay[0]->accessibleDescription(), "Al Smith, level 9");
     EXPECT_FALSE(h.cmdReplay[1]);
     h.show();
     h.cmdReplay[0]->click();

@@ -9,41 +9,41 @@
 namespace {
 
 const std::map<int, QString> named = {
-    {8, QStringLiteral("[backspace]")},
-    {13, QStringLiteral("[enter]")},
-    {16, QStringLiteral("[shift]")},
-    {17, QStringLiteral("[ctrl]")},
-    {18, QStringLiteral("[alt]")},
-    {32, QStringLiteral("[space]")},
-    {33, QStringLiteral("[page up]")},
-    {34, QStringLiteral("[page down]")},
-    {35, QStringLiteral("[end]")},
-    {36, QStringLiteral("[home]")},
-    {37, QStringLiteral("[left arrow]")},
-    {38, QStringLiteral("[up arrow]")},
-    {39, QStringLiteral("[right arrow]")},
-    {40, QStringLiteral("[down arrow]")},
-    {46, QStringLiteral("[delete]")},
-    {112, QStringLiteral("[F1]")},
-    {113, QStringLiteral("[F2]")},
-    {114, QStringLiteral("[F3]")},
-    {115, QStringLiteral("[F4]")},
-    {116, QStringLiteral("[F5]")},
-    {117, QStringLiteral("[F6]")},
-    {118, QStringLiteral("[F7]")},
-    {119, QStringLiteral("[F8]")},
-    {120, QStringLiteral("[F9]")},
-    {121, QStringLiteral("[F10]")},
-    {186, QStringLiteral(";")},
-    {187, QStringLiteral("=")},
-    {188, QStringLiteral(",")},
-    {189, QStringLiteral("-")},
-    {190, QStringLiteral(".")},
-    {191, QStringLiteral("/")},
-    {219, QStringLiteral("[")},
-    {220, QStringLiteral("\\")},
-    {221, QStringLiteral("]")},
-    {222, QStringLiteral("'")},
+    {8, "[backspace]"},
+    {13, "[enter]"},
+    {16, "[shift]"},
+    {17, "[ctrl]"},
+    {18, "[alt]"},
+    {32, "[space]"},
+    {33, "[page up]"},
+    {34, "[page down]"},
+    {35, "[end]"},
+    {36, "[home]"},
+    {37, "[left arrow]"},
+    {38, "[up arrow]"},
+    {39, "[right arrow]"},
+    {40, "[down arrow]"},
+    {46, "[delete]"},
+    {112, "[F1]"},
+    {113, "[F2]"},
+    {114, "[F3]"},
+    {115, "[F4]"},
+    {116, "[F5]"},
+    {117, "[F6]"},
+    {118, "[F7]"},
+    {119, "[F8]"},
+    {120, "[F9]"},
+    {121, "[F10]"},
+    {186, ";"},
+    {187, "="},
+    {188, ","},
+    {189, "-"},
+    {190, "."},
+    {191, "/"},
+    {219, "["},
+    {220, "\\"},
+    {221, "]"},
+    {222, "'"},
 };
 
 QString character(char16_t unicode) {
@@ -67,7 +67,7 @@ TEST(KeyName, LettersAndDigitsShowAsThemselves) {
 
 TEST(KeyName, OtherCodesShowTheirWindows1252Character) {
     // The keypad's digits, F11 and F12, Insert.
-    const QString keypad = QStringLiteral("`abcdefghi");
+    const QString keypad = "`abcdefghi";
     for (int i = 0; i < 10; ++i)
         EXPECT_EQ(KeyName(static_cast<qint16>(96 + i)), keypad.mid(i, 1)) << "keypad " << i;
     // F11, F12, the minus key; where Windows-1252 differs from Latin-1, and above; below 32, a
@@ -93,8 +93,8 @@ TEST(KeyName, EveryUnnamedCodeIsOneCharacter) {
 }
 
 TEST(KeyName, CodesWithoutACharacterShowTheirNumber) {
-    EXPECT_EQ(KeyName(256), QStringLiteral("[key 256]"));
-    EXPECT_EQ(KeyName(-1), QStringLiteral("[key -1]"));
-    EXPECT_EQ(KeyName(32767), QStringLiteral("[key 32767]"));
-    EXPECT_EQ(KeyName(-32768), QStringLiteral("[key -32768]"));
+    EXPECT_EQ(KeyName(256), "[key 256]");
+    EXPECT_EQ(KeyName(-1), "[key -1]");
+    EXPECT_EQ(KeyName(32767), "[key 32767]");
+    EXPECT_EQ(KeyName(-32768), "[key -32768]");
 }

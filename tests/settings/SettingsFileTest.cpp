@@ -32,7 +32,7 @@ TEST(SettingsFile, ReadsEveryFormOfTheSequentialFormat) {
         "  0 , 65,68\n87\r\n\r\n 83 ,17",      // mixed, no final line end
     };
     for (const QByteArray& form : forms) {
-        world.writeFile(QStringLiteral("settings"), form);
+        world.writeFile("settings", form);
         const SettingsRead read = readSettings();
         EXPECT_TRUE(read.problem.isEmpty()) << form.constData();
         if (form == forms[0])
@@ -45,12 +45,12 @@ TEST(SettingsFile, ReadsEveryFormOfTheSequentialFormat) {
 
 TEST(SettingsFile, PauseAndEscapeCodesAreUsedAsReadAndValuesBeyondTheRangeSaturate) {
     TestWorld world;
-    world.writeFile(QStringLiteral("settings"), "-1\r\n80\r\n27\r\n80\r\n27\r\n32\r\n");
+    world.writeFile("settings", "-1\r\n80\r\n27\r\n80\r\n27\r\n32\r\n");
     SettingsRead read = readSettings();
     EXPECT_TRUE(read.problem.isEmpty());
     EXPECT_EQ(values(read.settings), (std::vector<qint16>{-1, 80, 27, 80, 27, 32}));
 
-    world.writeFile(QStringLiteral("settings"), "0\r\n40000\r\n-40000\r\n99999\r\n1e99\r\n32\r\n");
+    world.writeFile("settings", "0\r\n40000\r\n-40000\r\n99999\r\n1e99\r\n32\r\n");
     read = readSettings();
     EXPECT_TRUE(read.problem.isEmpty());
     EXPECT_EQ(values(read.settings), (std::vector<qint16>{0, 32767, -32768, 32767, 32767, 32}));
@@ -59,8 +59,7 @@ TEST(SettingsFile, PauseAndEscapeCodesAreUsedAsReadAndValuesBeyondTheRangeSatura
 TEST(SettingsFile, TheSameBytesGiveTheSameValuesInEveryLocale) {
     TestWorld world;
     // A fraction rounds to the nearest whole number, ties to the even one.
-    world.writeFile(QStringLiteral("settings"),
-                    " 1 \r\n 37 \r\n 39.5 \r\n 38.5 \r\n 40 \r\n 65.6 \r\n");
+    world.writeFile("settings", " 1 \r\n 37 \r\n 39.5 \r\n 38.5 \r\n 40 \r\n 65.6 \r\n");
     const std::string previous = std::setlocale(LC_ALL, nullptr);
     // Both write decimals with a comma; Turkish also has its own upper and lower case of i.
     for (const char* locale : {"C", "de_DE.UTF-8", "tr_TR.UTF-8"}) {
@@ -72,7 +71,7 @@ TEST(SettingsFile, TheSameBytesGiveTheSameValuesInEveryLocale) {
         const SettingsRead read = readSettings();
         EXPECT_TRUE(read.problem.isEmpty()) << locale;
         EXPECT_EQ(values(read.settings), (std::vector<qint16>{1, 37, 40, 38, 40, 66})) << locale;
-        EXPECT_EQ(numeric::valueOf(QStringLiteral("2.5 ")), 2.5) << locale; // as in a caption
+        EXPECT_EQ(numeric::valueOf("2.5 "), 2.5) << locale; // as in a caption
     }
     std::setlocale(LC_ALL, previous.c_str());
 }
@@ -91,13 +90,13 @@ TEST(SettingsFile, UnreadableValuesTakeTheDefaultsAndTheProblemIsNamed) {
         {"0\r\n" + QByteArray(10'000'000, '7') + "\r\n", {0, 37, 39, 38, 40, 32}, "too long"},
     };
     for (const Case& c : cases) {
-        world.writeFile(QStringLiteral("settings"), c.contents);
+        world.writeFile("settings", c.contents);
         const SettingsRead read = readSettings();
         EXPECT_EQ(values(read.settings), c.expected) << c.contents.constData();
-        EXPECT_TRUE(read.problem.contains(QStringLiteral("\"settings\"")));
+        EXPECT_TRUE(read.problem.contains("\"settings\""));
         EXPECT_TRUE(read.problem.contains(QLatin1String(c.mentions))) << read.problem.toStdString();
         EXPECT_LT(read.problem.size(), 200) << "the message quotes more than an excerpt";
-        EXPECT_EQ(world.readFile(QStringLiteral("settings")), c.contents) << "file was touched";
+        EXPECT_EQ(world.readFile("settings"), c.contents) << "file was touched";
     }
 }
 
@@ -116,19 +115,17 @@ TEST(SettingsFile, FilesOfOtherKindsAreRefusedAtOnceAndOnlyAnExcerptIsQuoted) {
          "not a regular file"},
         {"link to another file",
          [&](TestWorld& world, const QString& path) {
-             world.writeFile(QStringLiteral("other"), passwd.repeated(6));
-             QFile::link(world.path(QStringLiteral("other")), path);
+             world.writeFile("other", passwd.repeated(6));
+             QFile::link(world.path("other"), path);
          },
          "root:x:0:0:r..."},
         {"control bytes",
-         [](TestWorld& world, const QString&) {
-             world.writeFile(QStringLiteral("settings"), "\x1b[2J\x07\x01");
-         },
+         [](TestWorld& world, const QString&) { world.writeFile("settings", "\x1b[2J\x07\x01"); },
          "\"?[2J??\""},
     };
     for (const Case& c : cases) {
         TestWorld world;
-        const QString path = world.path(QStringLiteral("settings"));
+        const QString path = world.path("settings");
         QFile::remove(path);
         c.make(world, path);
         const QFileInfo before(path);
@@ -146,11 +143,11 @@ TEST(SettingsFile, FilesOfOtherKindsAreRefusedAtOnceAndOnlyAnExcerptIsQuoted) {
 
 TEST(SettingsFile, MissingFileGivesTheDefaultsAndSaysSo) {
     TestWorld world;
-    QFile::remove(world.path(QStringLiteral("settings")));
+    QFile::remove(world.path("settings"));
     const SettingsRead read = readSettings();
     EXPECT_EQ(values(read.settings), delivered);
-    EXPECT_TRUE(read.problem.contains(QStringLiteral("\"settings\"")));
-    EXPECT_FALSE(QFile::exists(world.path(QStringLiteral("settings"))));
+    EXPECT_TRUE(read.problem.contains("\"settings\""));
+    EXPECT_FALSE(QFile::exists(world.path("settings")));
 }
 
 TEST(SettingsFile, WriterUsesSignOrBlankDigitsBlankCrLf) {
@@ -164,20 +161,19 @@ TEST(SettingsFile, WriterUsesSignOrBlankDigitsBlankCrLf) {
 
 TEST(SettingsFile, WritingRewritesAOneLineFileAsSixLinesThatReadBack) {
     TestWorld world;
-    world.writeFile(QStringLiteral("settings"), "0,65,68,87,83,17");
+    world.writeFile("settings", "0,65,68,87,83,17");
     const SettingsRead read = readSettings();
     QString error;
     ASSERT_TRUE(writeSettings(read.settings, &error));
-    EXPECT_EQ(world.readFile(QStringLiteral("settings")),
+    EXPECT_EQ(world.readFile("settings"),
               QByteArray(" 0 \r\n 65 \r\n 68 \r\n 87 \r\n 83 \r\n 17 \r\n"));
     EXPECT_EQ(values(readSettings().settings), values(read.settings));
 }
 
 TEST(SettingsFile, WriteToAPlaceThatCannotHoldTheFileFailsWithAReason) {
     TestWorld world;
-    world.writeFile(QStringLiteral("plainfile"), "x");
+    world.writeFile("plainfile", "x");
     QString error;
-    EXPECT_FALSE(
-        writeSettings(Settings{}, &error, world.path(QStringLiteral("plainfile/settings"))));
+    EXPECT_FALSE(writeSettings(Settings{}, &error, world.path("plainfile/settings")));
     EXPECT_FALSE(error.isEmpty());
 }

@@ -9,7 +9,7 @@
 #include <gtest/gtest.h>
 
 namespace {
-const QString settingsFile = QStringLiteral("settings");
+const QString settingsFile = "settings";
 const QByteArray delivered = deliveredSettings();
 } // namespace
 
@@ -170,8 +170,7 @@ TEST_F(SettingsScreen, KeysAndTheQualityAreChosenKeptOrDroppedAsThePlayerSays) {
         for (const QString& box : QString::fromLatin1(row.boxes).split(QLatin1Char(' '))) {
             const bool waiting = box.endsWith(QLatin1Char('*'));
             expectedCodes.push_back(static_cast<qint16>(box.chopped(waiting ? 1 : 0).toInt()));
-            expectedNames.push_back(waiting ? QStringLiteral("...")
-                                            : KeyName(expectedCodes.back()));
+            expectedNames.push_back(waiting ? "..." : KeyName(expectedCodes.back()));
         }
         EXPECT_EQ(codes(*s), expectedCodes);
         EXPECT_EQ(names(*s), expectedNames);
@@ -180,9 +179,9 @@ TEST_F(SettingsScreen, KeysAndTheQualityAreChosenKeptOrDroppedAsThePlayerSays) {
 
 TEST_F(SettingsScreen, TheControlsStandAsDesigned) {
     frmSettings& s = open();
-    EXPECT_EQ(s.windowTitle(), QStringLiteral("Settings"));
+    EXPECT_EQ(s.windowTitle(), "Settings");
     EXPECT_EQ(s.size(), QSize(190, 300));
-    EXPECT_EQ(s.comQuality.currentText(), QStringLiteral("High"));
+    EXPECT_EQ(s.comQuality.currentText(), "High");
     EXPECT_EQ(s.focusWidget(), &s.cmdOk); // the tab order starts at OK
     const QRect frame = s.fraControls.geometry();
     const QString captions[] = {"Move Left:", "Move Right:", "Move Up:", "Move Down:", "Fire:"};
@@ -205,7 +204,7 @@ TEST_F(SettingsScreen, TheControlsStandAsDesigned) {
         }
     }
     EXPECT_EQ(s.lblAssign[4]->x(), 17);
-    EXPECT_EQ(s.cmdOk.text(), QStringLiteral("Ok"));
+    EXPECT_EQ(s.cmdOk.text(), "Ok");
     EXPECT_GT(s.cmdOk.geometry().top(), frame.bottom());
 }
 
@@ -213,8 +212,8 @@ TEST_F(SettingsScreen, AnUnreadableFileIsReportedOnceAndTheDefaultsShown) {
     QFile::remove(world.path(settingsFile));
     frmSettings& s = open();
     ASSERT_EQ(world.messageBox.texts.size(), 1u);
-    EXPECT_TRUE(world.messageBox.texts[0].contains(QStringLiteral("\"settings\"")));
-    EXPECT_EQ(s.comQuality.currentText(), QStringLiteral("High"));
+    EXPECT_TRUE(world.messageBox.texts[0].contains("\"settings\""));
+    EXPECT_EQ(s.comQuality.currentText(), "High");
     EXPECT_EQ(names(s), (std::vector<QString>{"[left arrow]", "[right arrow]", "[up arrow]",
                                               "[down arrow]", "[space]"}));
     EXPECT_FALSE(QFile::exists(world.path(settingsFile))) << "opening must not create the file";
@@ -225,10 +224,10 @@ TEST_F(SettingsScreen, AnUnreadableFileIsReportedOnceAndTheDefaultsShown) {
     world.writeFile(settingsFile, "0\r\n65\r\n");
     frmSettings& shortFile = open();
     ASSERT_EQ(world.messageBox.texts.size(), 2u);
-    EXPECT_TRUE(world.messageBox.texts[1].contains(QStringLiteral("value 3")));
-    EXPECT_EQ(shortFile.comQuality.currentText(), QStringLiteral("Low"));
-    EXPECT_EQ(names(shortFile)[0], QStringLiteral("A"));
-    EXPECT_EQ(names(shortFile)[1], QStringLiteral("[right arrow]"));
+    EXPECT_TRUE(world.messageBox.texts[1].contains("value 3"));
+    EXPECT_EQ(shortFile.comQuality.currentText(), "Low");
+    EXPECT_EQ(names(shortFile)[0], "A");
+    EXPECT_EQ(names(shortFile)[1], "[right arrow]");
 }
 
 // Tab goes from OK through the list to each key box in turn; Return or Space there starts the
@@ -242,7 +241,7 @@ TEST_F(SettingsScreen, TheKeyBoxesAreReachedAndSetFromTheKeyboard) {
         press(s, Qt::Key_Tab);
         ASSERT_EQ(s.focusWidget(), s.picAssign[box].get()) << box;
         press(s, box % 2 ? Qt::Key_Space : Qt::Key_Return);
-        EXPECT_EQ(names(s)[box], QStringLiteral("...")) << box;
+        EXPECT_EQ(names(s)[box], "...") << box;
         press(s, Qt::Key(Qt::Key_A + box));
         EXPECT_EQ(names(s)[box], QString(QChar('A' + box)));
     }
@@ -254,16 +253,16 @@ TEST_F(SettingsScreen, TheKeyBoxesAreReachedAndSetFromTheKeyboard) {
 
 TEST_F(SettingsScreen, AFileThatCannotBeWrittenIsReportedAndTheScreenStays) {
     frmSettings& s = open();
-    play(s, QStringLiteral("box0 A"));
+    play(s, "box0 A");
     // Something that is not a file now stands where the settings file was.
     ASSERT_TRUE(QFile::remove(world.path(settingsFile)));
     ASSERT_TRUE(QDir(world.folder.path()).mkdir(settingsFile));
     QTest::mouseClick(&s.cmdOk, Qt::LeftButton);
     ASSERT_EQ(world.messageBox.texts.size(), 1u);
-    EXPECT_TRUE(world.messageBox.texts[0].contains(QStringLiteral("could not be written")));
+    EXPECT_TRUE(world.messageBox.texts[0].contains("could not be written"));
     EXPECT_FALSE(s.isUnloaded());
     EXPECT_FALSE(menu().isEnabled());
-    EXPECT_EQ(names(s)[0], QStringLiteral("A"));
+    EXPECT_EQ(names(s)[0], "A");
 
     s.close();
     EXPECT_TRUE(s.isUnloaded());

@@ -108,7 +108,7 @@ private:
 
 // The settings file as the game delivers it.
 inline QByteArray deliveredSettings() {
-    QFile file(QStringLiteral(VEXAROO_SOURCE_DIR "/data/settings"));
+    QFile file(VEXAROO_SOURCE_DIR "/data/settings");
     if (!file.open(QIODevice::ReadOnly))
         qFatal("cannot read the delivered settings file");
     return file.readAll();
@@ -130,7 +130,7 @@ struct TestWorld {
         : services{
               clock, clock, messageBox, draws ? *draws : random, launcher, heard ? *heard : sound} {
         QDir::setCurrent(folder.path());
-        writeFile(QStringLiteral("settings"), deliveredSettings());
+        writeFile("settings", deliveredSettings());
     }
     ~TestWorld() { QDir::setCurrent(previousFolder); }
 
