@@ -85,35 +85,27 @@ TEST_F(ScoresFile, TiesComeOutInTheOrderOfTheDoubleLoop) {
     EXPECT_EQ(storedOrder(world.readFile("scores")), QStringList({"A", "E"}));
 }
 
-TEST_F(ScoresFile, LevelComesFirstThenTargetsAndNegativeCountsSortLow) {
-    std::vector<ScoreRecord> entries = {
-        scoreOf("zero", 0, 0), scoreOf("low", 0, 1),   scoreOf("neg", -1, 50),
-        scoreOf("high", 7, 0), scoreOf("mid", 3, 900),
-    };
-    scores::SortScores(entries, 4);
-    QStringList order;
-    for (const ScoreRecord& e : entries)
-        order << scores::shownName(e.firstName);
-    EXPECT_EQ(order, QStringList({"high", "mid", "low", "zero", "neg"}));
-
-    // A negative highest index sorts nothing.
-    std::vector<ScoreRecord> two = {scoreOf("a", 0, 0), scoreOf("b", 9, 0)};
-    scores::SortScores(two, -1);
-    EXPECT_EQ(scores::shownName(two[0].firstName), "a");
-}
-
-TEST(SortScores, RecordsOfOneLevelAreOrderedByTargetsHit) {
+// The level first, then the targets hit; negative counts sort low, and a negative highest index
+// sorts nothing.
+TEST(SortScores, LevelComesFirstThenTargetsHit) {
     const struct {
         std::vector<ScoreRecord> entries;
+        qint16 highest;
         QStringList order;
     } rows[] = {
-        {{scoreOf("few", 4, 1), scoreOf("many", 4, 9)}, {"many", "few"}},
+        {{scoreOf("zero", 0, 0), scoreOf("low", 0, 1), scoreOf("neg", -1, 50),
+          scoreOf("high", 7, 0), scoreOf("mid", 3, 900)},
+         4,
+         {"high", "mid", "low", "zero", "neg"}},
+        {{scoreOf("a", 0, 0), scoreOf("b", 9, 0)}, -1, {"a", "b"}},
+        {{scoreOf("few", 4, 1), scoreOf("many", 4, 9)}, 1, {"many", "few"}},
         {{scoreOf("one", 4, 1), scoreOf("three", 4, 3), scoreOf("two", 4, 2)},
+         2,
          {"three", "two", "one"}},
     };
     for (const auto& row : rows) {
         std::vector<ScoreRecord> entries = row.entries;
-        scores::SortScores(entries, static_cast<qint16>(entries.size() - 1));
+        scores::SortScores(entries, row.highest);
         QStringList order;
         for (const ScoreRecord& e : entries)
             order << scores::shownName(e.firstName);

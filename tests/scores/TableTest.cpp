@@ -73,27 +73,26 @@ TEST_F(Table, CellsSitOnTheGridAndShareTheirOutlines) {
     EXPECT_EQ(h.cmdClose.geometry(), QRect(112, 180, 53, 21));
 }
 
-TEST_F(Table, ClosingGivesTheMenuBackAndTheNextOpeningReadsAfresh) {
-    program.menu().setEnabled(false);
-    frmHigh& first = program.high();
-    QTest::mouseClick(&first.cmdClose, Qt::LeftButton);
-    EXPECT_TRUE(first.isUnloaded());
-    EXPECT_TRUE(program.menu().isEnabled());
-    world.writeFile("scores", slot("New", "One", 9, 9));
-    EXPECT_EQ(row(0), QStringList({" 01", " New One", " 9", " 9"}));
-    program.menu().setEnabled(false);
-    program.high().close();
-    EXPECT_TRUE(program.menu().isEnabled());
-}
-
-TEST_F(Table, ReturnAndEscCloseTheTable) {
-    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
+// Close, the close box, Return and Esc each give the menu back; the next opening reads the
+// file afresh.
+TEST_F(Table, EveryCloseGivesTheMenuBackAndTheNextOpeningReadsAfresh) {
+    for (const std::string how : {"Close", "close box", "Return", "Esc"}) {
+        SCOPED_TRACE(how);
         program.menu().setEnabled(false);
         frmHigh& h = program.high();
         h.show();
-        QTest::keyClick(h.focusWidget() ? h.focusWidget() : &h, key);
-        EXPECT_TRUE(h.isUnloaded()) << key;
+        if (how == "Close")
+            QTest::mouseClick(&h.cmdClose, Qt::LeftButton);
+        else if (how == "close box")
+            h.close();
+        else
+            QTest::keyClick(h.focusWidget() ? h.focusWidget() : &h,
+                            QKeySequence(QString::fromStdString(how))[0].key());
+        EXPECT_TRUE(h.isUnloaded());
         EXPECT_TRUE(program.menu().isEnabled());
+        processDeferredDeletes();
+        world.writeFile("scores", slot(QString::fromStdString(how), "One", 9, 9));
+        EXPECT_EQ(row(0)[1], " " + QString::fromStdString(how) + " One");
     }
 }
 

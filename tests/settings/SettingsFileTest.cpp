@@ -9,6 +9,7 @@
 
 #include <clocale>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include <sys/stat.h>
@@ -23,37 +24,46 @@ const std::vector<qint16> delivered = {1, 37, 39, 38, 40, 32};
 
 } // namespace
 
-TEST(SettingsFile, ReadsEveryFormOfTheSequentialFormat) {
-    TestWorld world;
-    const QByteArray forms[] = {
-        deliveredSettings(),                   // as delivered, as the program writes it
-        "0\r\n65\r\n68\r\n87\r\n83\r\n17\r\n", // no blanks
-        "0,65,68,87,83,17\r\n",                // one line, commas
-        "  0 , 65,68\n87\r\n\r\n 83 ,17",      // mixed, no final line end
+// Every form of the sequential format is read: as delivered and as the program writes it, with
+// no blanks, on one line with commas, mixed. The codes of P and Esc are used as read, and
+// values beyond the range saturate. A value that cannot be read takes its default, the rest are
+// kept, and the problem is named in a short message; the file stays as it was.
+TEST(SettingsFile, ReadsEveryFormOfTheSequentialFormatAndNamesWhatItCannotRead) {
+    const struct {
+        std::optional<QByteArray> bytes; // none: no file
+        std::vector<qint16> values;
+        const char* problem; // "": none
+    } rows[] = {
+        {deliveredSettings(), delivered, ""},
+        {"0\r\n65\r\n68\r\n87\r\n83\r\n17\r\n", {0, 65, 68, 87, 83, 17}, ""},
+        {"0,65,68,87,83,17\r\n", {0, 65, 68, 87, 83, 17}, ""},
+        {"  0 , 65,68\n87\r\n\r\n 83 ,17", {0, 65, 68, 87, 83, 17}, ""},
+        {"-1\r\n80\r\n27\r\n80\r\n27\r\n32\r\n", {-1, 80, 27, 80, 27, 32}, ""},
+        {"0\r\n40000\r\n-40000\r\n99999\r\n1e99\r\n32\r\n",
+         {0, 32767, -32768, 32767, 32767, 32},
+         ""},
+        {"0\r\n65\r\n", {0, 65, 39, 38, 40, 32}, "ends before value 3"},
+        {"", delivered, "ends before value 1"},
+        {"0\r\nleft\r\n68\r\n87\r\n83\r\n17\r\n", {0, 37, 68, 87, 83, 17}, "\"left\""},
+        {"0\r\n" + QByteArray(10'000'000, '7') + "\r\n", {0, 37, 39, 38, 40, 32}, "too long"},
+        {std::nullopt, delivered, "\"settings\""},
     };
-    for (const QByteArray& form : forms) {
-        world.writeFile("settings", form);
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.bytes.value_or("no file").left(40).toStdString());
+        TestWorld world;
+        QFile::remove(world.path("settings"));
+        if (row.bytes)
+            world.writeFile("settings", *row.bytes);
         const SettingsRead read = readSettings();
-        EXPECT_TRUE(read.problem.isEmpty()) << form.constData();
-        if (form == forms[0])
-            EXPECT_EQ(values(read.settings), delivered);
-        else
-            EXPECT_EQ(values(read.settings), (std::vector<qint16>{0, 65, 68, 87, 83, 17}))
-                << form.constData();
+        EXPECT_EQ(values(read.settings), row.values);
+        EXPECT_EQ(read.problem.isEmpty(), !*row.problem);
+        EXPECT_TRUE(!*row.problem || read.problem.contains("\"settings\""));
+        EXPECT_TRUE(read.problem.contains(QLatin1String(row.problem)))
+            << read.problem.toStdString();
+        EXPECT_LT(read.problem.size(), 200) << "the message quotes more than an excerpt";
+        EXPECT_EQ(QFile::exists(world.path("settings")), row.bytes.has_value());
+        EXPECT_EQ(world.readFile("settings"), row.bytes.value_or("")) << "file was touched";
     }
-}
-
-TEST(SettingsFile, PauseAndEscapeCodesAreUsedAsReadAndValuesBeyondTheRangeSaturate) {
-    TestWorld world;
-    world.writeFile("settings", "-1\r\n80\r\n27\r\n80\r\n27\r\n32\r\n");
-    SettingsRead read = readSettings();
-    EXPECT_TRUE(read.problem.isEmpty());
-    EXPECT_EQ(values(read.settings), (std::vector<qint16>{-1, 80, 27, 80, 27, 32}));
-
-    world.writeFile("settings", "0\r\n40000\r\n-40000\r\n99999\r\n1e99\r\n32\r\n");
-    read = readSettings();
-    EXPECT_TRUE(read.problem.isEmpty());
-    EXPECT_EQ(values(read.settings), (std::vector<qint16>{0, 32767, -32768, 32767, 32767, 32}));
 }
 
 TEST(SettingsFile, TheSameBytesGiveTheSameValuesInEveryLocale) {
@@ -74,30 +84,6 @@ TEST(SettingsFile, TheSameBytesGiveTheSameValuesInEveryLocale) {
         EXPECT_EQ(numeric::valueOf("2.5 "), 2.5) << locale; // as in a caption
     }
     std::setlocale(LC_ALL, previous.c_str());
-}
-
-TEST(SettingsFile, UnreadableValuesTakeTheDefaultsAndTheProblemIsNamed) {
-    TestWorld world;
-    struct Case {
-        QByteArray contents;
-        std::vector<qint16> expected;
-        const char* mentions;
-    };
-    const Case cases[] = {
-        {"0\r\n65\r\n", {0, 65, 39, 38, 40, 32}, "ends before value 3"},
-        {"", delivered, "ends before value 1"},
-        {"0\r\nleft\r\n68\r\n87\r\n83\r\n17\r\n", {0, 37, 68, 87, 83, 17}, "\"left\""},
-        {"0\r\n" + QByteArray(10'000'000, '7') + "\r\n", {0, 37, 39, 38, 40, 32}, "too long"},
-    };
-    for (const Case& c : cases) {
-        world.writeFile("settings", c.contents);
-        const SettingsRead read = readSettings();
-        EXPECT_EQ(values(read.settings), c.expected) << c.contents.constData();
-        EXPECT_TRUE(read.problem.contains("\"settings\""));
-        EXPECT_TRUE(read.problem.contains(QLatin1String(c.mentions))) << read.problem.toStdString();
-        EXPECT_LT(read.problem.size(), 200) << "the message quotes more than an excerpt";
-        EXPECT_EQ(world.readFile("settings"), c.contents) << "file was touched";
-    }
 }
 
 TEST(SettingsFile, FilesOfOtherKindsAreRefusedAtOnceAndOnlyAnExcerptIsQuoted) {
@@ -139,15 +125,6 @@ TEST(SettingsFile, FilesOfOtherKindsAreRefusedAtOnceAndOnlyAnExcerptIsQuoted) {
         EXPECT_EQ(after.isDir(), before.isDir()) << c.kind;
         EXPECT_EQ(after.size(), before.size()) << c.kind;
     }
-}
-
-TEST(SettingsFile, MissingFileGivesTheDefaultsAndSaysSo) {
-    TestWorld world;
-    QFile::remove(world.path("settings"));
-    const SettingsRead read = readSettings();
-    EXPECT_EQ(values(read.settings), delivered);
-    EXPECT_TRUE(read.problem.contains("\"settings\""));
-    EXPECT_FALSE(QFile::exists(world.path("settings")));
 }
 
 TEST(SettingsFile, WriterUsesSignOrBlankDigitsBlankCrLf) {

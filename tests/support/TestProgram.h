@@ -9,6 +9,8 @@
 struct TestProgram {
     TestWorld world;
     Program program{world.services};
+    // Unloaded windows go while what they were handed is still there.
+    ~TestProgram() { processDeferredDeletes(); }
 };
 
 // A window of the given kind that is loaded, found without creating one.
