@@ -2,7 +2,6 @@
 // byte for byte where no translation applies, and nowhere wider than the fixed control that
 // shows it.
 #include "Language.h"
-#include "Doubles.h"
 #include "HelpCommand.h"
 #include "KeyName.h"
 #include "Keys.h"
@@ -10,6 +9,7 @@
 #include "Resources.h"
 #include "ScoresFile.h"
 #include "SettingsFile.h"
+#include "TestProgram.h"
 #include "frmGame.h"
 #include "frmHigh.h"
 #include "frmIntro.h"
@@ -25,37 +25,29 @@
 
 #include <functional>
 #include <map>
+#include <optional>
 
 namespace {
 
 // The desktop's locale variables for one case; the previous ones come back afterwards, with
 // English installed again.
-class Desktop {
-public:
-    Desktop(const char* lang, const char* language = "", const char* lcMessages = "",
-            const char* lcAll = "") {
-        const std::pair<const char*, const char*> values[] = {
-            {"LANG", lang}, {"LANGUAGE", language}, {"LC_MESSAGES", lcMessages}, {"LC_ALL", lcAll}};
-        for (const auto& [name, value] : values) {
-            saved_.emplace_back(name, qgetenv(name), qEnvironmentVariableIsSet(name));
-            if (*value)
-                qputenv(name, value);
-            else
-                qunsetenv(name);
+struct Desktop {
+    explicit Desktop(const char* lang, const char* language = "", const char* lcMessages = "",
+                     const char* lcAll = "") {
+        const char* values[] = {lang, language, lcMessages, lcAll};
+        for (int i = 0; i < 4; ++i) {
+            if (qEnvironmentVariableIsSet(names[i]))
+                saved[i] = qgetenv(names[i]);
+            *values[i] ? qputenv(names[i], values[i]) : qunsetenv(names[i]);
         }
     }
     ~Desktop() {
-        for (const auto& [name, value, set] : saved_) {
-            if (set)
-                qputenv(name, value);
-            else
-                qunsetenv(name);
-        }
+        for (int i = 0; i < 4; ++i)
+            saved[i] ? qputenv(names[i], *saved[i]) : qunsetenv(names[i]);
         language::install("en");
     }
-
-private:
-    std::vector<std::tuple<const char*, QByteArray, bool>> saved_;
+    static constexpr const char* names[] = {"LANG", "LANGUAGE", "LC_MESSAGES", "LC_ALL"};
+    std::optional<QByteArray> saved[4];
 };
 
 // The text of the last message box of the running case.
@@ -269,11 +261,11 @@ TEST(Language, EveryWindowShowsItsCaptionsInTheChosenLanguage) {
     for (const Case& c : cases) {
         Desktop desktop(c.lang);
         language::install(language::choose(QString::fromLatin1(c.requested), {}));
-        TestWorld world;
-        lastMessage = [&world] {
-            return world.messageBox.texts.empty() ? QString() : world.messageBox.texts.back();
+        TestProgram t;
+        lastMessage = [&t] {
+            return t.world.messageBox.texts.empty() ? QString() : t.world.messageBox.texts.back();
         };
-        Program program(world.services);
+        Program& program = t.program;
         for (const Row& row : captions) {
             const char* expected = c.column == 0 ? row.en : c.column == 1 ? row.de : row.fr;
             EXPECT_EQ(row.caption(program).toUtf8().toStdString(), expected)
@@ -292,8 +284,8 @@ TEST(Language, NoCaptionIsWiderThanItsControl) {
     for (const char* name : {"en", "de", "fr"}) {
         Desktop desktop("C");
         language::install(QString::fromLatin1(name));
-        TestWorld world;
-        Program program(world.services);
+        TestProgram t;
+        Program& program = t.program;
         for (const auto& [what, window] : windows) {
             QWidget& shown = window(program);
             if (englishTitles.count(what) == 0) {

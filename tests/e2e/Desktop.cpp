@@ -44,16 +44,41 @@ XSession* Desktop::x11() {
     return dynamic_cast<XSession*>(this);
 }
 
-QProcessEnvironment Desktop::gameEnvironment() {
+QProcessEnvironment Desktop::environment() const {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     // The scenarios find windows by their English titles, whatever the desktop speaks.
     env.insert("LANGUAGE", "en");
+    if (QFile::exists(own_.filePath("xdg-open")))
+        env.insert("PATH", own_.path() + ":" + env.value("PATH"));
     return env;
 }
 
-bool Desktop::startGameWith(const QProcessEnvironment& env, const QString& workingFolder,
-                            const QString& program, const QStringList& arguments) {
-    game_.setProcessEnvironment(env);
+void Desktop::replaceOpener(const QByteArray& script) {
+    QFile opener(own_.filePath("xdg-open"));
+    opener.open(QIODevice::WriteOnly);
+    opener.write("#!/bin/sh\n" + script + "\n");
+    opener.setPermissions(opener.permissions() | QFileDevice::ExeOwner);
+}
+
+QString Desktop::run(const QString& program, const QStringList& arguments, int timeoutMs) {
+    QProcess process;
+    process.setProcessEnvironment(environment());
+    process.start(program, arguments);
+    if (!process.waitForFinished(timeoutMs))
+        stop(process);
+    return QString::fromLocal8Bit(process.readAllStandardOutput());
+}
+
+QImage Desktop::screenshot(const QString& saveAs) {
+    const QString file = saveAs.isEmpty() ? own_.filePath("shot.png") : saveAs;
+    const QStringList command = screenshotCommand(file);
+    run(command.first(), command.mid(1));
+    return QImage(file).convertToFormat(QImage::Format_RGB32);
+}
+
+bool Desktop::startGame(const QString& workingFolder, const QString& program,
+                        const QStringList& arguments) {
+    game_.setProcessEnvironment(environment());
     game_.setWorkingDirectory(workingFolder);
     game_.setProcessChannelMode(QProcess::ForwardedChannels);
     game_.start(program, arguments);
@@ -63,16 +88,6 @@ bool Desktop::startGameWith(const QProcessEnvironment& env, const QString& worki
 void Desktop::stopPrograms() {
     stop(game_);
     stop(other_);
-}
-
-QString runTool(const QProcessEnvironment& env, const QString& program,
-                const QStringList& arguments, int timeoutMs) {
-    QProcess process;
-    process.setProcessEnvironment(env);
-    process.start(program, arguments);
-    if (!process.waitForFinished(timeoutMs))
-        stop(process);
-    return QString::fromLocal8Bit(process.readAllStandardOutput());
 }
 
 void stop(QProcess& program, int graceMs) {
@@ -101,7 +116,7 @@ qint64 Desktop::gameCpuMs() const {
 unsigned long Desktop::start(const QStringList& arguments) {
     const qsizetype sizeAt = arguments.indexOf("--size");
     size = sizeAt >= 0 ? arguments.value(sizeAt + 1).toDouble() : 1;
-    if (!ok() || !startGame(folder.path(), VEXAROO_EXECUTABLE, arguments))
+    if (!ok() || !startGame(folder.path(), executable, arguments))
         return 0;
     return waitForWindow(titles::intro);
 }

@@ -43,10 +43,14 @@ public:
 
     // Starts the game in the given folder. Returns once started; the window may not show yet.
     // The harness with a scenario name may stand in for the game.
-    virtual bool startGame(const QString& workingFolder,
-                           const QString& program = VEXAROO_EXECUTABLE,
-                           const QStringList& arguments = {}) = 0;
+    bool startGame(const QString& workingFolder, const QString& program = VEXAROO_EXECUTABLE,
+                   const QStringList& arguments = {});
     QProcess& game() { return game_; }
+    // Runs a tool on this desktop and returns its standard output; killed after the time.
+    QString run(const QString& program, const QStringList& arguments, int timeoutMs = 10000);
+    // The desktop's opener (xdg-open) replaced, for the programs started from now on, by a
+    // shell script.
+    void replaceOpener(const QByteArray& script);
     // CPU time (user + system) the game has used so far, in milliseconds.
     qint64 gameCpuMs() const;
 
@@ -56,7 +60,8 @@ public:
     virtual QString visibleTitles() = 0;
     // The window's inner area in screen coordinates.
     virtual QRect geometry(unsigned long window) = 0;
-    virtual QImage screenshot(const QString& saveAs = {}) = 0;
+    // The whole screen; kept under the name given.
+    QImage screenshot(const QString& saveAs = {});
     // Closes the window as a taskbar or the compositor does.
     virtual bool closeFromTaskbar(unsigned long window) = 0;
     // How many windows of the game are visible.
@@ -101,25 +106,26 @@ public:
     std::string onScreen() { return (problem_ + "; on screen: " + visibleTitles()).toStdString(); }
 
     QTemporaryDir folder;
+    QString executable = VEXAROO_EXECUTABLE; // what start() starts
     double size = 1;
 
 protected:
     Desktop();
-    // What every game started here runs with, beside the desktop's own display.
-    static QProcessEnvironment gameEnvironment();
-    bool startGameWith(const QProcessEnvironment& env, const QString& workingFolder,
-                       const QString& program, const QStringList& arguments);
+    // What every program started here runs with: the desktop's own display, and English.
+    virtual QProcessEnvironment environment() const;
+    // The tool and its arguments that take a picture of the screen into a file.
+    virtual QStringList screenshotCommand(const QString& file) const = 0;
     // Ends the game and the other program, before the desktop goes.
     void stopPrograms();
 
     QProcess game_;
     QProcess other_;
     QString problem_;
+
+private:
+    QTemporaryDir own_; // the opener put in its place, the last screenshot
 };
 
-// Runs a command and returns its standard output; killed after the time.
-QString runTool(const QProcessEnvironment& env, const QString& program,
-                const QStringList& arguments, int timeoutMs = 10000);
 // Asks a program to end, then ends it; gives it `graceMs` first.
 void stop(QProcess& program, int graceMs = 0);
 

@@ -25,13 +25,6 @@
 
 namespace {
 
-const QString& menuTitle = titles::menu;
-const QString& gameTitle = titles::game;
-const QString& boxTitle = titles::box;
-const QString& entryTitle = titles::entry;
-const QString& settingsTitle = titles::settings;
-const QString& tableTitle = titles::high;
-
 // Memory may grow this much over its level once the first game has been played: the menu
 // alone has measured up to 8.5 MiB over it after a dozen games, each with its boxes, screens
 // and sounds. A leak of 2 MiB a game still fails it within the two minutes.
@@ -56,9 +49,8 @@ QString keyName(int code) {
 
 class Soak {
 public:
-    XSession x;
-    QTemporaryDir folder;
-    QTemporaryDir stubs;
+    std::unique_ptr<Desktop> desktop = Desktop::open("jwm");
+    Desktop& x = *desktop;
     QRandomGenerator random{static_cast<quint32>(QDateTime::currentMSecsSinceEpoch())};
     QString failure;
     qint64 baselineKb = -1, peakKb = 0;
@@ -97,8 +89,8 @@ public:
 
     // The window the player deals with: a box first, then a screen over the menu.
     std::optional<Window> front(const std::vector<Window>& shown) {
-        for (const QString& title :
-             {boxTitle, entryTitle, settingsTitle, tableTitle, gameTitle, menuTitle}) {
+        for (const QString& title : {titles::box, titles::entry, titles::settings, titles::high,
+                                     titles::game, titles::menu}) {
             for (const Window& w : shown)
                 if (w.title == title)
                     return w;
@@ -114,7 +106,7 @@ public:
     bool frontOnTop() {
         const std::vector<Window> shown = windows();
         const std::optional<Window> wanted = front(shown);
-        if (!wanted || wanted->title == menuTitle || wanted->title == gameTitle)
+        if (!wanted || wanted->title == titles::menu || wanted->title == titles::game)
             return true;
         const QPoint centre = wanted->area.center();
         // Without --sync: it waits for ever when the pointer is already there.
@@ -123,7 +115,7 @@ public:
         if (!under.contains("WINDOW="))
             return false;
         for (const Window& w : shown)
-            if ((w.title == menuTitle || w.title == gameTitle) &&
+            if ((w.title == titles::menu || w.title == titles::game) &&
                 under.contains(QStringLiteral("WINDOW=%1\n").arg(w.id)))
                 return false;
         return true;
@@ -156,7 +148,7 @@ public:
                             "the disabled menu covers the screen over it");
             pause(100);
         }
-        QFile scores(folder.filePath("scores"));
+        QFile scores(x.folder.filePath("scores"));
         if (scores.open(QIODevice::ReadOnly)) {
             const QByteArray bytes = scores.readAll();
             if (bytes.size() % 44 != 0)
@@ -179,7 +171,7 @@ public:
         // Compared where the level was taken, on the menu alone: a game and its boxes hold
         // pictures and buffers that the menu does not, and let them go when they close.
         const std::vector<Window> shown = windows();
-        const bool menuAlone = shown.size() == 1 && shown.front().title == menuTitle;
+        const bool menuAlone = shown.size() == 1 && shown.front().title == titles::menu;
         if (baselineKb > 0 && menuAlone && rss > baselineKb + memoryMarginKb)
             return fail(QStringLiteral("memory stays near its level after the first game: "
                                        "%1 KiB, level %2 KiB")
@@ -197,7 +189,7 @@ public:
 
     // The keys the game reads from the settings file: left, right, up, down, fire.
     QStringList boundKeys() {
-        QFile file(folder.filePath("settings"));
+        QFile file(x.folder.filePath("settings"));
         QStringList keys;
         if (file.open(QIODevice::ReadOnly)) {
             const QList<QByteArray> values = file.readAll().simplified().split(' ');
@@ -233,7 +225,7 @@ public:
         }
         click(at(menu, 75, 133));
         ++plays;
-        if (x.waitForWindow(gameTitle, 15000) == 0)
+        if (x.waitForWindow(titles::game, 15000) == 0)
             return fail("Play from the menu opens a game");
         ++games;
         gameClock.start();
@@ -249,7 +241,7 @@ public:
         focus(game);
         const int choice = pick(20);
         if ((!forFame && age > 8000) || age > 80000) {
-            x.requestClose(game.id);
+            x.x11()->requestClose(game.id);
         } else if (choice == 0) {
             xdo({"key", "p"});
         } else if (choice == 1) {
@@ -282,7 +274,7 @@ public:
             click(at(s, 140, 62)); // the quality list opens; the next action answers it
             return;
         case 3:
-            x.requestClose(s.id);
+            x.x11()->requestClose(s.id);
             return;
         default:
             click(at(s, 95, 282)); // Ok
@@ -309,9 +301,9 @@ public:
             return true; // checked by the invariants
         ++actions;
         const bool overMenu =
-            w->title == settingsTitle || w->title == tableTitle || w->title == entryTitle;
+            w->title == titles::settings || w->title == titles::high || w->title == titles::entry;
         const auto menu = std::find_if(shown.begin(), shown.end(),
-                                       [](const Window& m) { return m.title == menuTitle; });
+                                       [](const Window& m) { return m.title == titles::menu; });
         if (overMenu && menu != shown.end() &&
             (heldTried.insert(w->title).second || pick(3) == 0)) {
             // Play on the menu beside the screen that holds it, at least once on each screen:
@@ -324,7 +316,7 @@ public:
             // stay, and a closed game must bring the menu back. Not the menu on its own, whose
             // close rightly ends the program.
             const Window& any = shown.at(pick(static_cast<int>(shown.size())));
-            if (any.title != menuTitle || shown.size() > 1) {
+            if (any.title != titles::menu || shown.size() > 1) {
                 x.run("wmctrl", {"-i", "-c", QString::number(any.id)});
                 ++taskbarCloses;
             }
@@ -333,24 +325,24 @@ public:
             const Window& any = shown.at(pick(static_cast<int>(shown.size())));
             const QPoint p(pick(any.area.width()), pick(any.area.height()));
             // Not Exit: the program ending there is no fault.
-            if (any.title != menuTitle || !QRect(20, 288, 110, 50).contains(p))
+            if (any.title != titles::menu || !QRect(20, 288, 110, 50).contains(p))
                 click(any.area.topLeft() + p);
-        } else if (w->title == boxTitle) {
+        } else if (w->title == titles::box) {
             ++boxes;
             focus(*w);
             xdo({"key", pick(4) == 0 ? "space" : "Return"});
-        } else if (w->title == entryTitle) {
+        } else if (w->title == titles::entry) {
             enterName(*w);
-        } else if (w->title == settingsTitle) {
+        } else if (w->title == titles::settings) {
             useSettings(*w);
-        } else if (w->title == tableTitle) {
+        } else if (w->title == titles::high) {
             if (pick(2) == 0)
                 click(at(*w, 138, 190));
             else
-                x.requestClose(w->id);
-        } else if (w->title == gameTitle) {
+                x.x11()->requestClose(w->id);
+        } else if (w->title == titles::game) {
             playGame(*w);
-        } else if (w->title == menuTitle) {
+        } else if (w->title == titles::menu) {
             return playOnMenu(*w);
         } else if (w->area.width() > 500) {
             click(at(*w, 20, 10)); // Skip Intro
@@ -370,21 +362,10 @@ TEST(Soak, RandomPlayOnEveryScreenKeepsEveryInvariant) {
                             ? qEnvironmentVariableIntValue("VEXAROO_SOAK_SECONDS")
                             : 120;
     Soak soak;
-    ASSERT_TRUE(soak.x.ok()) << soak.x.problem().toStdString();
-    ASSERT_TRUE(soak.x.startWindowManager("jwm")) << soak.x.problem().toStdString();
-    const QString dir = soak.folder.path();
-    QFile::copy(VEXAROO_SOURCE_DIR "/data/settings", dir + "/settings");
-    QFile::copy(VEXAROO_SOURCE_DIR "/data/HelpFile.txt", dir + "/HelpFile.txt");
+    QFile::copy(VEXAROO_SOURCE_DIR "/data/HelpFile.txt", soak.x.folder.filePath("HelpFile.txt"));
     // The desktop's opener, replaced by one that fails now and then, as a broken one does.
-    {
-        QFile stub(soak.stubs.filePath("xdg-open"));
-        ASSERT_TRUE(stub.open(QIODevice::WriteOnly));
-        stub.write("#!/bin/sh\nexit $(( $$ % 2 ))\n");
-        stub.setPermissions(stub.permissions() | QFileDevice::ExeOwner);
-    }
-    qputenv("PATH", (soak.stubs.path() + ":" + qEnvironmentVariable("PATH")).toLocal8Bit());
-    ASSERT_TRUE(soak.x.startGame(dir));
-    ASSERT_NE(soak.x.waitForWindow(" "), 0u) << "no intro";
+    soak.x.replaceOpener("exit $(( $$ % 2 ))");
+    ASSERT_NE(soak.x.start(), 0u) << "no intro; " << soak.x.onScreen();
 
     soak.durationMs = seconds * 1000LL;
     soak.running.start();

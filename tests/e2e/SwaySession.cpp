@@ -93,7 +93,7 @@ SwaySession::SwaySession(QSize screen) {
         problem_ = "sway does not start: " + QString::fromLocal8Bit(log.readAll());
         return;
     }
-    keyboard_.setProcessEnvironment(clientEnvironment());
+    keyboard_.setProcessEnvironment(environment());
     keyboard_.start("wtype", {"-s", "86400000"});
     if (!waitUntil([&] { return swaymsg({"-t", "get_inputs"}).contains("keyboard"); }, 10000))
         problem_ = "no keyboard on sway's seat (is wtype installed?)";
@@ -105,21 +105,17 @@ SwaySession::~SwaySession() {
     stop(sway_, 5000);
 }
 
-QProcessEnvironment SwaySession::clientEnvironment() const {
-    QProcessEnvironment env = gameEnvironment();
+QProcessEnvironment SwaySession::environment() const {
+    QProcessEnvironment env = Desktop::environment();
     env.remove("DISPLAY");
     env.insert("WAYLAND_DISPLAY", socket_);
-    env.insert("XDG_RUNTIME_DIR", gameRuntime_.path());
+    env.insert("XDG_RUNTIME_DIR", clientRuntime_.path());
     env.insert("QT_QPA_PLATFORM", "wayland");
     return env;
 }
 
-QString SwaySession::tool(const QString& program, const QStringList& arguments) {
-    return runTool(clientEnvironment(), program, arguments);
-}
-
 QString SwaySession::swaymsg(const QStringList& arguments) {
-    return tool("swaymsg", QStringList{"-s", ipc_} + arguments);
+    return run("swaymsg", QStringList{"-s", ipc_} + arguments);
 }
 
 unsigned long SwaySession::find(const std::function<bool(const QJsonObject&)>& wanted,
@@ -134,11 +130,6 @@ unsigned long SwaySession::find(const std::function<bool(const QJsonObject&)>& w
         },
         timeoutMs);
     return found;
-}
-
-bool SwaySession::startGame(const QString& workingFolder, const QString& program,
-                            const QStringList& arguments) {
-    return startGameWith(clientEnvironment(), workingFolder, program, arguments);
 }
 
 std::vector<QJsonObject> SwaySession::windows() {
@@ -172,12 +163,6 @@ QRect SwaySession::geometry(unsigned long window) {
     return {};
 }
 
-QImage SwaySession::screenshot(const QString& saveAs) {
-    const QString path = saveAs.isEmpty() ? gameRuntime_.filePath("shot.png") : saveAs;
-    tool("grim", {path});
-    return QImage(path).convertToFormat(QImage::Format_RGB32);
-}
-
 bool SwaySession::closeFromTaskbar(unsigned long window) {
     return swaymsg({QStringLiteral("[con_id=%1] kill").arg(window)}).contains("true");
 }
@@ -207,11 +192,11 @@ void SwaySession::key(const QString& name) {
     arguments << "-k" << last;
     for (const QString& modifier : modifiers)
         arguments << "-m" << modifier.toLower();
-    tool("wtype", arguments);
+    run("wtype", arguments);
 }
 
 void SwaySession::type(const QString& text) {
-    tool("wtype", {"-d", "40", text});
+    run("wtype", {"-d", "40", text});
 }
 
 // One wtype holds and lets go: sway passes a release only from the keyboard that pressed.
@@ -224,7 +209,7 @@ void SwaySession::hold(const QStringList& keys, int ms, const std::function<void
     for (auto key = keys.rbegin(); key != keys.rend(); ++key)
         arguments << "-p" << *key;
     QProcess wtype;
-    wtype.setProcessEnvironment(clientEnvironment());
+    wtype.setProcessEnvironment(environment());
     wtype.start("wtype", arguments);
     QThread::msleep(static_cast<unsigned long>(ms));
     if (meanwhile)
@@ -233,7 +218,7 @@ void SwaySession::hold(const QStringList& keys, int ms, const std::function<void
 }
 
 unsigned long SwaySession::startAnotherProgram() {
-    other_.setProcessEnvironment(clientEnvironment());
+    other_.setProcessEnvironment(environment());
     other_.setWorkingDirectory(otherFolder_.path());
     other_.start(VEXAROO_EXECUTABLE, {});
     return find([&](const QJsonObject& view) {

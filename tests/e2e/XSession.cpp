@@ -15,13 +15,6 @@
 
 namespace {
 
-bool acceptsClients(const QString& display) {
-    xcb_connection_t* connection = xcb_connect(display.toLocal8Bit().constData(), nullptr);
-    const bool ok = xcb_connection_has_error(connection) == 0;
-    xcb_disconnect(connection);
-    return ok;
-}
-
 // A connection of our own to the display, for what xdotool cannot do.
 class Connection {
 public:
@@ -101,7 +94,7 @@ XSession::XSession(QSize screen) {
             return;
         }
         // The socket appears before the server takes clients; a real connection proves it.
-        if (waitUntil([&] { return acceptsClients(name) || xvfb_.state() != QProcess::Running; },
+        if (waitUntil([&] { return Connection(name).ok() || xvfb_.state() != QProcess::Running; },
                       20000) &&
             xvfb_.state() == QProcess::Running) {
             display_ = name;
@@ -122,8 +115,7 @@ XSession::~XSession() {
 }
 
 bool XSession::startWindowManager(const QString& name) {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("DISPLAY", display_);
+    QProcessEnvironment env = environment();
     env.insert("NO_AT_BRIDGE", "1"); // no accessibility bus
     windowManager_.setProcessEnvironment(env);
     // Their complaints about a desktop that is not there are no news.
@@ -152,18 +144,11 @@ bool XSession::startWindowManager(const QString& name) {
     return true;
 }
 
-QString XSession::run(const QString& program, const QStringList& arguments, int timeoutMs) {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("DISPLAY", display_);
-    return runTool(env, program, arguments, timeoutMs);
-}
-
-bool XSession::startGame(const QString& workingFolder, const QString& program,
-                         const QStringList& arguments) {
-    QProcessEnvironment env = gameEnvironment();
+QProcessEnvironment XSession::environment() const {
+    QProcessEnvironment env = Desktop::environment();
     env.insert("DISPLAY", display_);
     env.insert("QT_QPA_PLATFORM", "xcb");
-    return startGameWith(env, workingFolder, program, arguments);
+    return env;
 }
 
 unsigned long XSession::waitForWindow(const QString& title, int timeoutMs) {
@@ -171,8 +156,8 @@ unsigned long XSession::waitForWindow(const QString& title, int timeoutMs) {
     waitUntil(
         [&] {
             const QString ids =
-                run("xdotool", {"search", "--onlyvisible", "--name",
-                                QStringLiteral("^%1$").arg(QRegularExpression::escape(title))});
+                xdotool({"search", "--onlyvisible", "--name",
+                         QStringLiteral("^%1$").arg(QRegularExpression::escape(title))});
             found = ids.split(QLatin1Char('\n'), Qt::SkipEmptyParts).value(0).toULong();
             return found != 0;
         },
@@ -182,10 +167,9 @@ unsigned long XSession::waitForWindow(const QString& title, int timeoutMs) {
 
 QString XSession::visibleTitles() {
     QStringList titles;
-    const QString ids = run("xdotool", {"search", "--onlyvisible", "--name", "."});
+    const QString ids = xdotool({"search", "--onlyvisible", "--name", "."});
     for (const QString& id : ids.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
-        titles << QLatin1Char('"') + run("xdotool", {"getwindowname", id}).trimmed() +
-                      QLatin1Char('"');
+        titles << QLatin1Char('"') + xdotool({"getwindowname", id}).trimmed() + QLatin1Char('"');
     return titles.join(", ");
 }
 
@@ -193,12 +177,6 @@ QRect XSession::geometry(unsigned long window) {
     // From the server itself: xdotool counts a manager's frame twice.
     Connection x(display_);
     return x.ok() ? x.placeOnScreen(static_cast<xcb_window_t>(window)) : QRect();
-}
-
-QImage XSession::screenshot(const QString& saveAs) {
-    const QString path = saveAs.isEmpty() ? QDir::temp().filePath("vexaroo-shot.png") : saveAs;
-    run("import", {"-window", "root", path});
-    return QImage(path).convertToFormat(QImage::Format_RGB32);
 }
 
 bool XSession::requestClose(unsigned long window) {
@@ -227,7 +205,7 @@ unsigned long XSession::ownerOf(unsigned long window) {
 
 int XSession::visibleGameWindows() {
     const QString ids =
-        run("xdotool", {"search", "--onlyvisible", "--pid", QString::number(game_.processId())});
+        xdotool({"search", "--onlyvisible", "--pid", QString::number(game_.processId())});
     return static_cast<int>(ids.split(QLatin1Char('\n'), Qt::SkipEmptyParts).size());
 }
 
@@ -268,9 +246,7 @@ bool XSession::click(QPoint at) {
 }
 
 unsigned long XSession::startAnotherProgram() {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("DISPLAY", display_);
-    other_.setProcessEnvironment(env);
+    other_.setProcessEnvironment(environment());
     other_.start("xmessage", {"another program"});
     return waitForWindow("xmessage");
 }

@@ -4,61 +4,9 @@
 #include <QGuiApplication>
 #include <QTest>
 
-#include <map>
-
 namespace {
 constexpr int Right = 39, P = 80;
 } // namespace
-
-// A direction's press starts its timer, stops its opposite's and shows its frame (2 going
-// left, 1 otherwise); its release stops its own timer and rests the frame, even while another
-// direction still runs. Horizontal and vertical go on independently, and Gorvan moves as the
-// running timers say.
-TEST_F(Rules, EachDirectionStopsItsOppositeAndItsReleaseRestsTheFrame) {
-    using Timers = std::vector<Timer Game::*>;
-    const Timers movers = {&Game::tmrLeft, &Game::tmrRight, &Game::tmrUp, &Game::tmrDown};
-    const std::map<char, Action> actions = {
-        {'L', Action::Left}, {'R', Action::Right}, {'U', Action::Up}, {'D', Action::Down}};
-    const struct {
-        const char* keys;
-        Timers running;
-        int frame;
-    } rows[] = {
-        {"R+", {&Game::tmrRight}, 1},
-        {"R+ L+", {&Game::tmrLeft}, 2},
-        {"R+ L+ R-", {&Game::tmrLeft}, 0},
-        {"L+ R+", {&Game::tmrRight}, 1},
-        {"U+ D+", {&Game::tmrDown}, 1},
-        {"D+ U+", {&Game::tmrUp}, 1},
-        {"R+ U+", {&Game::tmrRight, &Game::tmrUp}, 1},
-        {"R+ U+ D+", {&Game::tmrRight, &Game::tmrDown}, 1},
-        {"R+ U+ D+ D-", {&Game::tmrRight}, 0},
-    };
-    startWithTargetsFarAway();
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.keys);
-        for (const auto& [name, action] : actions)
-            g.Form_KeyUp(action);
-        g.swfGV.move(200, 150);
-        for (const QByteArray& key : QByteArray(row.keys).split(' ')) {
-            if (key[1] == '+')
-                g.Form_KeyDown(actions.at(key[0]));
-            else
-                g.Form_KeyUp(actions.at(key[0]));
-        }
-        Timers running;
-        for (Timer Game::*mover : movers)
-            if ((g.*mover).enabled())
-                running.push_back(mover);
-        EXPECT_EQ(running, row.running);
-        EXPECT_EQ(g.swfGV.frameNum(), row.frame);
-        const auto runs = [&](Timer Game::*t) { return (g.*t).enabled() ? 10.0f : 0.0f; };
-        const QPointF step(runs(&Game::tmrRight) - runs(&Game::tmrLeft),
-                           runs(&Game::tmrDown) - runs(&Game::tmrUp));
-        clock.advance(20);
-        EXPECT_EQ(g.swfGV.rect().topLeft(), QPointF(200, 150) + step);
-    }
-}
 
 TEST_F(Rules, PausingStopsPlayUntilTheBoxIsClosedThenTargetsAndLevelsGoOn) {
     startWithTargetsFarAway();

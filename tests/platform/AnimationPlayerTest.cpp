@@ -28,8 +28,9 @@ struct Stage {
     SpriteCanvas canvas{&window, clock};
 };
 
-QString writePlainMovie(const QTemporaryDir& folder, const QByteArray& json = plainMovie) {
-    const QString path = folder.filePath("plain");
+QString writePlainMovie(const QTemporaryDir& folder, const QByteArray& json = plainMovie,
+                        const QString& name = "plain") {
+    const QString path = folder.filePath(name);
     QFile file(path);
     file.open(QIODevice::WriteOnly);
     file.write(json);
@@ -113,26 +114,19 @@ TEST(AnimationPlayer, QualityChangesTheRendering) {
 
 TEST(AnimationPlayer, MissingOrBrokenMovieShowsNothingAndNeverPlays) {
     QTemporaryDir folder;
-    QFile broken(folder.filePath("broken"));
-    broken.open(QIODevice::WriteOnly);
-    broken.write("{ not a movie");
-    broken.close();
-
     // A FIFO in a movie's place is refused at once, never waited on.
     const QString fifo = folder.filePath("fifo");
     mkfifo(QFile::encodeName(fifo), 0600);
 
     // Frame rates that no clock can turn into frames: 48 digits, beyond a float; none at all;
     // backwards; slower than a frame a second; faster than one a millisecond.
-    QStringList paths = {folder.filePath("absent"), broken.fileName(), fifo};
+    QStringList paths = {folder.filePath("absent"),
+                         writePlainMovie(folder, "{ not a movie", "broken"), fifo};
     for (const char* rate :
-         {"188888888888888888888888888888888888888888888880", "0", "-10", "0.5", "5000"}) {
-        const QString path = folder.filePath("fr" + QLatin1String(rate));
-        QFile movie(path);
-        movie.open(QIODevice::WriteOnly);
-        movie.write(QByteArray(plainMovie).replace("\"fr\":10", QByteArray("\"fr\":") + rate));
-        paths << path;
-    }
+         {"188888888888888888888888888888888888888888888880", "0", "-10", "0.5", "5000"})
+        paths << writePlainMovie(
+            folder, QByteArray(plainMovie).replace("\"fr\":10", QByteArray("\"fr\":") + rate),
+            "fr" + QLatin1String(rate));
 
     Stage stage;
     for (const QString& path : paths) {
