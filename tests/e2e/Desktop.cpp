@@ -21,6 +21,17 @@ bool waitUntil(const std::function<bool()>& done, int timeoutMs) {
     return true;
 }
 
+QByteArray contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(bytes);
+}
+
 QString screenshotFolder() {
     const QString folder = VEXAROO_SHOT_DIR;
     QDir().mkpath(folder);
@@ -54,10 +65,9 @@ QProcessEnvironment Desktop::environment() const {
 }
 
 void Desktop::replaceOpener(const QByteArray& script) {
-    QFile opener(own_.filePath("xdg-open"));
-    opener.open(QIODevice::WriteOnly);
-    opener.write("#!/bin/sh\n" + script + "\n");
-    opener.setPermissions(opener.permissions() | QFileDevice::ExeOwner);
+    writeBytes(own_.filePath("xdg-open"), "#!/bin/sh\n" + script + "\n");
+    QFile::setPermissions(own_.filePath("xdg-open"),
+                          QFileDevice::ReadOwner | QFileDevice::ExeOwner);
 }
 
 QString Desktop::run(const QString& program, const QStringList& arguments, int timeoutMs) {
@@ -102,10 +112,10 @@ void stop(QProcess& program, int graceMs) {
 }
 
 qint64 Desktop::gameCpuMs() const {
-    QFile stat(QStringLiteral("/proc/%1/stat").arg(game_.processId()));
-    if (!stat.open(QIODevice::ReadOnly))
+    const QString text =
+        QString::fromLatin1(contents(QStringLiteral("/proc/%1/stat").arg(game_.processId())));
+    if (text.isEmpty())
         return -1;
-    const QString text = QString::fromLatin1(stat.readAll());
     // Fields after the command name, which is in parentheses: utime is 14th, stime 15th.
     const QStringList fields =
         text.mid(text.lastIndexOf(QLatin1Char(')')) + 2).split(QLatin1Char(' '));

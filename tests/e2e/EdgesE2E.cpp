@@ -30,8 +30,7 @@ struct Installed {
         d->activate(menu);
     }
     bool keptSize(const char* size) {
-        QFile kept(d->folder.filePath("preferences"));
-        return kept.open(QIODevice::ReadOnly) && kept.readAll().contains(size);
+        return contents(d->folder.filePath("preferences")).contains(size);
     }
 };
 

@@ -32,12 +32,9 @@ TEST(WholeProgram, APlayerGoesThroughEveryScreen) {
     Desktop& x = *desktop;
     const QString dir = x.folder.path();
     QFile::copy(VEXAROO_SOURCE_DIR "/data/HelpFile.txt", dir + "/HelpFile.txt");
-    {
-        QFile scores(dir + "/scores");
-        ASSERT_TRUE(scores.open(QIODevice::WriteOnly));
-        scores.write(QByteArray("Al        Smith     \x04\0\x25\0", 24) + QByteArray(20, '\0') +
-                     QByteArray("Bea       Jones     \x03\0\x0c\0", 24) + QByteArray(20, '\0'));
-    }
+    writeBytes(dir + "/scores",
+               QByteArray("Al        Smith     \x04\0\x25\0", 24) + QByteArray(20, '\0') +
+                   QByteArray("Bea       Jones     \x03\0\x0c\0", 24) + QByteArray(20, '\0'));
     // The desktop's opener, replaced by a stub that notes what it was asked to open.
     const QString opened = dir + "/opened.txt";
     x.replaceOpener(QStringLiteral("echo \"$@\" >> '%1'").arg(opened).toUtf8());
@@ -85,9 +82,7 @@ TEST(WholeProgram, APlayerGoesThroughEveryScreen) {
     x.shot("settings-fire-a");
     x.clickOn(settings, QPointF(95, 282));
     EXPECT_TRUE(x.gone(titles::settings));
-    QFile settingsFile(dir + "/settings");
-    ASSERT_TRUE(settingsFile.open(QIODevice::ReadOnly));
-    EXPECT_EQ(settingsFile.readAll(),
+    EXPECT_EQ(contents(dir + "/settings"),
               QByteArray(" 1 \r\n 37 \r\n 39 \r\n 38 \r\n 40 \r\n 65 \r\n"));
 
     // High scores: two rows filled, the rest empty; Close gives the menu back.
@@ -157,10 +152,8 @@ TEST(WholeProgram, APlayerGoesThroughEveryScreen) {
     QThread::msleep(500); // two clicks, not a double click
     x.clickOn(menu, QPointF(500, 10));
     QThread::msleep(1000);
-    QFile openedFile(opened);
-    ASSERT_TRUE(openedFile.open(QIODevice::ReadOnly)) << "Help started nothing";
-    const QList<QByteArray> lines = openedFile.readAll().trimmed().split('\n');
-    ASSERT_EQ(lines.size(), 2);
+    const QList<QByteArray> lines = contents(opened).trimmed().split('\n');
+    ASSERT_EQ(lines.size(), 2) << "Help started no editor, or not two";
     EXPECT_EQ(lines[0], QDir(dir).filePath("HelpFile.txt").toLocal8Bit());
 
     // Exit ends the program.

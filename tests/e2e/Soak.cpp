@@ -148,24 +148,21 @@ public:
                             "the disabled menu covers the screen over it");
             pause(100);
         }
-        QFile scores(x.folder.filePath("scores"));
-        if (scores.open(QIODevice::ReadOnly)) {
-            const QByteArray bytes = scores.readAll();
-            if (bytes.size() % 44 != 0)
-                return fail(QStringLiteral("the scores file holds whole records: %1 bytes")
-                                .arg(bytes.size()));
-            auto key = [&](qsizetype at) {
-                auto word = [&](int offset) {
-                    return static_cast<qint16>(static_cast<quint8>(bytes[at + offset]) |
-                                               (static_cast<quint8>(bytes[at + offset + 1]) << 8));
-                };
-                return std::pair<int, int>(word(20), word(22));
+        const QByteArray bytes = contents(x.folder.filePath("scores"));
+        if (bytes.size() % 44 != 0)
+            return fail(
+                QStringLiteral("the scores file holds whole records: %1 bytes").arg(bytes.size()));
+        auto key = [&](qsizetype at) {
+            auto word = [&](int offset) {
+                return static_cast<qint16>(static_cast<quint8>(bytes[at + offset]) |
+                                           (static_cast<quint8>(bytes[at + offset + 1]) << 8));
             };
-            for (qsizetype at = 44; at < bytes.size(); at += 44)
-                if (key(at - 44) < key(at))
-                    return fail(QStringLiteral("the scores file is in order at record %1")
-                                    .arg(at / 44 + 1));
-        }
+            return std::pair<int, int>(word(20), word(22));
+        };
+        for (qsizetype at = 44; at < bytes.size(); at += 44)
+            if (key(at - 44) < key(at))
+                return fail(
+                    QStringLiteral("the scores file is in order at record %1").arg(at / 44 + 1));
         const qint64 rss = residentKb();
         peakKb = std::max(peakKb, rss);
         // Compared where the level was taken, on the menu alone: a game and its boxes hold
@@ -189,13 +186,11 @@ public:
 
     // The keys the game reads from the settings file: left, right, up, down, fire.
     QStringList boundKeys() {
-        QFile file(x.folder.filePath("settings"));
+        const QList<QByteArray> values =
+            contents(x.folder.filePath("settings")).simplified().split(' ');
         QStringList keys;
-        if (file.open(QIODevice::ReadOnly)) {
-            const QList<QByteArray> values = file.readAll().simplified().split(' ');
-            for (int k = 1; k < values.size() && k < 6; ++k)
-                keys << keyName(values[k].toInt());
-        }
+        for (int k = 1; k < values.size() && k < 6; ++k)
+            keys << keyName(values[k].toInt());
         return keys;
     }
 

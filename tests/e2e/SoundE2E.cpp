@@ -34,10 +34,7 @@ struct Heard {
     }
     // Loudness (RMS) of the output from `fromMs` for `lengthMs`, counted from its first sound.
     double loudness(int fromMs, int lengthMs) const {
-        QFile file(output());
-        if (!file.open(QIODevice::ReadOnly))
-            return 0;
-        const QByteArray bytes = file.readAll();
+        const QByteArray bytes = contents(output());
         const auto* samples = reinterpret_cast<const qint16*>(bytes.constData());
         const qsizetype count = bytes.size() / 2;
         qsizetype first = 0;

@@ -34,21 +34,15 @@ void collect(const QJsonObject& node, std::vector<QJsonObject>& views) {
 
 SwaySession::SwaySession(QSize screen) {
     QStringList command = {"sway", "-c", runtime_.filePath("config")};
-    QFile config(command.last());
-    if (!config.open(QIODevice::WriteOnly)) {
-        problem_ = "no sway config in " + runtime_.path();
-        return;
-    }
     // Native clients only. As on the common desktops, Alt+F4 closes a window and a program that
     // asks for the keys for one of its windows gets them.
-    config.write(QStringLiteral("xwayland disable\n"
-                                "output HEADLESS-1 resolution %1x%2\n"
-                                "bindsym Mod1+F4 kill\n"
-                                "focus_on_window_activation smart\n")
-                     .arg(screen.width())
-                     .arg(screen.height())
-                     .toUtf8());
-    config.close();
+    writeBytes(command.last(), QStringLiteral("xwayland disable\n"
+                                              "output HEADLESS-1 resolution %1x%2\n"
+                                              "bindsym Mod1+F4 kill\n"
+                                              "focus_on_window_activation smart\n")
+                                   .arg(screen.width())
+                                   .arg(screen.height())
+                                   .toUtf8());
     if (getuid() == 0) {
         const passwd* user = getpwnam(compositorUser);
         if (!user ||
@@ -88,9 +82,8 @@ SwaySession::SwaySession(QSize screen) {
         },
         20000);
     if (!listening || ipc_.isEmpty()) {
-        QFile log(runtime_.filePath("sway.log"));
-        log.open(QIODevice::ReadOnly);
-        problem_ = "sway does not start: " + QString::fromLocal8Bit(log.readAll());
+        problem_ = "sway does not start: " +
+                   QString::fromLocal8Bit(contents(runtime_.filePath("sway.log")));
         return;
     }
     keyboard_.setProcessEnvironment(environment());

@@ -322,9 +322,7 @@ TEST(HelpFile, DeliveredAsPlainTextWithWindowsLineEnds) {
     // English in ASCII; the translations in UTF-8, which every desktop editor reads.
     for (const char* name : {"HelpFile.txt", "HelpFile.de.txt", "HelpFile.fr.txt"}) {
         SCOPED_TRACE(name);
-        QFile file(VEXAROO_SOURCE_DIR "/data/" + QLatin1String(name));
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        const QByteArray text = file.readAll();
+        const QByteArray text = contents(VEXAROO_SOURCE_DIR "/data/" + QLatin1String(name));
         ASSERT_FALSE(text.isEmpty());
         EXPECT_TRUE(text.endsWith("\r\n"));
         const bool english = QLatin1String(name) == QLatin1String("HelpFile.txt");

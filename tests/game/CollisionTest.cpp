@@ -53,18 +53,20 @@ TEST_F(Rules, AHitCostsALifeAndStartsTheTargetsAfresh) {
     EXPECT_TRUE(timersStoppedWhileOpen);
     EXPECT_EQ(g.swfGV.frameNum(), 0);
     EXPECT_EQ(g.livesShown, 2);
-    // Score and level stay; Gorvan back in the middle of the left third; every target beyond
-    // the right edge; movement and fire wait for their keys again.
+    // Score and level stay; Gorvan back in the middle of the field's left third; every bullet
+    // gone, the next shot bullet 0 again; every target shown beyond the right edge; targets and
+    // levels go on, movement and fire wait for their keys again.
     EXPECT_EQ(g.destroyed, 12);
     EXPECT_EQ(g.level, 2);
-    EXPECT_FLOAT_EQ(g.swfGV.left(), 471.0f / 3 - 17);
+    EXPECT_EQ(g.swfGV.rect().topLeft(), QPointF(471.0f / 3 - 17, 142.5f));
+    EXPECT_EQ(g.nextBullet, 0);
+    for (const Body& bullet : g.imgBullet)
+        EXPECT_TRUE(!bullet.visible() && bullet.rect().topLeft() == QPointF(0, 0));
     for (const Body& target : g.swfTarget)
-        EXPECT_GT(target.left(), 400);
-    EXPECT_TRUE(g.tmrTarget.enabled());
-    EXPECT_TRUE(g.tmrLevel.enabled());
-    EXPECT_FALSE(g.tmrRight.enabled());
-    EXPECT_FALSE(g.tmrROF.enabled());
-    EXPECT_FALSE(g.tmrShoot.enabled());
+        EXPECT_TRUE(target.visible() && target.left() >= 472);
+    EXPECT_TRUE(g.tmrTarget.enabled() && g.tmrLevel.enabled());
+    for (Timer* t : {&g.tmrLeft, &g.tmrRight, &g.tmrUp, &g.tmrDown, &g.tmrROF, &g.tmrShoot})
+        EXPECT_FALSE(t->enabled());
 }
 
 TEST_F(Rules, HiddenTargetsNeverHitAndTwoAtOnceCostOneLife) {

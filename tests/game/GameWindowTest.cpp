@@ -213,37 +213,6 @@ TEST_F(Rules, ShowLivesForEachCountAndNothingOutsideTheRange) {
     EXPECT_EQ(g.livesShown, 1);
 }
 
-TEST_F(Rules, ResetAfterALostLifeClearsThePlayfieldButKeepsTheScore) {
-    start();
-    g.lives = 1;
-    g.level = 4;
-    g.destroyed = 12;
-    g.nextBullet = 3;
-    for (Body& bullet : g.imgBullet)
-        put(bullet, 200, 100);
-    g.swfGV.move(300, 250);
-    g.swfTarget[5].setLeft(100);
-    g.tmrShoot.setEnabled(true);
-    g.tmrLeft.setEnabled(true);
-
-    g.ResetPlayfield(0);
-    EXPECT_EQ((std::vector<int>{g.nextBullet, g.lives, g.level, g.destroyed, g.livesShown}),
-              (std::vector<int>{0, 1, 4, 12, 1}));
-    EXPECT_EQ(g.swfGV.left(), 140.0f);
-    EXPECT_EQ(g.swfGV.top(), 142.5f);
-    for (const Body& bullet : g.imgBullet) {
-        EXPECT_FALSE(bullet.visible());
-        EXPECT_EQ(bullet.rect().topLeft(), QPointF(0, 0));
-    }
-    for (const Body& target : g.swfTarget) {
-        EXPECT_TRUE(target.visible());
-        EXPECT_GE(target.left(), 472.0f);
-    }
-    for (Timer* t : {&g.tmrLeft, &g.tmrRight, &g.tmrUp, &g.tmrDown, &g.tmrROF, &g.tmrShoot,
-                     &g.tmrTarget, &g.tmrLevel})
-        EXPECT_FALSE(t->enabled());
-}
-
 TEST_F(GameWindow, ClosingTheWindowEndsTheGameAndTheNextGameStartsFresh) {
     QPointer<frmGame> first = &game();
     first->show();

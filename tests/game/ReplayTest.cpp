@@ -11,12 +11,6 @@ namespace {
 
 const QString recorded = VEXAROO_SOURCE_DIR "/tests/game/replays/";
 
-QByteArray bytesOf(const QString& path) {
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    return file.readAll();
-}
-
 Replay replayOf(const QString& path) {
     Replay replay;
     QString why;
@@ -32,12 +26,9 @@ Replay replayOf(const QString& path) {
 TEST(Replay, RecordedGamesEndAsRecordedAndOthersAreToldApart) {
     QTemporaryDir folder;
     const auto write = [&](const char* name, const QByteArray& bytes) {
-        QFile file(folder.filePath(name));
-        file.open(QIODevice::WriteOnly);
-        file.write(bytes);
-        return file.fileName();
+        return writeBytes(folder.filePath(name), bytes);
     };
-    const QByteArray stall = bytesOf(recorded + "stall.replay");
+    const QByteArray stall = contents(recorded + "stall.replay");
     Replay lying = replayOf(recorded + "stall.replay");
     lying.destroyed = 4;
     Replay goingOn = replayOf(recorded + "hall-of-fame.replay");

@@ -1,5 +1,6 @@
 #include "AnimationPlayer.h"
 #include "Clock.h"
+#include "Doubles.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -30,11 +31,7 @@ struct Stage {
 
 QString writePlainMovie(const QTemporaryDir& folder, const QByteArray& json = plainMovie,
                         const QString& name = "plain") {
-    const QString path = folder.filePath(name);
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    file.write(json);
-    return path;
+    return writeBytes(folder.filePath(name), json);
 }
 
 bool cornersTransparent(const QImage& image) {

@@ -24,12 +24,6 @@ QByteArray slot(const QString& first, const QString& last, qint16 level, qint16 
     return record.toSlot();
 }
 
-QByteArray bytesOf(const QString& path) {
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    return file.readAll();
-}
-
 class Table : public ::testing::Test, public TestProgram {
 protected:
     QStringList row(int k) {
@@ -115,7 +109,7 @@ TEST_F(Table, AHallOfFameGameKeepsItsReplayWhileItsRecordIsKept) {
     world.writeFile("scores", scores);
     QString error;
     ASSERT_TRUE(hallreplays::keep(kept.back(), "an old game", kept, &error));
-    const QByteArray replay = bytesOf(VEXAROO_SOURCE_DIR "/tests/game/replays/stall.replay");
+    const QByteArray replay = contents(VEXAROO_SOURCE_DIR "/tests/game/replays/stall.replay");
     program.menu().show(); // where the player is told what cannot be kept
     const auto submit = [&](const char* last) {
         frmRecord& entry = program.record();

@@ -106,12 +106,21 @@ private:
     std::size_t fallbackDrawn_ = 0;
 };
 
+// A file's bytes, none where it cannot be read; and a file written whole.
+inline QByteArray contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+inline QString writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(bytes);
+    return path;
+}
+
 // The settings file as the game delivers it.
 inline QByteArray deliveredSettings() {
-    QFile file(VEXAROO_SOURCE_DIR "/data/settings");
-    if (!file.open(QIODevice::ReadOnly))
-        qFatal("cannot read the delivered settings file");
-    return file.readAll();
+    return contents(VEXAROO_SOURCE_DIR "/data/settings");
 }
 
 // A virtual clock, scripted draws and recording doubles, in a fresh current directory that
@@ -137,15 +146,9 @@ struct TestWorld {
     QString path(const QString& name) const { return folder.filePath(name); }
 
     void writeFile(const QString& name, const QByteArray& bytes) const {
-        QFile file(path(name));
-        file.open(QIODevice::WriteOnly);
-        file.write(bytes);
+        writeBytes(path(name), bytes);
     }
-    QByteArray readFile(const QString& name) const {
-        QFile file(path(name));
-        file.open(QIODevice::ReadOnly);
-        return file.readAll();
-    }
+    QByteArray readFile(const QString& name) const { return contents(path(name)); }
 };
 
 // A close from the window's frame, as the window manager sends it.
