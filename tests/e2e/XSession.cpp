@@ -151,15 +151,16 @@ QProcessEnvironment XSession::environment() const {
     return env;
 }
 
+QStringList XSession::visible(const QString& by, const QString& what) {
+    return xdotool({"search", "--onlyvisible", by, what}).split('\n', Qt::SkipEmptyParts);
+}
+
 unsigned long XSession::waitForWindow(const QString& title, int timeoutMs) {
     unsigned long found = 0;
     waitUntil(
         [&] {
-            const QString ids =
-                xdotool({"search", "--onlyvisible", "--name",
-                         QStringLiteral("^%1$").arg(QRegularExpression::escape(title))});
-            found = ids.split(QLatin1Char('\n'), Qt::SkipEmptyParts).value(0).toULong();
-            return found != 0;
+            const QString exactly = "^" + QRegularExpression::escape(title) + "$";
+            return (found = visible("--name", exactly).value(0).toULong()) != 0;
         },
         timeoutMs);
     return found;
@@ -167,8 +168,7 @@ unsigned long XSession::waitForWindow(const QString& title, int timeoutMs) {
 
 QString XSession::visibleTitles() {
     QStringList titles;
-    const QString ids = xdotool({"search", "--onlyvisible", "--name", "."});
-    for (const QString& id : ids.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+    for (const QString& id : visible("--name", "."))
         titles << QLatin1Char('"') + xdotool({"getwindowname", id}).trimmed() + QLatin1Char('"');
     return titles.join(", ");
 }
@@ -204,9 +204,7 @@ unsigned long XSession::ownerOf(unsigned long window) {
 }
 
 int XSession::visibleGameWindows() {
-    const QString ids =
-        xdotool({"search", "--onlyvisible", "--pid", QString::number(game_.processId())});
-    return static_cast<int>(ids.split(QLatin1Char('\n'), Qt::SkipEmptyParts).size());
+    return static_cast<int>(visible("--pid", QString::number(game_.processId())).size());
 }
 
 // A bare server has no manager to ask; its focus is the keys' window.

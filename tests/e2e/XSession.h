@@ -42,6 +42,8 @@ protected:
 
 private:
     QString xdotool(const QStringList& arguments) { return run("xdotool", arguments); }
+    // The visible windows found by xdotool search (--name, --pid and a value).
+    QStringList visible(const QString& by, const QString& what);
 
     QProcess xvfb_;
     QProcess windowManager_;

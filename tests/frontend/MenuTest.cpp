@@ -147,26 +147,23 @@ TEST_F(MenuWindow, KeysLightTheButtonsInTurnFromWhereTheMouseLeftTheLight) {
     using Button = std::array<std::unique_ptr<PictureBox>, 2> frmMain::*;
     const struct {
         Button from;
-        std::vector<std::pair<Qt::Key, Qt::KeyboardModifiers>> keys;
+        const char* keys;
         std::vector<bool> lit;
     } cases[] = {
-        {&frmMain::picPlay, {{Qt::Key_Down, {}}}, settingsLit},
-        {&frmMain::picPlay, {{Qt::Key_Down, {}}, {Qt::Key_Down, {}}}, highLit},
-        {&frmMain::picPlay, {{Qt::Key_Up, {}}, {Qt::Key_Up, {}}}, exitLit}, // past the sound
-        {&frmMain::picPlay, {{Qt::Key_Tab, {}}}, settingsLit},
-        {&frmMain::picPlay,
-         {{Qt::Key_Backtab, Qt::ShiftModifier}, {Qt::Key_Backtab, Qt::ShiftModifier}},
-         exitLit},
-        {&frmMain::picExit, {{Qt::Key_Down, {}}, {Qt::Key_Down, {}}}, playLit},
-        {&frmMain::picHigh, {{Qt::Key_Up, {}}, {Qt::Key_Escape, {}}}, settingsLit},
+        {&frmMain::picPlay, "Down", settingsLit},
+        {&frmMain::picPlay, "Down, Down", highLit},
+        {&frmMain::picPlay, "Up, Up", exitLit}, // past the sound
+        {&frmMain::picPlay, "Tab", settingsLit},
+        {&frmMain::picPlay, "Shift+Backtab, Shift+Backtab", exitLit},
+        {&frmMain::picExit, "Down, Down", playLit},
+        {&frmMain::picHigh, "Up, Esc", settingsLit},
     };
     frmMain& menu = shownMenu();
     for (const auto& c : cases) {
         // The mouse lights a button and leaves it for the background: the keys go on from there.
         moveTo(centreOf(menu.*c.from));
         moveTo(bareBackground);
-        for (const auto& [key, modifiers] : c.keys)
-            QTest::keyClick(&menu, key, modifiers);
+        QTest::keySequence(&menu, QKeySequence(c.keys));
         EXPECT_EQ(lit(), c.lit);
         const std::array<Button, 4> buttons = {&frmMain::picPlay, &frmMain::picSettings,
                                                &frmMain::picHigh, &frmMain::picExit};

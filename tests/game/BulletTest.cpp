@@ -109,19 +109,3 @@ TEST_F(Rules, EachHitCountsOneDestroyed) {
     }
     EXPECT_EQ(counts, (std::vector<int>{9, 10, 11}));
 }
-
-TEST_F(Rules, AHitTargetFliesOnHiddenAndReturnsOnlyAfterTheLeftEdge) {
-    startWithTargetsFarAway();
-    put(g.swfTarget[0], 20, 100);
-    g.targetMotion[0] = {1, 0};
-    put(g.imgBullet[0], 30, 110);
-    g.tmrShoot_Timer();
-    ASSERT_FALSE(g.swfTarget[0].visible());
-    for (int tick = 0; tick < 57; ++tick) // 20 + 37 pixels to go at one a tick
-        g.tmrTarget_Timer();
-    EXPECT_FALSE(g.swfTarget[0].visible());
-    EXPECT_EQ(g.swfTarget[0].left(), -37.0f);
-    g.tmrTarget_Timer();
-    EXPECT_TRUE(g.swfTarget[0].visible());
-    EXPECT_GE(g.swfTarget[0].left(), 471.0f);
-}

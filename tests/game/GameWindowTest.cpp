@@ -185,6 +185,8 @@ TEST_F(Rules, AtLevelZeroEveryTargetMovesOnePixelPerTick) {
         EXPECT_EQ(after[i], before[i] - 11) << "target " << i;
 }
 
+// A target flies in from the right at one pixel a tick and, wholly past the left edge, is
+// placed again at its next tick: shown, or after a hit, hidden until then.
 TEST_F(Rules, TargetsComeInFromTheRightAndReturnAfterLeavingOnTheLeft) {
     random.queue({0, 0.5f, 0, 0, 0}); // target 0: speed 1, drift 0, starts at 472
     random.fallback = {justUnderOne}; // the others start far out, at 971
@@ -199,6 +201,17 @@ TEST_F(Rules, TargetsComeInFromTheRightAndReturnAfterLeavingOnTheLeft) {
     clock.advance(30);
     EXPECT_EQ(target.left(), 471.0f);
     EXPECT_TRUE(target.visible());
+
+    put(target, 20, 100);
+    put(g.imgBullet[0], 30, 110);
+    g.tmrShoot_Timer();
+    ASSERT_FALSE(target.visible());
+    clock.advance(30 * 57); // 20 + 37 pixels to go
+    EXPECT_FALSE(target.visible());
+    EXPECT_EQ(target.left(), -37.0f);
+    clock.advance(30);
+    EXPECT_TRUE(target.visible());
+    EXPECT_GE(target.left(), 471.0f);
 }
 
 TEST_F(Rules, ShowLivesForEachCountAndNothingOutsideTheRange) {
