@@ -4,31 +4,35 @@
 
 using Box = Game::Host::Box;
 
+// Gorvan at 100, 100 (34 x 68): his hit box runs from 105 to 124 across and 105 to 158 down.
+// A target touching it costs a life and opens a box; a hidden one never hits, and two at once
+// cost one life.
 TEST_F(Rules, OnlyTargetsTouchingGorvansInnerBoxHitHim) {
-    struct Case {
-        float left, top;
+    const struct {
+        const char* field;
         bool hits;
-    };
-    // Gorvan at 100, 100 (34 x 68): his hit box runs from 105 to 124 across and 105 to 158 down.
-    const Case cases[] = {
-        {68, 120, true},     // right edge exactly on the box's left edge
-        {67, 120, false},    // one pixel short
-        {124, 120, true},    // left edge on the box's right edge
-        {125, 120, false},   // only Gorvan's outer ten pixels on the right
-        {110, 158, true},    // top edge on the box's bottom edge
-        {110, 159, false},   // only his outer ten pixels at the bottom
-        {110, 68, true},     // bottom edge on the box's top edge
-        {110, 67.5f, false}, // only his outer five pixels at the top
+    } rows[] = {
+        {"G@100,100 t4@68,120", true},             // right edge exactly on the box's left edge
+        {"G@100,100 t4@67,120", false},            // one pixel short
+        {"G@100,100 t4@124,120", true},            // left edge on the box's right edge
+        {"G@100,100 t4@125,120", false},           // only his outer ten pixels on the right
+        {"G@100,100 t4@110,158", true},            // top edge on the box's bottom edge
+        {"G@100,100 t4@110,159", false},           // only his outer ten pixels at the bottom
+        {"G@100,100 t4@110,68", true},             // bottom edge on the box's top edge
+        {"G@100,100 t4@110,67.5", false},          // only his outer five pixels at the top
+        {"G@100,100 -t0@110,120", false},          // hidden
+        {"G@100,100 t1@110,120 t5@105,110", true}, // two at once
     };
     startWithTargetsFarAway();
-    for (const Case& c : cases) {
+    for (const auto& row : rows) {
         g.lives = 3;
         boxes.clear();
-        g.swfGV.move(100, 100);
-        put(g.swfTarget[4], c.left, c.top);
+        for (Body& target : g.swfTarget)
+            put(target, 971, 38);
+        place(row.field);
         g.tmrTarget_Timer();
-        EXPECT_EQ(g.lives, c.hits ? 2 : 3) << "target at " << c.left << ", " << c.top;
-        EXPECT_EQ(boxes.size(), c.hits ? 1u : 0u);
+        EXPECT_EQ(g.lives, row.hits ? 2 : 3) << row.field;
+        EXPECT_EQ(boxes.size(), row.hits ? 1u : 0u) << row.field;
     }
 }
 
@@ -67,21 +71,6 @@ TEST_F(Rules, AHitCostsALifeAndStartsTheTargetsAfresh) {
     EXPECT_TRUE(g.tmrTarget.enabled() && g.tmrLevel.enabled());
     for (Timer* t : {&g.tmrLeft, &g.tmrRight, &g.tmrUp, &g.tmrDown, &g.tmrROF, &g.tmrShoot})
         EXPECT_FALSE(t->enabled());
-}
-
-TEST_F(Rules, HiddenTargetsNeverHitAndTwoAtOnceCostOneLife) {
-    startWithTargetsFarAway();
-    g.swfGV.move(100, 100);
-    put(g.swfTarget[0], 110, 120);
-    g.swfTarget[0].setVisible(false);
-    g.tmrTarget_Timer();
-    EXPECT_EQ(g.lives, 3);
-
-    put(g.swfTarget[1], 110, 120);
-    put(g.swfTarget[5], 105, 110);
-    g.tmrTarget_Timer();
-    EXPECT_EQ(g.lives, 2);
-    EXPECT_EQ(boxes.size(), 1u);
 }
 
 // The box of a lost life shows the count before it; at game over the pictures stay as they were.

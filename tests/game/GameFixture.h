@@ -56,6 +56,31 @@ protected:
         body.move(left, top);
         body.setVisible(true);
     }
+    // Bodies told in words: "t3@200,100" target 3 shown at 200, 100, "-b1@210,110" bullet 1
+    // hidden there, "G@100,100" Gorvan. place() puts them so; standing() tells where they are.
+    Body& named(const QString& word) {
+        const QString name = word.section('@', 0, 0).remove('-');
+        const int index = name.mid(1).toInt();
+        return name == "G" ? g.swfGV : name[0] == 'b' ? g.imgBullet[index] : g.swfTarget[index];
+    }
+    void place(const QString& field) {
+        for (const QString& word : field.split(' ')) {
+            const QStringList at = word.section('@', 1).split(',');
+            put(named(word), at[0].toFloat(), at[1].toFloat());
+            named(word).setVisible(!word.startsWith('-'));
+        }
+    }
+    QString standing(const QString& field) {
+        QStringList words;
+        for (const QString& word : field.split(' ')) {
+            const Body& body = named(word);
+            words << QStringLiteral("%1%2@%3,%4")
+                         .arg(body.visible() ? "" : "-", word.section('@', 0, 0).remove('-'))
+                         .arg(body.left())
+                         .arg(body.top());
+        }
+        return words.join(' ');
+    }
     std::vector<float> targetLefts() const {
         std::vector<float> lefts;
         for (const Body& target : g.swfTarget)

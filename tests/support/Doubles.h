@@ -1,5 +1,7 @@
 #pragma once
 
+// The doubles of what a window is handed, with a world to run them in, for the tests, the
+// real-window scenarios' harness and the bench.
 #include "Clock.h"
 #include "MessageBox.h"
 #include "Random.h"
@@ -7,8 +9,6 @@
 #include "Sound.h"
 #include "System.h"
 
-// The doubles of what a window is handed, with a world to run them in, for the tests, the
-// real-window scenarios' harness and the bench.
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
