@@ -33,7 +33,7 @@ TEST_F(Rules, APauseLosesTheIntervalUnderWay) {
     EXPECT_EQ(g.level, 1);
 }
 
-// An endless game saturates the speeds instead of failing.
+// The speeds of new targets at each level; an endless game saturates them instead of failing.
 TEST_F(Rules, SpeedRangeForEachLevel) {
     startWithTargetsFarAway();
     struct Row {
