@@ -1,15 +1,10 @@
-#include "Clock.h"
 #include "CommandLine.h"
 #include "Display.h"
 #include "GamePad.h"
 #include "Language.h"
-#include "MessageBox.h"
 #include "Preferences.h"
 #include "Program.h"
-#include "Random.h"
-#include "Sound.h"
-#include "Sounds.h"
-#include "System.h"
+#include "RealServices.h"
 #include "WindowSize.h"
 
 #include <QApplication>
@@ -92,20 +87,14 @@ int main(int argc, char* argv[]) {
     auto app = Program::makeApplication(argc, argv);
     const QByteArray programFile = QFile::encodeName(QCoreApplication::applicationFilePath());
 
-    RealClock clock;
-    PacedClock gameClock(clock);
-    QtMessageBox messageBox;
-    SystemRandom random;
-    ProcessLauncher launcher;
-    SdlSound sound(sounds::files());
-    Services services{clock, gameClock, messageBox, random, launcher, sound};
-    Program program(services);
+    RealServices real;
+    Program program(real.services);
     language::install(language::choose(command.language, program.preferences().language));
     // A size asked for is the player's choice, kept even where this screen shows a smaller one.
     if (command.size && *command.size != keptSize)
         program.keepPreferences([&](Preferences& p) { p.size = *command.size; });
     // --mute silences this run only; the menu's switch and M keep their choice.
-    sound.setMuted(command.mute || !program.preferences().sound);
+    real.sound.setMuted(command.mute || !program.preferences().sound);
     program.startAgainAt = [&](double size) { return restartAt(programFile, size, arguments); };
     GamePad pad;
     program.connectPad(pad);

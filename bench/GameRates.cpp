@@ -10,14 +10,10 @@
 //     The same game on the virtual clock, headless, for callgrind: prints how often each
 //     handler ran, so that instructions per call can be worked out.
 
-#include "Clock.h"
-#include "MessageBox.h"
+#include "Doubles.h"
 #include "Program.h"
-#include "Random.h"
+#include "RealServices.h"
 #include "Replay.h"
-#include "Sound.h"
-#include "Sounds.h"
-#include "System.h"
 #include "frmGame.h"
 #include "frmIntro.h"
 #include "frmMain.h"
@@ -43,44 +39,9 @@
 
 namespace {
 
-// Counts the boxes and runs onShown (which keeps the game going) before each and onClosed
-// after. In a real window the game's own box is shown and answered a moment later, as a
-// player would.
-class CountingMessageBox final : public MessageBox {
-public:
-    explicit CountingMessageBox(bool real = false) : real_(real) {}
-    int shown = 0;
-    std::function<void()> onShown, onClosed;
-
-protected:
-    void showModal(QWidget& owner, const QString& text, int /*answerKey*/) override {
-        ++shown;
-        if (onShown)
-            onShown();
-        if (real_) {
-            QTimer::singleShot(200, [] {
-                if (QWidget* box = QApplication::activeModalWidget())
-                    box->close();
-            });
-            QtMessageBox().show(owner, text);
-        }
-        if (onClosed)
-            onClosed();
-    }
-
-private:
-    bool real_;
-};
-
-// The same draws on every run, so that callgrind counts are comparable.
-class FixedRandom final : public Random {
-public:
-    quint32 randomize() override { return 20240611u; }
-    float next() override { return static_cast<float>(engine_() >> 8) * (1.0f / 16777216.0f); }
-
-private:
-    std::mt19937 engine_{20240611u};
-};
+// The same draws on every run, so that callgrind counts are comparable: the game seeds its
+// draws once as it starts.
+constexpr quint32 benchSeed = 20240611u;
 
 class PaintCounter final : public QObject {
 public:
@@ -200,13 +161,20 @@ struct Rates {
     int fireTurns = 0; // the fire key pressed or let go
 };
 
-// Counts every lost life; the bench keeps three lives, so that the game goes on.
-void keepLives(Game& game, CountingMessageBox& messageBox, Rates& rates) {
-    messageBox.onShown = [&game, &rates] {
+// Counts every lost life; the bench keeps three lives, so that the game goes on. Over a real
+// window the game's own box is shown and answered a moment later, as a player would.
+void keepLives(Game& game, RecordingMessageBox& messageBox, Rates& rates,
+               QWidget* shownOver = nullptr) {
+    messageBox.whileOpen = [&game, &rates, shownOver](const QString& text) {
         ++rates.losses;
         game.lives = Game::startLives;
-    };
-    messageBox.onClosed = [&rates] {
+        if (shownOver) {
+            QTimer::singleShot(200, [] {
+                if (QWidget* box = QApplication::activeModalWidget())
+                    box->close();
+            });
+            QtMessageBox().show(*shownOver, text);
+        }
         // The game's timers stopped before the box; the lost life's handler enables
         // tmrTarget and tmrLevel again right after it, the others come back with the keys.
         ++rates.losses;
@@ -326,15 +294,11 @@ private:
 };
 
 int play(int seconds, bool watchIntro, bool withSound) {
-    RealClock clock;
-    CountingMessageBox messageBox(true);
-    FixedRandom random;
-    ProcessLauncher launcher;
-    SdlSound sound(sounds::files());
-    sound.setMuted(!withSound);
-    PacedClock gameClock(clock);
-    Services services{clock, gameClock, messageBox, random, launcher, sound};
-    Program program(services);
+    RecordingMessageBox messageBox;
+    SystemRandom random(benchSeed);
+    RealServices real(&messageBox, &random);
+    real.sound.setMuted(!withSound);
+    Program program(real.services);
     const QByteArray xServer = qgetenv("BENCH_XSERVER_PID");
 
     frmIntro& intro = program.frmIntro();
@@ -369,7 +333,7 @@ int play(int seconds, bool watchIntro, bool withSound) {
     menu.picPlay_Click();
     frmGame& game = program.frmGame();
     Rates rates;
-    keepLives(game.rules(), messageBox, rates);
+    keepLives(game.rules(), messageBox, rates, &game);
     countTicks(game.rules(), rates, false);
     TurnWatch turns(rates);
     PaintCounter paints;
@@ -382,7 +346,7 @@ int play(int seconds, bool watchIntro, bool withSound) {
 
     rates.shoot = rates.target = rates.left = rates.right = rates.level = rates.rof = {};
     paints.paints = 0;
-    const int boxesAtStart = messageBox.shown;
+    const std::size_t boxesAtStart = messageBox.texts.size();
     const double cpuAtStart = cpuSeconds();
     const double xAtStart = processCpuSeconds(xServer);
     const long wokenAtStart = wakeUps();
@@ -400,7 +364,7 @@ int play(int seconds, bool watchIntro, bool withSound) {
     rateLine("tmrROF", rates.rof, 5);
     rateLine("tmrLevel", rates.level, 0.1);
     std::printf("  game CPU           %5.2f %% of one core (%d lost lives played through)\n",
-                100 * cpu / s, messageBox.shown - boxesAtStart);
+                100 * cpu / s, int(messageBox.texts.size() - boxesAtStart));
     if (xServer.isEmpty())
         std::printf("  X server CPU       unknown (no BENCH_XSERVER_PID)\n");
     else
@@ -416,13 +380,12 @@ int play(int seconds, bool watchIntro, bool withSound) {
 }
 
 int ticks(int seconds) {
-    VirtualClock clock;
-    CountingMessageBox messageBox;
-    FixedRandom random;
-    ProcessLauncher launcher;
+    SystemRandom random(benchSeed);
     SilentSound sound;
-    Services services{clock, clock, messageBox, random, launcher, sound};
-    Program program(services);
+    TestWorld world(&random, &sound);
+    VirtualClock& clock = world.clock;
+    RecordingMessageBox& messageBox = world.messageBox;
+    Program program(world.services);
     frmGame& game = program.frmGame();
     Game& rules = game.rules();
     Rates rates;
@@ -433,9 +396,8 @@ int ticks(int seconds) {
         rules.Form_KeyDown(Action::Right);
     };
     // A lost life stops Gorvan and the gun: press the keys again once the field is reset.
-    const auto lost = messageBox.onShown;
-    messageBox.onShown = [&, lost] {
-        lost();
+    messageBox.whileOpen = [&, lost = messageBox.whileOpen](const QString& text) {
+        lost(text);
         QTimer::singleShot(0, &game, press);
     };
     game.show();
@@ -455,16 +417,13 @@ int ticks(int seconds) {
 // inputs a second, more than a player makes; each lost life's box is closed at once and the
 // lives are kept, so that the game lasts. Its size is what a game of that length keeps.
 int replaySize(int seconds) {
-    VirtualClock clock;
-    CountingMessageBox messageBox;
-    FixedRandom random;
-    ProcessLauncher launcher;
+    SystemRandom random(benchSeed);
     SilentSound sound;
-    Services services{clock, clock, messageBox, random, launcher, sound};
-    Program program(services);
+    TestWorld world(&random, &sound);
+    Program program(world.services);
     frmGame& game = program.frmGame();
     Rates rates;
-    keepLives(game.rules(), messageBox, rates);
+    keepLives(game.rules(), world.messageBox, rates);
     std::mt19937 player(7);
     const int keys[] = {keys::Left, keys::Right, keys::Up, keys::Down, keys::Space};
     bool down[5] = {};
@@ -475,7 +434,7 @@ int replaySize(int seconds) {
         else
             game.keyDown(keys[k], 0);
         down[k] = !down[k];
-        clock.advance(100);
+        world.clock.advance(100);
     }
     game.close();
     const qint64 bytes = QFileInfo(replay::lastGameFileName).size();

@@ -2,7 +2,6 @@
 // byte for byte where no translation applies, and nowhere wider than the fixed control that
 // shows it.
 #include "Language.h"
-#include "Doubles.h"
 #include "HelpCommand.h"
 #include "KeyName.h"
 #include "Keys.h"
@@ -10,6 +9,7 @@
 #include "Resources.h"
 #include "ScoresFile.h"
 #include "SettingsFile.h"
+#include "TestProgram.h"
 #include "frmGame.h"
 #include "frmHigh.h"
 #include "frmIntro.h"
@@ -25,41 +25,30 @@
 
 #include <functional>
 #include <map>
+#include <optional>
 
 namespace {
 
 // The desktop's locale variables for one case; the previous ones come back afterwards, with
 // English installed again.
-class Desktop {
-public:
-    Desktop(const char* lang, const char* language = "", const char* lcMessages = "",
-            const char* lcAll = "") {
-        const std::pair<const char*, const char*> values[] = {
-            {"LANG", lang}, {"LANGUAGE", language}, {"LC_MESSAGES", lcMessages}, {"LC_ALL", lcAll}};
-        for (const auto& [name, value] : values) {
-            saved_.emplace_back(name, qgetenv(name), qEnvironmentVariableIsSet(name));
-            if (*value)
-                qputenv(name, value);
-            else
-                qunsetenv(name);
+struct Desktop {
+    explicit Desktop(const char* lang, const char* language = "", const char* lcMessages = "",
+                     const char* lcAll = "") {
+        const char* values[] = {lang, language, lcMessages, lcAll};
+        for (int i = 0; i < 4; ++i) {
+            if (qEnvironmentVariableIsSet(names[i]))
+                saved[i] = qgetenv(names[i]);
+            *values[i] ? qputenv(names[i], values[i]) : qunsetenv(names[i]);
         }
     }
     ~Desktop() {
-        for (const auto& [name, value, set] : saved_) {
-            if (set)
-                qputenv(name, value);
-            else
-                qunsetenv(name);
-        }
-        language::install(QStringLiteral("en"));
+        for (int i = 0; i < 4; ++i)
+            saved[i] ? qputenv(names[i], *saved[i]) : qunsetenv(names[i]);
+        language::install("en");
     }
-
-private:
-    std::vector<std::tuple<const char*, QByteArray, bool>> saved_;
+    static constexpr const char* names[] = {"LANG", "LANGUAGE", "LC_MESSAGES", "LC_ALL"};
+    std::optional<QByteArray> saved[4];
 };
-
-// The text of the last message box of the running case.
-std::function<QString()> lastMessage;
 
 using Window = std::function<QWidget&(Program&)>;
 const std::pair<const char*, Window> windows[] = {
@@ -144,7 +133,7 @@ QStringList cutCaptions(QWidget& window, int englishTitleWidth) {
                 if (other != w && isControl(other) && other->isVisibleTo(&window) &&
                     !other->isAncestorOf(w) && !w->isAncestorOf(other) &&
                     shownInWindow(other).intersects(shownInWindow(w)))
-                    say(text + QStringLiteral(" (runs into a control)"), need,
+                    say(text + " (runs into a control)", need,
                         inWindow(other).left() - inWindow(w).left());
             }
         } else if (const auto* button = qobject_cast<const QPushButton*>(w)) {
@@ -209,57 +198,48 @@ TEST(Language, FollowsTheDesktopAsGettextDoesUnlessLangOrThePreferencesSayOtherw
     }
 }
 
-// A few captions of every window, each message path and Qt's own texts, in each language; the
-// English ones byte for byte as they always were.
+// Every text a window shows, in the order found: its title, its controls' captions and list
+// items, and the names a screen reader reads.
+QStringList textsOf(QWidget& window) {
+    QStringList texts{window.windowTitle()};
+    for (const QWidget* w : window.findChildren<QWidget*>()) {
+        texts << w->accessibleName();
+        if (const auto* label = qobject_cast<const QLabel*>(w))
+            texts << label->text();
+        if (const auto* button = qobject_cast<const QAbstractButton*>(w))
+            texts << button->text();
+        if (const auto* list = qobject_cast<const QComboBox*>(w))
+            for (int i = 0; i < list->count(); ++i)
+                texts << list->itemText(i);
+    }
+    return texts;
+}
+
+// A few captions of every window (found where the English one shows them), each message path
+// and Qt's own texts, in each language; the English ones byte for byte as they always were.
 TEST(Language, EveryWindowShowsItsCaptionsInTheChosenLanguage) {
-    using Caption = std::function<QString(Program&)>;
-    struct Row {
-        const char* what;
-        Caption caption;
+    const struct {
         const char *en, *de, *fr;
-    };
-    const Row captions[] = {
-        {"intro", [](Program& p) { return p.frmIntro().lblSkipIntro.caption(); }, "Skip Intro",
-         "Intro überspringen", "Passer l’intro"},
-        {"menu", [](Program& p) { return p.frmMain().windowTitle(); }, "Main Menu", "Hauptmenü",
-         "Menu principal"},
-        {"menu", [](Program& p) { return p.frmMain().lblHelp.caption(); }, "Help", "Hilfe", "Aide"},
-        {"screen reader", [](Program& p) { return p.frmMain().picPlay[0]->accessibleName(); },
-         "Play", "Spielen", "Jouer"},
-        {"screen reader", [](Program& p) { return p.frmSettings().comQuality.accessibleName(); },
-         "Image Quality", "Bildqualität", "Qualité d’image"},
-        {"menu", [](Program& p) { return p.frmMain().lblInformation[6]->caption(); },
-         " Project Description:", " Projektbeschreibung:", " Description du projet\u00a0:"},
-        {"game", [](Program& p) { return p.frmGame().windowTitle(); }, "Vexaroo - Press P to pause",
-         "Vexaroo - Pause mit P", "Vexaroo - Pause avec P"},
-        {"game", [](Program& p) { return p.frmGame().lblDestroyedText.caption(); },
-         "Enemies Destroyed:", "Zerstörte Feinde:", "Ennemis détruits\u00a0:"},
-        {"game", [](Program& p) { return p.frmGame().lblLivesText.caption(); },
-         "Bananas Remaining:", "Bananen übrig:", "Bananes restantes\u00a0:"},
-        {"settings", [](Program& p) { return p.frmSettings().lblKeyText[0]->caption(); },
-         "Move Left:", "Nach links:", "Gauche\u00a0:"},
-        {"settings", [](Program& p) { return p.frmSettings().comQuality.itemText(1); }, "High",
-         "Hoch", "Haute"},
-        {"settings", [](Program& p) { return p.frmSettings().cmdOk.text(); }, "Ok", "OK", "OK"},
-        {"settings", [](Program& p) { return p.frmSettings().lblAssign[0]->caption(); },
-         "[left arrow]", "[Pfeil links]", "[gauche]"},
-        {"entry", [](Program& p) { return p.frmRecord().windowTitle(); }, "You have a high score!",
-         "Neuer Rekord!", "Nouveau record\u00a0!"},
-        {"entry", [](Program& p) { return p.frmRecord().cmdSubmit.text(); }, "Submit", "Eintragen",
-         "Valider"},
-        {"table", [](Program& p) { return p.frmHigh().lblTargetsText.caption(); }, " Targets Hit",
-         " Abschüsse", " Détruits"},
-        {"table", [](Program& p) { return p.frmHigh().cmdClose.text(); }, "Close", "Zurück",
-         "Fermer"},
-        {"pause box",
-         [](Program& p) {
-             p.frmGame().keyDown(pauseKey, 0);
-             return lastMessage();
-         },
-         "Game Paused", "Spiel pausiert", "Jeu en pause"},
-        {"Qt's text boxes",
-         [](Program&) { return QCoreApplication::translate("QLineEdit", "&Undo"); }, "&Undo",
-         "&Rückgängig", "&Annuler"},
+    } captions[] = {
+        {"Skip Intro", "Intro überspringen", "Passer l’intro"},
+        {"Main Menu", "Hauptmenü", "Menu principal"},
+        {"Help", "Hilfe", "Aide"},
+        {"Play", "Spielen", "Jouer"}, // what a screen reader reads
+        {" Project Description:", " Projektbeschreibung:", " Description du projet\u00a0:"},
+        {"Vexaroo - Press P to pause", "Vexaroo - Pause mit P", "Vexaroo - Pause avec P"},
+        {"Enemies Destroyed:", "Zerstörte Feinde:", "Ennemis détruits\u00a0:"},
+        {"Bananas Remaining:", "Bananen übrig:", "Bananes restantes\u00a0:"},
+        {"Image Quality", "Bildqualität", "Qualité d’image"},
+        {"Move Left:", "Nach links:", "Gauche\u00a0:"},
+        {"High", "Hoch", "Haute"},
+        {"Ok", "OK", "OK"},
+        {"[left arrow]", "[Pfeil links]", "[gauche]"},
+        {"You have a high score!", "Neuer Rekord!", "Nouveau record\u00a0!"},
+        {"Submit", "Eintragen", "Valider"},
+        {" Targets Hit", " Abschüsse", " Détruits"},
+        {"Close", "Zurück", "Fermer"},
+        {"Game Paused", "Spiel pausiert", "Jeu en pause"}, // the pause's box
+        {"&Undo", "&Rückgängig", "&Annuler"},              // Qt's text boxes
     };
     struct Case {
         const char *lang, *requested;
@@ -267,18 +247,27 @@ TEST(Language, EveryWindowShowsItsCaptionsInTheChosenLanguage) {
     };
     const Case cases[] = {{"C", "", 0},           {"POSIX", "", 0},       {"en_GB.UTF-8", "", 0},
                           {"de_DE.UTF-8", "", 1}, {"fr_FR.UTF-8", "", 2}, {"de_DE.UTF-8", "fr", 2}};
+    std::map<QString, std::pair<int, qsizetype>> where; // each English caption's window and place
     for (const Case& c : cases) {
         Desktop desktop(c.lang);
         language::install(language::choose(QString::fromLatin1(c.requested), {}));
-        TestWorld world;
-        lastMessage = [&world] {
-            return world.messageBox.texts.empty() ? QString() : world.messageBox.texts.back();
-        };
-        Program program(world.services);
-        for (const Row& row : captions) {
+        TestProgram t;
+        std::vector<QStringList> shown;
+        for (const auto& [what, window] : windows)
+            shown.push_back(textsOf(window(t.program)));
+        t.program.frmGame().keyDown(pauseKey, 0);
+        shown.push_back(
+            QStringList(t.world.messageBox.texts.begin(), t.world.messageBox.texts.end())
+            << QCoreApplication::translate("QLineEdit", "&Undo"));
+        for (const auto& row : captions) {
+            for (std::size_t k = 0; k < shown.size() && !where.count(row.en); ++k)
+                if (shown[k].contains(row.en))
+                    where[row.en] = {int(k), shown[k].indexOf(row.en)};
+            ASSERT_TRUE(where.count(row.en)) << row.en << " is shown nowhere";
+            const auto [window, place] = where.at(row.en);
             const char* expected = c.column == 0 ? row.en : c.column == 1 ? row.de : row.fr;
-            EXPECT_EQ(row.caption(program).toUtf8().toStdString(), expected)
-                << c.lang << " --lang " << c.requested << ": " << row.what;
+            EXPECT_EQ(shown[window].value(place).toUtf8().toStdString(), expected)
+                << c.lang << " --lang " << c.requested << ": " << row.en;
         }
     }
 }
@@ -293,8 +282,8 @@ TEST(Language, NoCaptionIsWiderThanItsControl) {
     for (const char* name : {"en", "de", "fr"}) {
         Desktop desktop("C");
         language::install(QString::fromLatin1(name));
-        TestWorld world;
-        Program program(world.services);
+        TestProgram t;
+        Program& program = t.program;
         for (const auto& [what, window] : windows) {
             QWidget& shown = window(program);
             if (englishTitles.count(what) == 0) {
@@ -304,9 +293,7 @@ TEST(Language, NoCaptionIsWiderThanItsControl) {
                 englishTitles[what] =
                     QFontMetrics(titleFont).horizontalAdvance(shown.windowTitle());
             }
-            EXPECT_EQ(
-                cutCaptions(shown, englishTitles[what]).join(QStringLiteral("; ")).toStdString(),
-                "")
+            EXPECT_EQ(cutCaptions(shown, englishTitles[what]).join("; ").toStdString(), "")
                 << name << ": " << what;
         }
         // Each language draws its own lettering, inside the plate's bevel: the plate outside
@@ -356,14 +343,14 @@ TEST(Language, FilesKeepTheirBytesInEveryLanguage) {
         QString error;
         ASSERT_TRUE(writeSettings(settings, &error)) << error.toStdString();
         ScoreRecord record;
-        record.firstName = scores::fixedName(QStringLiteral("Zoë"));
-        record.lastName = scores::fixedName(QStringLiteral("Müller"));
+        record.firstName = scores::fixedName("Zoë");
+        record.lastName = scores::fixedName("Müller");
         record.level = 12;
         record.targetsHit = 345;
         ASSERT_TRUE(scores::save(record, &error)) << error.toStdString();
         const int which = name == std::string("de");
-        saved[which]["settings"] = world.readFile(QStringLiteral("settings"));
-        saved[which]["scores"] = world.readFile(QStringLiteral("scores"));
+        saved[which]["settings"] = world.readFile("settings");
+        saved[which]["scores"] = world.readFile("scores");
     }
     EXPECT_EQ(saved[0]["settings"], QByteArray(" 1 \r\n 37 \r\n 39 \r\n 38 \r\n 40 \r\n 65 \r\n"));
     EXPECT_EQ(saved[1]["settings"], saved[0]["settings"]);
@@ -388,7 +375,7 @@ TEST(Language, HelpOpensTheTextInThePlayersLanguageWhereTheFolderHoldsIt) {
         Desktop desktop("C");
         language::install(QString::fromLatin1(row.language));
         TestWorld world;
-        world.writeFile(QStringLiteral("HelpFile.txt"), "the player's own");
+        world.writeFile("HelpFile.txt", "the player's own");
         if (row.translationThere) {
             for (const char* name : {"HelpFile.de.txt", "HelpFile.fr.txt"})
                 world.writeFile(QString::fromLatin1(name), "delivered");
@@ -398,6 +385,6 @@ TEST(Language, HelpOpensTheTextInThePlayersLanguageWhereTheFolderHoldsIt) {
         ASSERT_EQ(command.arguments.size(), 1);
         EXPECT_EQ(QFileInfo(QFile::decodeName(command.arguments[0])).fileName().toStdString(),
                   row.opened);
-        EXPECT_EQ(world.readFile(QStringLiteral("HelpFile.txt")), QByteArray("the player's own"));
+        EXPECT_EQ(world.readFile("HelpFile.txt"), QByteArray("the player's own"));
     }
 }

@@ -1,12 +1,9 @@
 #include "Program.h"
-#include "Doubles.h"
 #include "Keys.h"
 #include "Preferences.h"
+#include "TestProgram.h"
 #include "frmGame.h"
 #include "frmMain.h"
-
-#include <QApplication>
-#include <QCloseEvent>
 
 #include <gtest/gtest.h>
 
@@ -20,11 +17,6 @@ std::vector<Form*> shownWindows() {
             shown.push_back(form);
     }
     return shown;
-}
-
-void closeByFrame(QWidget& window) {
-    QCloseEvent close;
-    QCoreApplication::sendEvent(&window, &close);
 }
 
 } // namespace
@@ -44,8 +36,8 @@ TEST(Program, NeverRunsWithoutAVisibleWindow) {
         {"the entry screen after a game", &frmMain::picPlay_Click, true},
     };
     for (const auto& c : cases) {
-        TestWorld world;
-        Program program(world.services);
+        TestProgram t;
+        auto& [world, program] = t;
         if (c.click) {
             program.frmMain().show();
             (program.frmMain().*c.click)();
@@ -63,7 +55,7 @@ TEST(Program, NeverRunsWithoutAVisibleWindow) {
             for (Form* window : before)
                 closeByFrame(*window);
         };
-        world.messageBox.show(*before.front(), QStringLiteral("a box"));
+        world.messageBox.show(*before.front(), "a box");
         world.messageBox.whileOpen = nullptr;
         EXPECT_EQ(shownWindows(), before) << c.state << ": a window closed under a box";
         EXPECT_FALSE(program.hasEnded()) << c.state;
@@ -85,9 +77,9 @@ TEST(Program, NeverRunsWithoutAVisibleWindow) {
 // A choice the preferences file cannot keep (too large to keep whole) holds for this run; the
 // player is told once, over the menu, never over a game in play whose targets fly on.
 TEST(Program, AChoiceThatCannotBeSavedHoldsForThisRunAndIsToldOnceOverTheMenu) {
-    TestWorld world;
+    TestProgram t;
+    auto& [world, program] = t;
     world.writeFile(preferencesFileName, QByteArray(70 * 1024, ';'));
-    Program program(world.services);
     program.frmMain().picPlay_Click();
     program.frmGame().keyDown(keys::F11, 0);
     program.frmGame().keyDown(frmGame::soundKey, 0);

@@ -21,15 +21,25 @@ bool waitUntil(const std::function<bool()>& done, int timeoutMs) {
     return true;
 }
 
+QByteArray contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(bytes);
+}
+
 QString screenshotFolder() {
-    const QString folder = QStringLiteral(VEXAROO_SHOT_DIR);
+    const QString folder = VEXAROO_SHOT_DIR;
     QDir().mkpath(folder);
     return folder;
 }
 
 Desktop::Desktop() {
-    QFile::copy(QStringLiteral(VEXAROO_SOURCE_DIR "/data/settings"),
-                folder.filePath(QStringLiteral("settings")));
+    QFile::copy(VEXAROO_SOURCE_DIR "/data/settings", folder.filePath("settings"));
 }
 
 std::unique_ptr<Desktop> Desktop::open(const QString& name, QSize screen) {
@@ -45,16 +55,40 @@ XSession* Desktop::x11() {
     return dynamic_cast<XSession*>(this);
 }
 
-QProcessEnvironment Desktop::gameEnvironment() {
+QProcessEnvironment Desktop::environment() const {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     // The scenarios find windows by their English titles, whatever the desktop speaks.
-    env.insert(QStringLiteral("LANGUAGE"), QStringLiteral("en"));
+    env.insert("LANGUAGE", "en");
+    if (QFile::exists(own_.filePath("xdg-open")))
+        env.insert("PATH", own_.path() + ":" + env.value("PATH"));
     return env;
 }
 
-bool Desktop::startGameWith(const QProcessEnvironment& env, const QString& workingFolder,
-                            const QString& program, const QStringList& arguments) {
-    game_.setProcessEnvironment(env);
+void Desktop::replaceOpener(const QByteArray& script) {
+    writeBytes(own_.filePath("xdg-open"), "#!/bin/sh\n" + script + "\n");
+    QFile::setPermissions(own_.filePath("xdg-open"),
+                          QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+}
+
+QString Desktop::run(const QString& program, const QStringList& arguments, int timeoutMs) {
+    QProcess process;
+    process.setProcessEnvironment(environment());
+    process.start(program, arguments);
+    if (!process.waitForFinished(timeoutMs))
+        stop(process);
+    return QString::fromLocal8Bit(process.readAllStandardOutput());
+}
+
+QImage Desktop::screenshot(const QString& saveAs) {
+    const QString file = saveAs.isEmpty() ? own_.filePath("shot.png") : saveAs;
+    const QStringList command = screenshotCommand(file);
+    run(command.first(), command.mid(1));
+    return QImage(file).convertToFormat(QImage::Format_RGB32);
+}
+
+bool Desktop::startGame(const QString& workingFolder, const QString& program,
+                        const QStringList& arguments) {
+    game_.setProcessEnvironment(environment());
     game_.setWorkingDirectory(workingFolder);
     game_.setProcessChannelMode(QProcess::ForwardedChannels);
     game_.start(program, arguments);
@@ -64,16 +98,6 @@ bool Desktop::startGameWith(const QProcessEnvironment& env, const QString& worki
 void Desktop::stopPrograms() {
     stop(game_);
     stop(other_);
-}
-
-QString runTool(const QProcessEnvironment& env, const QString& program,
-                const QStringList& arguments, int timeoutMs) {
-    QProcess process;
-    process.setProcessEnvironment(env);
-    process.start(program, arguments);
-    if (!process.waitForFinished(timeoutMs))
-        stop(process);
-    return QString::fromLocal8Bit(process.readAllStandardOutput());
 }
 
 void stop(QProcess& program, int graceMs) {
@@ -88,10 +112,10 @@ void stop(QProcess& program, int graceMs) {
 }
 
 qint64 Desktop::gameCpuMs() const {
-    QFile stat(QStringLiteral("/proc/%1/stat").arg(game_.processId()));
-    if (!stat.open(QIODevice::ReadOnly))
+    const QString text =
+        QString::fromLatin1(contents(QStringLiteral("/proc/%1/stat").arg(game_.processId())));
+    if (text.isEmpty())
         return -1;
-    const QString text = QString::fromLatin1(stat.readAll());
     // Fields after the command name, which is in parentheses: utime is 14th, stime 15th.
     const QStringList fields =
         text.mid(text.lastIndexOf(QLatin1Char(')')) + 2).split(QLatin1Char(' '));
@@ -100,16 +124,15 @@ qint64 Desktop::gameCpuMs() const {
 }
 
 unsigned long Desktop::start(const QStringList& arguments) {
-    const qsizetype sizeAt = arguments.indexOf(QStringLiteral("--size"));
+    const qsizetype sizeAt = arguments.indexOf("--size");
     size = sizeAt >= 0 ? arguments.value(sizeAt + 1).toDouble() : 1;
-    if (!ok() || !startGame(folder.path(), QStringLiteral(VEXAROO_EXECUTABLE), arguments))
+    if (!ok() || !startGame(folder.path(), executable, arguments))
         return 0;
     return waitForWindow(titles::intro);
 }
 
 unsigned long Desktop::startScenario(const QString& scenario, const QStringList& more) {
-    if (!ok() ||
-        !startGame(folder.path(), QStringLiteral(VEXAROO_HARNESS), QStringList{scenario} + more))
+    if (!ok() || !startGame(folder.path(), VEXAROO_HARNESS, QStringList{scenario} + more))
         return 0;
     return waitForWindow(titles::game);
 }
@@ -120,7 +143,7 @@ unsigned long Desktop::menuAfterTheIntro(const QStringList& arguments, const QSt
         return 0;
     if (!skipKey.isEmpty() || !clickOn(intro, QPointF(20, 10))) {
         activate(intro);
-        keys({skipKey.isEmpty() ? QStringLiteral("Escape") : skipKey});
+        keys({skipKey.isEmpty() ? "Escape" : skipKey});
     }
     return waitForWindow(titles::menu);
 }
@@ -130,7 +153,7 @@ unsigned long Desktop::play(unsigned long menu) {
     QThread::msleep(300);
     if (!clickOn(menu, QPointF(75, 133))) {
         activate(menu);
-        keys({QStringLiteral("Return")});
+        keys({"Return"});
     }
     return waitForWindow(titles::game);
 }

@@ -15,13 +15,13 @@
 
 // The windows' titles, as the scenarios find them (the program runs in English there).
 namespace titles {
-inline const QString intro = QStringLiteral(" ");
-inline const QString menu = QStringLiteral("Main Menu");
-inline const QString game = QStringLiteral("Vexaroo - Press P to pause");
-inline const QString box = QStringLiteral("Vexaroo");
-inline const QString entry = QStringLiteral("You have a high score!");
-inline const QString settings = QStringLiteral("Settings");
-inline const QString high = QStringLiteral("High Scores");
+inline const QString intro = " ";
+inline const QString menu = "Main Menu";
+inline const QString game = "Vexaroo - Press P to pause";
+inline const QString box = "Vexaroo";
+inline const QString entry = "You have a high score!";
+inline const QString settings = "Settings";
+inline const QString high = "High Scores";
 } // namespace titles
 
 class XSession;
@@ -43,10 +43,14 @@ public:
 
     // Starts the game in the given folder. Returns once started; the window may not show yet.
     // The harness with a scenario name may stand in for the game.
-    virtual bool startGame(const QString& workingFolder,
-                           const QString& program = QStringLiteral(VEXAROO_EXECUTABLE),
-                           const QStringList& arguments = {}) = 0;
+    bool startGame(const QString& workingFolder, const QString& program = VEXAROO_EXECUTABLE,
+                   const QStringList& arguments = {});
     QProcess& game() { return game_; }
+    // Runs a tool on this desktop and returns its standard output; killed after the time.
+    QString run(const QString& program, const QStringList& arguments, int timeoutMs = 10000);
+    // The desktop's opener (xdg-open) replaced, for the programs started from now on, by a
+    // shell script.
+    void replaceOpener(const QByteArray& script);
     // CPU time (user + system) the game has used so far, in milliseconds.
     qint64 gameCpuMs() const;
 
@@ -56,7 +60,8 @@ public:
     virtual QString visibleTitles() = 0;
     // The window's inner area in screen coordinates.
     virtual QRect geometry(unsigned long window) = 0;
-    virtual QImage screenshot(const QString& saveAs = {}) = 0;
+    // The whole screen; kept under the name given.
+    QImage screenshot(const QString& saveAs = {});
     // Closes the window as a taskbar or the compositor does.
     virtual bool closeFromTaskbar(unsigned long window) = 0;
     // How many windows of the game are visible.
@@ -91,7 +96,7 @@ public:
     void keys(const QStringList& names);
     bool clickOn(unsigned long window, QPointF at);
     // Answers a box as a player does: the key in the box.
-    void answer(unsigned long box, const QString& answerKey = QStringLiteral("Return"));
+    void answer(unsigned long box, const QString& answerKey = "Return");
     // The window takes the keys within a few seconds.
     bool becomesActive(unsigned long window);
     bool gone(const QString& title);
@@ -101,27 +106,32 @@ public:
     std::string onScreen() { return (problem_ + "; on screen: " + visibleTitles()).toStdString(); }
 
     QTemporaryDir folder;
+    QString executable = VEXAROO_EXECUTABLE; // what start() starts
     double size = 1;
 
 protected:
     Desktop();
-    // What every game started here runs with, beside the desktop's own display.
-    static QProcessEnvironment gameEnvironment();
-    bool startGameWith(const QProcessEnvironment& env, const QString& workingFolder,
-                       const QString& program, const QStringList& arguments);
+    // What every program started here runs with: the desktop's own display, and English.
+    virtual QProcessEnvironment environment() const;
+    // The tool and its arguments that take a picture of the screen into a file.
+    virtual QStringList screenshotCommand(const QString& file) const = 0;
     // Ends the game and the other program, before the desktop goes.
     void stopPrograms();
 
     QProcess game_;
     QProcess other_;
     QString problem_;
+
+private:
+    QTemporaryDir own_; // the opener put in its place, the last screenshot
 };
 
-// Runs a command and returns its standard output; killed after the time.
-QString runTool(const QProcessEnvironment& env, const QString& program,
-                const QStringList& arguments, int timeoutMs = 10000);
 // Asks a program to end, then ends it; gives it `graceMs` first.
 void stop(QProcess& program, int graceMs = 0);
+
+// A file's bytes, none where it cannot be read; and a file written whole.
+QByteArray contents(const QString& path);
+void writeBytes(const QString& path, const QByteArray& bytes);
 
 // Polls until done() holds; false when it does not within the time.
 bool waitUntil(const std::function<bool()>& done, int timeoutMs);

@@ -22,11 +22,6 @@ protected:
 // What follows the answer to a box.
 enum class Then { PlayGoesOn, EntrySubmitted, EntryClosed };
 
-QByteArray contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 } // namespace
 
 TEST_P(OnDesktop, AClickOnTheDisabledMenuLeavesSettingsOnTopAndUsable) {

@@ -7,15 +7,11 @@
 // With --pad after the scenario a virtual game controller is plugged in, driven by lines on
 // standard input: "<button> 1|0" in SDL's names (dpleft, dpright, dpup, dpdown, a, b, start) or
 // "unplug".
-#include "Clock.h"
+#include "Doubles.h"
 #include "GamePad.h"
 #include "Language.h"
-#include "MessageBox.h"
 #include "Program.h"
-#include "Random.h"
-#include "Sound.h"
-#include "Sounds.h"
-#include "System.h"
+#include "RealServices.h"
 #include "frmGame.h"
 
 #include <QApplication>
@@ -24,32 +20,9 @@
 #include <SDL.h>
 #include <unistd.h>
 
-#include <array>
 #include <cstdio>
 
 namespace {
-
-// Draws for PlaceTarget in order: speed 1, no drift, frame 1, a top near the strip, and a
-// left edge spread over five places beyond the right edge.
-class LevelFlight final : public Random {
-public:
-    quint32 randomize() override { return 0; }
-    float next() override {
-        // Tops 38 and 80, clear of each other and of Gorvan's rows.
-        const std::array<float, 5> draws = {0.0f, 0.5f, 0.7f, 0.155f * ((lane_ / 5) % 2),
-                                            0.2f * (lane_ % 5)};
-        const float draw = draws[step_];
-        if (++step_ == draws.size()) {
-            step_ = 0;
-            ++lane_;
-        }
-        return draw;
-    }
-
-private:
-    std::size_t step_ = 0;
-    int lane_ = 0;
-};
 
 // SDL's virtual joystick, laid out as a game controller so its mapping comes with it.
 class ScriptedPad {
@@ -116,17 +89,16 @@ int main(int argc, char* argv[]) {
         return 2;
     }
 
-    RealClock clock;
-    QtMessageBox messageBox;
-    LevelFlight levelFlight;
-    SystemRandom systemRandom;
-    ProcessLauncher launcher;
-    Random& random = scenario == QLatin1String("calm") ? static_cast<Random&>(levelFlight)
-                                                       : static_cast<Random&>(systemRandom);
-    SdlSound sound(sounds::files());
-    PacedClock gameClock(clock);
-    Services services{clock, gameClock, messageBox, random, launcher, sound};
-    Program program(services);
+    // Calm: PlaceTarget's draws in order are speed 1, no drift, frame 1, a top of 38 or 80 (clear
+    // of each other and of Gorvan's rows), and a left edge spread over five places beyond the
+    // right edge.
+    ScriptedRandom levelFlight;
+    levelFlight.fallback.clear();
+    for (int lane = 0; lane < 10; ++lane)
+        levelFlight.fallback.insert(levelFlight.fallback.end(),
+                                    {0.0f, 0.5f, 0.7f, 0.155f * (lane / 5), 0.2f * (lane % 5)});
+    RealServices real(nullptr, scenario == QLatin1String("calm") ? &levelFlight : nullptr);
+    Program program(real.services);
     GamePad pad;
     program.connectPad(pad);
     std::unique_ptr<ScriptedPad> scripted;

@@ -15,15 +15,22 @@ class PadOnScreen : public ::testing::TestWithParam<const char*> {};
 TEST_P(PadOnScreen, DpadMovesSouthFiresStartPausesSouthAnswersAndUnpluggingPauses) {
     const auto desktop = Desktop::open(GetParam());
     Desktop& x = *desktop;
-    const unsigned long game = x.startScenario(QStringLiteral("calm"), {QStringLiteral("--pad")});
+    const unsigned long game = x.startScenario("calm", {"--pad"});
     ASSERT_NE(game, 0u) << x.onScreen();
     x.activate(game);
-    const auto pad = [&](const char* line) {
-        x.game().write(QByteArray(line) + '\n');
+    const auto pad = [&](const QByteArray& line) {
+        x.game().write(line + '\n');
         x.game().waitForBytesWritten(1000);
         QThread::msleep(100);
     };
+    const auto tap = [&](const QByteArray& button) {
+        pad(button + " 1");
+        pad(button + " 0");
+    };
     const auto box = [&] { return x.waitForWindow(titles::box, 1500); };
+    const auto noBox = [&] {
+        return waitUntil([&] { return x.waitForWindow(titles::box, 100) == 0; }, 2000);
+    };
     const QPoint origin = x.geometry(game).topLeft();
     const QRect playfield(0, 39, 471, 314);
 
@@ -42,22 +49,16 @@ TEST_P(PadOnScreen, DpadMovesSouthFiresStartPausesSouthAnswersAndUnpluggingPause
     const double after = meanX(x.screenshot(), origin, playfield, teal);
     EXPECT_GT(after - before, 150) << "Gorvan moved from x " << before << " to " << after;
 
-    pad("start 1");
-    pad("start 0");
+    tap("start");
     ASSERT_NE(box(), 0u) << "Start did not pause";
-    pad("start 1");
-    pad("start 0");
-    EXPECT_TRUE(waitUntil([&] { return x.waitForWindow(titles::box, 100) == 0; }, 2000))
-        << "Start did not answer the pause";
+    tap("start");
+    EXPECT_TRUE(noBox()) << "Start did not answer the pause";
     QThread::msleep(300); // the window manager gives the game its focus back
 
-    pad("start 1");
-    pad("start 0");
+    tap("start");
     ASSERT_NE(box(), 0u) << "Start did not pause";
-    pad("a 1");
-    pad("a 0");
-    EXPECT_TRUE(waitUntil([&] { return x.waitForWindow(titles::box, 100) == 0; }, 2000))
-        << "south did not answer the box";
+    tap("a");
+    EXPECT_TRUE(noBox()) << "south did not answer the box";
     QThread::msleep(300);
 
     pad("unplug");

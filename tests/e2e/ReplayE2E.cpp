@@ -1,26 +1,19 @@
 // A whole game played through the menu into the hall of fame, then watched again from the table:
 // Gorvan walks the same path, and the kept replay verifies to the same end.
+#include "Desktop.h"
 #include "Pixels.h"
-#include "XSession.h"
 
-#include <QDir>
-#include <QFile>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QThread>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-const QString gameTitle = QStringLiteral("Vexaroo - Press P to pause");
-
 // Where Gorvan's suit stands in the window, or a null point when he is not to be seen.
-QPoint gorvan(XSession& x, unsigned long window) {
-    static const QTemporaryDir shots;
-    const QRect where = x.geometry(window);
-    const QImage shot = x.screenshot(shots.filePath(QStringLiteral("shot.png")));
-    if (!QRect(QPoint(), shot.size()).contains(where.adjusted(0, 0, 0, 0)))
+QPoint gorvan(Desktop& d, unsigned long window) {
+    const QRect where = d.geometry(window);
+    const QImage shot = d.screenshot();
+    if (!QRect(QPoint(), shot.size()).contains(where))
         return {};
     const std::vector<QRect> suits =
         pixels::blobs(shot, where.topLeft(), QRect(0, 40, 471, 313), pixels::teal);
@@ -48,80 +41,68 @@ struct Path {
 
 } // namespace
 
+// Under jwm, the keys pressed and held through the X server.
 TEST(ReplayOnScreen, AGameInTheHallOfFameIsWatchedAgainOnItsOwnPath) {
-    XSession x;
-    ASSERT_TRUE(x.ok()) << x.problem().toStdString();
-    ASSERT_TRUE(x.startWindowManager(QStringLiteral("jwm"))) << x.problem().toStdString();
-    QTemporaryDir folder;
-    QFile::copy(QStringLiteral(VEXAROO_SOURCE_DIR "/data/settings"),
-                folder.filePath(QStringLiteral("settings")));
-    const auto key = [&](const QString& action, const QString& name) {
-        x.run(QStringLiteral("xdotool"), {action, name});
+    const auto d = Desktop::open("jwm");
+    const auto xdotool = [&](const QString& action, const QString& name) {
+        d->run("xdotool", {action, name});
     };
-    ASSERT_TRUE(x.startGame(folder.path()));
-    ASSERT_TRUE(x.waitForWindow(QStringLiteral(" ")));
-    key("key", "Escape");
-    ASSERT_TRUE(x.waitForWindow(QStringLiteral("Main Menu")));
-    key("key", "Return");
-    const unsigned long game = x.waitForWindow(gameTitle);
+    ASSERT_NE(d->menuAfterTheIntro({}, "Escape"), 0u) << d->onScreen();
+    d->keys({"Return"});
+    const unsigned long game = d->waitForWindow(titles::game);
     ASSERT_TRUE(game);
     QThread::msleep(500);
 
     // Two steps away from the start, then fire held to the end of the game, every lost life's
     // box answered; Gorvan is looked at whenever no box stands over him.
     Path played;
-    played.look(gorvan(x, game));
-    played.look(gorvan(x, game));
+    played.look(gorvan(*d, game));
+    played.look(gorvan(*d, game));
     for (const char* step : {"Down", "Right"}) {
-        key("keydown", step);
-        QThread::msleep(250);
-        key("keyup", step);
+        d->hold({step}, 250, {});
         QThread::msleep(1500);
-        played.look(gorvan(x, game));
-        played.look(gorvan(x, game));
+        played.look(gorvan(*d, game));
+        played.look(gorvan(*d, game));
     }
-    key("keydown", "space");
-    while (!x.waitForWindow(QStringLiteral("You have a high score!"), 0)) {
-        if (x.waitForWindow(QStringLiteral("Vexaroo"), 0)) {
-            key("keyup", "space");
-            key("key", "Return");
-            key("keydown", "space");
+    xdotool("keydown", "space");
+    while (!d->waitForWindow(titles::entry, 0)) {
+        if (d->waitForWindow(titles::box, 0)) {
+            xdotool("keyup", "space");
+            d->keys({"Return"});
+            xdotool("keydown", "space");
         } else {
-            played.look(gorvan(x, game));
+            played.look(gorvan(*d, game));
         }
-        ASSERT_TRUE(x.waitForWindow(gameTitle, 0) || x.waitForWindow("Vexaroo", 0) ||
-                    x.waitForWindow(QStringLiteral("You have a high score!"), 0))
-            << x.visibleTitles().toStdString();
+        ASSERT_TRUE(d->waitForWindow(titles::game, 0) || d->waitForWindow(titles::box, 0) ||
+                    d->waitForWindow(titles::entry, 0))
+            << d->onScreen();
     }
-    key("keyup", "space");
-    x.run("xdotool", {"type", "Replay"});
-    key("key", "Tab");
-    x.run("xdotool", {"type", "Watcher"});
-    key("key", "Return");
-    ASSERT_TRUE(x.waitForWindow(QStringLiteral("Main Menu")));
+    xdotool("keyup", "space");
+    d->type("Replay");
+    d->keys({"Tab"});
+    d->type("Watcher");
+    d->keys({"Return"});
+    ASSERT_TRUE(d->waitForWindow(titles::menu));
 
     QProcess verify;
-    verify.start(QStringLiteral(VEXAROO_EXECUTABLE),
-                 {"--verify", folder.filePath(QStringLiteral("last-game.replay"))});
+    verify.start(VEXAROO_EXECUTABLE, {"--verify", d->folder.filePath("last-game.replay")});
     ASSERT_TRUE(verify.waitForFinished(10000));
     EXPECT_EQ(verify.exitCode(), 0) << verify.readAllStandardError().toStdString();
 
     // The table from the keyboard: High Scores is the third picture; the mark of the first
     // row has the keys, and Return plays it, F four times faster.
-    key("key", "Down");
-    key("key", "Down");
-    key("key", "Return");
-    ASSERT_TRUE(x.waitForWindow(QStringLiteral("High Scores")));
-    key("key", "Return");
-    const unsigned long watched =
-        x.waitForWindow(QStringLiteral("Vexaroo - Replay of Replay Watcher"));
-    ASSERT_TRUE(watched) << x.visibleTitles().toStdString();
-    key("key", "f");
+    d->keys({"Down", "Down", "Return"});
+    ASSERT_TRUE(d->waitForWindow(titles::high));
+    d->keys({"Return"});
+    const QString watching = "Vexaroo - Replay of Replay Watcher";
+    const unsigned long watched = d->waitForWindow(watching);
+    ASSERT_TRUE(watched) << d->onScreen();
+    d->keys({"f"});
     Path seen;
-    while (x.waitForWindow(QStringLiteral("Vexaroo - Replay of Replay Watcher"), 0))
-        seen.look(gorvan(x, watched));
-    x.screenshot(screenshotFolder() + QStringLiteral("/replay-watched.png"));
-    EXPECT_TRUE(x.waitForWindow(QStringLiteral("High Scores"), 5000));
+    while (d->waitForWindow(watching, 0))
+        seen.look(gorvan(*d, watched));
+    d->shot("replay-watched");
+    EXPECT_TRUE(d->waitForWindow(titles::high, 5000));
     EXPECT_EQ(seen.text(), played.text());
     EXPECT_GE(played.stops.size(), 4u) << played.text();
 }

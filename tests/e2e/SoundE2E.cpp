@@ -16,7 +16,7 @@ constexpr int rate = 22050;
 
 struct Heard {
     std::unique_ptr<Desktop> d;
-    QString output() const { return d->folder.filePath(QStringLiteral("heard.raw")); }
+    QString output() const { return d->folder.filePath("heard.raw"); }
 
     explicit Heard(const char* desktop) : d(Desktop::open(desktop)) {
         qputenv("SDL_AUDIODRIVER", "disk");
@@ -25,7 +25,7 @@ struct Heard {
     // Into a game as a player goes: past the intro by Return, then the menu's keys (the last
     // Return starts the game).
     bool playFromTheMenu(const QStringList& arguments, const QStringList& menuKeys) {
-        const unsigned long menu = d->menuAfterTheIntro(arguments, QStringLiteral("Return"));
+        const unsigned long menu = d->menuAfterTheIntro(arguments, "Return");
         if (!menu)
             return false;
         d->activate(menu);
@@ -34,10 +34,7 @@ struct Heard {
     }
     // Loudness (RMS) of the output from `fromMs` for `lengthMs`, counted from its first sound.
     double loudness(int fromMs, int lengthMs) const {
-        QFile file(output());
-        if (!file.open(QIODevice::ReadOnly))
-            return 0;
-        const QByteArray bytes = file.readAll();
+        const QByteArray bytes = contents(output());
         const auto* samples = reinterpret_cast<const qint16*>(bytes.constData());
         const qsizetype count = bytes.size() / 2;
         qsizetype first = 0;
@@ -60,10 +57,10 @@ class SoundOnScreen : public ::testing::TestWithParam<const char*> {};
 // well beyond the shot's 90 ms.
 TEST_P(SoundOnScreen, AShotAndTheTargetItDestroysAreHeard) {
     Heard heard(GetParam());
-    const unsigned long game = heard.d->startScenario(QStringLiteral("lost-life"));
+    const unsigned long game = heard.d->startScenario("lost-life");
     ASSERT_NE(game, 0u) << heard.d->onScreen();
     heard.d->activate(game);
-    heard.d->keys({QStringLiteral("space")});
+    heard.d->keys({"space"});
     QThread::msleep(800);
     EXPECT_GT(heard.loudness(0, 80), 500) << "no shot heard";
     EXPECT_GT(heard.loudness(130, 80), 500) << "no hit heard after the shot";
@@ -77,23 +74,18 @@ TEST_P(SoundOnScreen, MuteAndTheMenuSwitchSilenceAGame) {
         QStringList menuKeys;
         const char* kept;
     } cases[] = {
-        {{QStringLiteral("--mute")}, {QStringLiteral("Return")}, ""},
+        {{"--mute"}, {"Return"}, ""},
         // Up from Play reaches the speaker, Down comes back to Play.
-        {{},
-         {QStringLiteral("Up"), QStringLiteral("Return"), QStringLiteral("Down"),
-          QStringLiteral("Return")},
-         "off"},
+        {{}, {"Up", "Return", "Down", "Return"}, "off"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.arguments.join(' ').toStdString());
         Heard heard(GetParam());
         ASSERT_TRUE(heard.playFromTheMenu(c.arguments, c.menuKeys)) << "no game started";
-        heard.d->hold({QStringLiteral("space")}, 1000, {});
+        heard.d->hold({"space"}, 1000, {});
         EXPECT_EQ(heard.loudness(0, 1000), 0) << "sound in a muted game";
-        QSettings preferences(heard.d->folder.filePath(QStringLiteral("preferences")),
-                              QSettings::IniFormat);
-        EXPECT_EQ(preferences.value(QStringLiteral("Vexaroo/sound")).toString().toStdString(),
-                  c.kept);
+        QSettings preferences(heard.d->folder.filePath("preferences"), QSettings::IniFormat);
+        EXPECT_EQ(preferences.value("Vexaroo/sound").toString().toStdString(), c.kept);
     }
 }
 

@@ -33,23 +33,16 @@ void collect(const QJsonObject& node, std::vector<QJsonObject>& views) {
 } // namespace
 
 SwaySession::SwaySession(QSize screen) {
-    QStringList command = {QStringLiteral("sway"), QStringLiteral("-c"),
-                           runtime_.filePath(QStringLiteral("config"))};
-    QFile config(command.last());
-    if (!config.open(QIODevice::WriteOnly)) {
-        problem_ = QStringLiteral("no sway config in ") + runtime_.path();
-        return;
-    }
+    QStringList command = {"sway", "-c", runtime_.filePath("config")};
     // Native clients only. As on the common desktops, Alt+F4 closes a window and a program that
     // asks for the keys for one of its windows gets them.
-    config.write(QStringLiteral("xwayland disable\n"
-                                "output HEADLESS-1 resolution %1x%2\n"
-                                "bindsym Mod1+F4 kill\n"
-                                "focus_on_window_activation smart\n")
-                     .arg(screen.width())
-                     .arg(screen.height())
-                     .toUtf8());
-    config.close();
+    writeBytes(command.last(), QStringLiteral("xwayland disable\n"
+                                              "output HEADLESS-1 resolution %1x%2\n"
+                                              "bindsym Mod1+F4 kill\n"
+                                              "focus_on_window_activation smart\n")
+                                   .arg(screen.width())
+                                   .arg(screen.height())
+                                   .toUtf8());
     if (getuid() == 0) {
         const passwd* user = getpwnam(compositorUser);
         if (!user ||
@@ -59,29 +52,28 @@ SwaySession::SwaySession(QSize screen) {
             return;
         }
         command = QStringList{QStringLiteral("--reuid=%1").arg(user->pw_uid),
-                              QStringLiteral("--regid=%1").arg(user->pw_gid),
-                              QStringLiteral("--clear-groups")} +
+                              QStringLiteral("--regid=%1").arg(user->pw_gid), "--clear-groups"} +
                   command;
-        command.prepend(QStringLiteral("setpriv"));
+        command.prepend("setpriv");
     }
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "SWAYSOCK"})
         env.remove(QLatin1String(name));
-    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime_.path());
-    env.insert(QStringLiteral("HOME"), runtime_.path());
-    env.insert(QStringLiteral("WLR_BACKENDS"), QStringLiteral("headless"));
-    env.insert(QStringLiteral("WLR_LIBINPUT_NO_DEVICES"), QStringLiteral("1"));
-    env.insert(QStringLiteral("WLR_RENDERER"), QStringLiteral("pixman"));
+    env.insert("XDG_RUNTIME_DIR", runtime_.path());
+    env.insert("HOME", runtime_.path());
+    env.insert("WLR_BACKENDS", "headless");
+    env.insert("WLR_LIBINPUT_NO_DEVICES", "1");
+    env.insert("WLR_RENDERER", "pixman");
     sway_.setProcessEnvironment(env);
     sway_.setStandardOutputFile(QProcess::nullDevice());
-    sway_.setStandardErrorFile(runtime_.filePath(QStringLiteral("sway.log")));
+    sway_.setStandardErrorFile(runtime_.filePath("sway.log"));
     sway_.start(command.takeFirst(), command);
     // The sockets come once it takes clients; it names them after its user and process.
     const bool listening = waitUntil(
         [&] {
             const QDir dir(runtime_.path());
-            const QStringList wayland = dir.entryList({QStringLiteral("wayland-?")}, QDir::System);
-            const QStringList ipc = dir.entryList({QStringLiteral("sway-ipc.*")}, QDir::System);
+            const QStringList wayland = dir.entryList({"wayland-?"}, QDir::System);
+            const QStringList ipc = dir.entryList({"sway-ipc.*"}, QDir::System);
             if (!wayland.isEmpty() && !ipc.isEmpty()) {
                 socket_ = dir.filePath(wayland.first());
                 ipc_ = dir.filePath(ipc.first());
@@ -90,15 +82,14 @@ SwaySession::SwaySession(QSize screen) {
         },
         20000);
     if (!listening || ipc_.isEmpty()) {
-        QFile log(runtime_.filePath(QStringLiteral("sway.log")));
-        log.open(QIODevice::ReadOnly);
-        problem_ = QStringLiteral("sway does not start: ") + QString::fromLocal8Bit(log.readAll());
+        problem_ = "sway does not start: " +
+                   QString::fromLocal8Bit(contents(runtime_.filePath("sway.log")));
         return;
     }
-    keyboard_.setProcessEnvironment(clientEnvironment());
-    keyboard_.start(QStringLiteral("wtype"), {QStringLiteral("-s"), QStringLiteral("86400000")});
+    keyboard_.setProcessEnvironment(environment());
+    keyboard_.start("wtype", {"-s", "86400000"});
     if (!waitUntil([&] { return swaymsg({"-t", "get_inputs"}).contains("keyboard"); }, 10000))
-        problem_ = QStringLiteral("no keyboard on sway's seat (is wtype installed?)");
+        problem_ = "no keyboard on sway's seat (is wtype installed?)";
 }
 
 SwaySession::~SwaySession() {
@@ -107,21 +98,17 @@ SwaySession::~SwaySession() {
     stop(sway_, 5000);
 }
 
-QProcessEnvironment SwaySession::clientEnvironment() const {
-    QProcessEnvironment env = gameEnvironment();
-    env.remove(QStringLiteral("DISPLAY"));
-    env.insert(QStringLiteral("WAYLAND_DISPLAY"), socket_);
-    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), gameRuntime_.path());
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("wayland"));
+QProcessEnvironment SwaySession::environment() const {
+    QProcessEnvironment env = Desktop::environment();
+    env.remove("DISPLAY");
+    env.insert("WAYLAND_DISPLAY", socket_);
+    env.insert("XDG_RUNTIME_DIR", clientRuntime_.path());
+    env.insert("QT_QPA_PLATFORM", "wayland");
     return env;
 }
 
-QString SwaySession::tool(const QString& program, const QStringList& arguments) {
-    return runTool(clientEnvironment(), program, arguments);
-}
-
 QString SwaySession::swaymsg(const QStringList& arguments) {
-    return tool(QStringLiteral("swaymsg"), QStringList{QStringLiteral("-s"), ipc_} + arguments);
+    return run("swaymsg", QStringList{"-s", ipc_} + arguments);
 }
 
 unsigned long SwaySession::find(const std::function<bool(const QJsonObject&)>& wanted,
@@ -136,11 +123,6 @@ unsigned long SwaySession::find(const std::function<bool(const QJsonObject&)>& w
         },
         timeoutMs);
     return found;
-}
-
-bool SwaySession::startGame(const QString& workingFolder, const QString& program,
-                            const QStringList& arguments) {
-    return startGameWith(clientEnvironment(), workingFolder, program, arguments);
 }
 
 std::vector<QJsonObject> SwaySession::windows() {
@@ -162,7 +144,7 @@ QString SwaySession::visibleTitles() {
     QStringList titles;
     for (const QJsonObject& view : windows())
         titles << QLatin1Char('"') + view[QLatin1String("name")].toString() + QLatin1Char('"');
-    return titles.join(QStringLiteral(", "));
+    return titles.join(", ");
 }
 
 QRect SwaySession::geometry(unsigned long window) {
@@ -172,13 +154,6 @@ QRect SwaySession::geometry(unsigned long window) {
             return inner.translated(rectOf(view[QLatin1String("rect")]).topLeft());
         }
     return {};
-}
-
-QImage SwaySession::screenshot(const QString& saveAs) {
-    const QString path =
-        saveAs.isEmpty() ? gameRuntime_.filePath(QStringLiteral("shot.png")) : saveAs;
-    tool(QStringLiteral("grim"), {path});
-    return QImage(path).convertToFormat(QImage::Format_RGB32);
 }
 
 bool SwaySession::closeFromTaskbar(unsigned long window) {
@@ -206,29 +181,29 @@ void SwaySession::key(const QString& name) {
     const QString last = modifiers.takeLast();
     QStringList arguments;
     for (const QString& modifier : modifiers)
-        arguments << QStringLiteral("-M") << modifier.toLower();
-    arguments << QStringLiteral("-k") << last;
+        arguments << "-M" << modifier.toLower();
+    arguments << "-k" << last;
     for (const QString& modifier : modifiers)
-        arguments << QStringLiteral("-m") << modifier.toLower();
-    tool(QStringLiteral("wtype"), arguments);
+        arguments << "-m" << modifier.toLower();
+    run("wtype", arguments);
 }
 
 void SwaySession::type(const QString& text) {
-    tool(QStringLiteral("wtype"), {QStringLiteral("-d"), QStringLiteral("40"), text});
+    run("wtype", {"-d", "40", text});
 }
 
 // One wtype holds and lets go: sway passes a release only from the keyboard that pressed.
 void SwaySession::hold(const QStringList& keys, int ms, const std::function<void()>& meanwhile) {
     QStringList arguments;
     for (const QString& key : keys)
-        arguments << QStringLiteral("-P") << key;
+        arguments << "-P" << key;
     // Room for what is done meanwhile, a screenshot or two and a wait.
-    arguments << QStringLiteral("-s") << QString::number(ms + (meanwhile ? 2500 : 0));
+    arguments << "-s" << QString::number(ms + (meanwhile ? 2500 : 0));
     for (auto key = keys.rbegin(); key != keys.rend(); ++key)
-        arguments << QStringLiteral("-p") << *key;
+        arguments << "-p" << *key;
     QProcess wtype;
-    wtype.setProcessEnvironment(clientEnvironment());
-    wtype.start(QStringLiteral("wtype"), arguments);
+    wtype.setProcessEnvironment(environment());
+    wtype.start("wtype", arguments);
     QThread::msleep(static_cast<unsigned long>(ms));
     if (meanwhile)
         meanwhile();
@@ -236,9 +211,9 @@ void SwaySession::hold(const QStringList& keys, int ms, const std::function<void
 }
 
 unsigned long SwaySession::startAnotherProgram() {
-    other_.setProcessEnvironment(clientEnvironment());
+    other_.setProcessEnvironment(environment());
     other_.setWorkingDirectory(otherFolder_.path());
-    other_.start(QStringLiteral(VEXAROO_EXECUTABLE), {});
+    other_.start(VEXAROO_EXECUTABLE, {});
     return find([&](const QJsonObject& view) {
         return view[QLatin1String("pid")].toInt() == other_.processId();
     });

@@ -18,13 +18,9 @@ public:
     explicit SwaySession(QSize screen = QSize(1024, 768));
     ~SwaySession() override;
 
-    bool startGame(const QString& workingFolder,
-                   const QString& program = QStringLiteral(VEXAROO_EXECUTABLE),
-                   const QStringList& arguments = {}) override;
     unsigned long waitForWindow(const QString& title, int timeoutMs = 30000) override;
     QString visibleTitles() override;
     QRect geometry(unsigned long window) override;
-    QImage screenshot(const QString& saveAs = {}) override;
     // swaymsg's kill, as a taskbar, the title bar's close or a key bound to kill asks it.
     bool closeFromTaskbar(unsigned long window) override;
     int visibleGameWindows() override;
@@ -41,18 +37,20 @@ public:
     // A second game, in a folder of its own.
     unsigned long startAnotherProgram() override;
 
+protected:
+    QProcessEnvironment environment() const override;
+    QStringList screenshotCommand(const QString& file) const override { return {"grim", file}; }
+
 private:
     // The shown windows (sway's views), in the tree's order.
     std::vector<QJsonObject> windows();
     QString swaymsg(const QStringList& arguments);
-    QString tool(const QString& program, const QStringList& arguments);
     // The first shown window that is wanted, waiting for one as long as given.
     unsigned long find(const std::function<bool(const QJsonObject&)>& wanted,
                        int timeoutMs = 30000);
-    QProcessEnvironment clientEnvironment() const;
 
-    QTemporaryDir runtime_;     // sway's, its user's own
-    QTemporaryDir gameRuntime_; // the clients', ours
+    QTemporaryDir runtime_;       // sway's, its user's own
+    QTemporaryDir clientRuntime_; // the clients', ours
     QTemporaryDir otherFolder_;
     QString socket_;
     QString ipc_;

@@ -15,13 +15,6 @@
 
 namespace {
 
-bool acceptsClients(const QString& display) {
-    xcb_connection_t* connection = xcb_connect(display.toLocal8Bit().constData(), nullptr);
-    const bool ok = xcb_connection_has_error(connection) == 0;
-    xcb_disconnect(connection);
-    return ok;
-}
-
 // A connection of our own to the display, for what xdotool cannot do.
 class Connection {
 public:
@@ -90,19 +83,18 @@ XSession::XSession(QSize screen) {
             QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(n)))
             continue;
         const QString name = QStringLiteral(":%1").arg(n);
-        xvfb_.start(QStringLiteral("Xvfb"),
-                    {name, QStringLiteral("-screen"), QStringLiteral("0"),
-                     QStringLiteral("%1x%2x24").arg(screen.width()).arg(screen.height()),
-                     QStringLiteral("-nolisten"), QStringLiteral("tcp"),
-                     // Without it the server resets whenever its last
-                     // client leaves, and refuses clients meanwhile.
-                     QStringLiteral("-noreset")});
+        xvfb_.start("Xvfb", {name, "-screen", "0",
+                             QStringLiteral("%1x%2x24").arg(screen.width()).arg(screen.height()),
+                             "-nolisten", "tcp",
+                             // Without it the server resets whenever its last
+                             // client leaves, and refuses clients meanwhile.
+                             "-noreset"});
         if (!xvfb_.waitForStarted(5000)) {
-            problem_ = QStringLiteral("Xvfb does not start: ") + xvfb_.errorString();
+            problem_ = "Xvfb does not start: " + xvfb_.errorString();
             return;
         }
         // The socket appears before the server takes clients; a real connection proves it.
-        if (waitUntil([&] { return acceptsClients(name) || xvfb_.state() != QProcess::Running; },
+        if (waitUntil([&] { return Connection(name).ok() || xvfb_.state() != QProcess::Running; },
                       20000) &&
             xvfb_.state() == QProcess::Running) {
             display_ = name;
@@ -111,7 +103,7 @@ XSession::XSession(QSize screen) {
         xvfb_.kill();
         xvfb_.waitForFinished();
     }
-    problem_ = QStringLiteral("no free display for Xvfb");
+    problem_ = "no free display for Xvfb";
 }
 
 XSession::~XSession() {
@@ -123,20 +115,18 @@ XSession::~XSession() {
 }
 
 bool XSession::startWindowManager(const QString& name) {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("DISPLAY"), display_);
-    env.insert(QStringLiteral("NO_AT_BRIDGE"), QStringLiteral("1")); // no accessibility bus
+    QProcessEnvironment env = environment();
+    env.insert("NO_AT_BRIDGE", "1"); // no accessibility bus
     windowManager_.setProcessEnvironment(env);
     // Their complaints about a desktop that is not there are no news.
     windowManager_.setStandardOutputFile(QProcess::nullDevice());
     windowManager_.setStandardErrorFile(QProcess::nullDevice());
     if (name == QLatin1String("xfwm4"))
-        windowManager_.start(QStringLiteral("dbus-run-session"),
-                             {QStringLiteral("xfwm4"), QStringLiteral("--compositor=off")});
+        windowManager_.start("dbus-run-session", {"xfwm4", "--compositor=off"});
     else
         windowManager_.start(name, {});
     if (!windowManager_.waitForStarted(5000)) {
-        problem_ = name + QStringLiteral(" does not start: ") + windowManager_.errorString();
+        problem_ = name + " does not start: " + windowManager_.errorString();
         return false;
     }
     // A manager names its check window on the root once it has taken the screen.
@@ -148,37 +138,29 @@ bool XSession::startWindowManager(const QString& name) {
         },
         20000);
     if (!managing || windowManager_.state() != QProcess::Running) {
-        problem_ = name + QStringLiteral(" does not manage the screen");
+        problem_ = name + " does not manage the screen";
         return false;
     }
     return true;
 }
 
-QString XSession::run(const QString& program, const QStringList& arguments, int timeoutMs) {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("DISPLAY"), display_);
-    return runTool(env, program, arguments, timeoutMs);
+QProcessEnvironment XSession::environment() const {
+    QProcessEnvironment env = Desktop::environment();
+    env.insert("DISPLAY", display_);
+    env.insert("QT_QPA_PLATFORM", "xcb");
+    return env;
 }
 
-bool XSession::startGame(const QString& workingFolder, const QString& program,
-                         const QStringList& arguments) {
-    QProcessEnvironment env = gameEnvironment();
-    env.insert(QStringLiteral("DISPLAY"), display_);
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    return startGameWith(env, workingFolder, program, arguments);
+QStringList XSession::visible(const QString& by, const QString& what) {
+    return xdotool({"search", "--onlyvisible", by, what}).split('\n', Qt::SkipEmptyParts);
 }
 
 unsigned long XSession::waitForWindow(const QString& title, int timeoutMs) {
     unsigned long found = 0;
     waitUntil(
         [&] {
-            const QString ids =
-                run(QStringLiteral("xdotool"),
-                    {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                     QStringLiteral("--name"),
-                     QStringLiteral("^%1$").arg(QRegularExpression::escape(title))});
-            found = ids.split(QLatin1Char('\n'), Qt::SkipEmptyParts).value(0).toULong();
-            return found != 0;
+            const QString exactly = "^" + QRegularExpression::escape(title) + "$";
+            return (found = visible("--name", exactly).value(0).toULong()) != 0;
         },
         timeoutMs);
     return found;
@@ -186,28 +168,15 @@ unsigned long XSession::waitForWindow(const QString& title, int timeoutMs) {
 
 QString XSession::visibleTitles() {
     QStringList titles;
-    const QString ids =
-        run(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                                        QStringLiteral("--name"), QStringLiteral(".")});
-    for (const QString& id : ids.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
-        titles
-            << QLatin1Char('"') +
-                   run(QStringLiteral("xdotool"), {QStringLiteral("getwindowname"), id}).trimmed() +
-                   QLatin1Char('"');
-    return titles.join(QStringLiteral(", "));
+    for (const QString& id : visible("--name", "."))
+        titles << QLatin1Char('"') + xdotool({"getwindowname", id}).trimmed() + QLatin1Char('"');
+    return titles.join(", ");
 }
 
 QRect XSession::geometry(unsigned long window) {
     // From the server itself: xdotool counts a manager's frame twice.
     Connection x(display_);
     return x.ok() ? x.placeOnScreen(static_cast<xcb_window_t>(window)) : QRect();
-}
-
-QImage XSession::screenshot(const QString& saveAs) {
-    const QString path =
-        saveAs.isEmpty() ? QDir::temp().filePath(QStringLiteral("vexaroo-shot.png")) : saveAs;
-    run(QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"), path});
-    return QImage(path).convertToFormat(QImage::Format_RGB32);
 }
 
 bool XSession::requestClose(unsigned long window) {
@@ -235,55 +204,47 @@ unsigned long XSession::ownerOf(unsigned long window) {
 }
 
 int XSession::visibleGameWindows() {
-    const QString ids = run(QStringLiteral("xdotool"),
-                            {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                             QStringLiteral("--pid"), QString::number(game_.processId())});
-    return static_cast<int>(ids.split(QLatin1Char('\n'), Qt::SkipEmptyParts).size());
+    return static_cast<int>(visible("--pid", QString::number(game_.processId())).size());
 }
 
 // A bare server has no manager to ask; its focus is the keys' window.
 unsigned long XSession::activeWindow() {
     const bool managed = windowManager_.state() == QProcess::Running;
-    return xdotool({managed ? QStringLiteral("getactivewindow") : QStringLiteral("getwindowfocus")})
-        .trimmed()
-        .toULong();
+    return xdotool({managed ? "getactivewindow" : "getwindowfocus"}).trimmed().toULong();
 }
 
 void XSession::activate(unsigned long window) {
     const bool managed = windowManager_.state() == QProcess::Running;
-    xdotool({managed ? QStringLiteral("windowactivate") : QStringLiteral("windowfocus"),
-             QStringLiteral("--sync"), QString::number(window)});
+    xdotool({managed ? "windowactivate" : "windowfocus", "--sync", QString::number(window)});
 }
 
 void XSession::key(const QString& name) {
-    xdotool({QStringLiteral("key"), name});
+    xdotool({"key", name});
 }
 
 void XSession::type(const QString& text) {
-    xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("40"), text});
+    xdotool({"type", "--delay", "40", text});
 }
 
 void XSession::hold(const QStringList& keys, int ms, const std::function<void()>& meanwhile) {
-    xdotool(QStringList{QStringLiteral("keydown")} + keys);
+    xdotool(QStringList{"keydown"} + keys);
     QThread::msleep(static_cast<unsigned long>(ms));
     if (meanwhile)
         meanwhile();
     QStringList released = keys;
     std::reverse(released.begin(), released.end());
-    xdotool(QStringList{QStringLiteral("keyup")} + released);
+    xdotool(QStringList{"keyup"} + released);
 }
 
 bool XSession::click(QPoint at) {
-    xdotool({QStringLiteral("mousemove"), QString::number(at.x()), QString::number(at.y())});
+    xdotool({"mousemove", QString::number(at.x()), QString::number(at.y())});
     QThread::msleep(150); // the window under it sees the pointer arrive first
-    xdotool({QStringLiteral("click"), QStringLiteral("1")});
+    xdotool({"click", "1"});
     return true;
 }
 
 unsigned long XSession::startAnotherProgram() {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("DISPLAY"), display_);
-    other_.setProcessEnvironment(env);
-    other_.start(QStringLiteral("xmessage"), {QStringLiteral("another program")});
-    return waitForWindow(QStringLiteral("xmessage"));
+    other_.setProcessEnvironment(environment());
+    other_.start("xmessage", {"another program"});
+    return waitForWindow("xmessage");
 }

@@ -11,21 +11,13 @@ public:
 
     const QString& display() const { return display_; }
 
-    // Runs a command on this display and returns its standard output.
-    QString run(const QString& program, const QStringList& arguments, int timeoutMs = 10000);
-
     // Starts a window manager and returns once it manages windows: "jwm", or "xfwm4" in a
     // D-Bus session of its own, as a desktop starts it.
     bool startWindowManager(const QString& name);
 
-    bool startGame(const QString& workingFolder,
-                   const QString& program = QStringLiteral(VEXAROO_EXECUTABLE),
-                   const QStringList& arguments = {}) override;
-
     unsigned long waitForWindow(const QString& title, int timeoutMs = 30000) override;
     QString visibleTitles() override;
     QRect geometry(unsigned long window) override;
-    QImage screenshot(const QString& saveAs = {}) override;
     // Asks the window to close, as a window manager's close button does, from another client.
     bool requestClose(unsigned long window);
     // What wmctrl -c sends: the manager closes the window.
@@ -42,10 +34,16 @@ public:
     // xmessage.
     unsigned long startAnotherProgram() override;
 
-private:
-    QString xdotool(const QStringList& arguments) {
-        return run(QStringLiteral("xdotool"), arguments);
+protected:
+    QProcessEnvironment environment() const override;
+    QStringList screenshotCommand(const QString& file) const override {
+        return {"import", "-window", "root", file};
     }
+
+private:
+    QString xdotool(const QStringList& arguments) { return run("xdotool", arguments); }
+    // The visible windows found by xdotool search (--name, --pid and a value).
+    QStringList visible(const QString& by, const QString& what);
 
     QProcess xvfb_;
     QProcess windowManager_;

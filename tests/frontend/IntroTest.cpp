@@ -6,7 +6,7 @@
 #include <QPointer>
 
 namespace {
-const QString introMovie = QStringLiteral(VEXAROO_SOURCE_DIR "/anim/intro");
+const QString introMovie = VEXAROO_SOURCE_DIR "/anim/intro";
 } // namespace
 
 // The intro as the program opens it: loaded, then shown.
@@ -33,22 +33,22 @@ protected:
 // --- Opening ---
 
 TEST_F(IntroWindow, TakesTheMenuSizeAndLoadsTheMenuHidden) {
-    world.writeFile(QStringLiteral("settings"), " 0 \r\n 37 \r\n 39 \r\n 38 \r\n 40 \r\n 32 \r\n");
+    world.writeFile("settings", " 0 \r\n 37 \r\n 39 \r\n 38 \r\n 40 \r\n 32 \r\n");
     ASSERT_EQ(loaded<frmMain>(), nullptr);
     frmIntro& intro = shownIntro();
     frmMain* menu = loaded<frmMain>();
     ASSERT_NE(menu, nullptr);
     EXPECT_FALSE(menu->isVisible());
     EXPECT_EQ(intro.size(), menu->size());
-    EXPECT_EQ(intro.windowTitle(), QStringLiteral(" "));
+    EXPECT_EQ(intro.windowTitle(), " ");
 
     // The movie and the canvas it is painted on cover the whole client area.
     EXPECT_EQ(intro.swfIntro.rect(), QRectF(0, 0, intro.scaleWidth(), intro.scaleHeight()));
     EXPECT_EQ(intro.canvas().geometry(), intro.rect());
-    EXPECT_EQ(intro.swfIntro.movie(), sys::programDirectory() + QStringLiteral("/anim/intro"));
+    EXPECT_EQ(intro.swfIntro.movie(), sys::programDirectory() + "/anim/intro");
     EXPECT_EQ(intro.swfIntro.quality(), 1); // the settings' quality is not for the intro
 
-    EXPECT_EQ(intro.lblSkipIntro.caption(), QStringLiteral("Skip Intro"));
+    EXPECT_EQ(intro.lblSkipIntro.caption(), "Skip Intro");
     EXPECT_EQ(intro.childAt(intro.lblSkipIntro.geometry().center()), &intro.lblSkipIntro);
     EXPECT_EQ(intro.lblSkipIntro.cursor().shape(), Qt::BitmapCursor);
     EXPECT_TRUE(intro.tmrIntro.enabled());
@@ -78,109 +78,104 @@ TEST_F(IntroWindow, TheMovieIsDrawnAcrossTheWholeWindow) {
 
 // --- Handing over to the menu ---
 
-// "Skip Intro" is clicked, or the player presses one of the keys that get past a movie, or
-// closes the intro by its frame (Key_Close here).
+// "Skip Intro" is clicked, at once or while the movie plays, or the player presses one of the
+// keys that get past a movie, or closes the intro by its frame.
 TEST_F(IntroWindow, SkipOrTheCloseBoxShowsTheMenuAndTheIntroNeverComesBack) {
-    for (const Qt::Key key :
-         {Qt::Key_unknown, Qt::Key_Escape, Qt::Key_Return, Qt::Key_Space, Qt::Key_Close}) {
-        SCOPED_TRACE(key);
+    for (const std::string how : {"at once", "click", "Esc", "Return", "Space", "close"}) {
+        SCOPED_TRACE(how);
         frmIntro& intro = shownIntro();
-        playMovie(intro, introMovie);
-        world.clock.advance(1000);
         QPointer<frmIntro> watched = &intro;
-        if (key == Qt::Key_unknown)
-            clickSkip(intro);
-        else if (key == Qt::Key_Close)
-            closeByFrame(intro);
-        else
-            QTest::keyClick(&intro, key);
+        if (how == "at once") {
+            intro.lblSkipIntro_Click();
+            ASSERT_TRUE(watched); // destroyed only after the handler
+        } else {
+            playMovie(intro, introMovie);
+            world.clock.advance(1000);
+            if (how == "click")
+                clickSkip(intro);
+            else if (how == "close")
+                closeByFrame(intro);
+            else
+                QTest::keyClick(&intro, QKeySequence(QString::fromStdString(how))[0].key());
+        }
         frmMain* menu = loaded<frmMain>();
         ASSERT_NE(menu, nullptr);
         EXPECT_TRUE(menu->isVisible());
-        // Unloaded: hidden, and destroyed once the events of the click are done.
-        EXPECT_TRUE(!watched || (watched->isUnloaded() && !watched->isVisible()));
+        // Unloaded: hidden, its timer stopped, and destroyed once the events of the click are
+        // done.
+        EXPECT_TRUE(!watched || (watched->isUnloaded() && !watched->isVisible() &&
+                                 !watched->tmrIntro.enabled()));
+        // Had the intro's timer fired again it would show the menu; hide it to see that it stays.
+        menu->hide();
+        world.clock.advance(10000);
+        EXPECT_FALSE(menu->isVisible());
         processDeferredDeletes();
         EXPECT_FALSE(watched);
         EXPECT_EQ(loaded<frmIntro>(), nullptr);
-
-        // Had the intro's timer fired again it would show the menu; hide it to see that it stays.
-        menu->hide();
         world.clock.advance(10000);
         EXPECT_FALSE(menu->isVisible());
         EXPECT_FALSE(program.hasEnded());
     }
 }
 
-TEST_F(IntroWindow, SkippedAtOnceTheTimerStopsBeforeTheIntroIsDestroyed) {
-    frmIntro& intro = shownIntro();
-    QPointer<frmIntro> watched = &intro;
-    intro.lblSkipIntro_Click();
-    frmMain* menu = loaded<frmMain>();
-    ASSERT_NE(menu, nullptr);
-    EXPECT_TRUE(menu->isVisible());
-    ASSERT_TRUE(watched); // destroyed only after the handler
-    EXPECT_TRUE(intro.isUnloaded());
-    EXPECT_FALSE(intro.isVisible());
-    EXPECT_FALSE(intro.tmrIntro.enabled());
-    menu->hide();
-    world.clock.advance(10000);
-    EXPECT_FALSE(menu->isVisible());
-    processDeferredDeletes();
-    EXPECT_FALSE(watched);
-    world.clock.advance(10000);
-    EXPECT_FALSE(menu->isVisible());
-}
-
+// The movie's end, or a movie that does not play, shows the menu at the intro's next tick
+// (every 100 ms), never before; the intro stays loaded, hidden, its timer off.
 TEST_F(IntroWindow, TheMovieEndShowsTheMenuWithinOneTick) {
-    frmIntro& intro = shownIntro();
-    playMovie(intro, introMovie);
-    frmMain* menu = loaded<frmMain>();
-    ASSERT_NE(menu, nullptr);
-    qint64 stopped = -1;
-    while (world.clock.nowMs() < 60000 && !menu->isVisible()) {
-        world.clock.advance(10);
-        if (stopped < 0 && !intro.swfIntro.isPlaying())
-            stopped = world.clock.nowMs();
-        if (stopped < 0) {
-            ASSERT_FALSE(menu->isVisible())
-                << "shown while the movie plays, at " << world.clock.nowMs();
+    for (const QString& movie : {introMovie, world.path("no-such-movie")}) {
+        SCOPED_TRACE(movie.toStdString());
+        frmIntro& intro = shownIntro();
+        playMovie(intro, movie);
+        frmMain* menu = loaded<frmMain>();
+        ASSERT_NE(menu, nullptr);
+        const qint64 start = world.clock.nowMs();
+        qint64 stopped = -1;
+        while (world.clock.nowMs() < start + 60000 && !menu->isVisible()) {
+            world.clock.advance(10);
+            if (stopped < 0 && !intro.swfIntro.isPlaying())
+                stopped = world.clock.nowMs();
+            if (stopped < 0 || world.clock.nowMs() < start + 100) {
+                ASSERT_FALSE(menu->isVisible()) << "shown at " << world.clock.nowMs() - start;
+            }
         }
+        ASSERT_GT(stopped, 0);
+        ASSERT_TRUE(menu->isVisible());
+        EXPECT_LE(world.clock.nowMs() - stopped, 100);
+        EXPECT_FALSE(intro.isVisible());
+        EXPECT_FALSE(intro.isUnloaded());
+        EXPECT_FALSE(intro.tmrIntro.enabled());
+        menu->hide();
+        world.clock.advance(1000);
+        EXPECT_FALSE(menu->isVisible());
+        intro.unload();
+        menu->hide();
+        processDeferredDeletes();
     }
-    ASSERT_GT(stopped, 0);
-    ASSERT_TRUE(menu->isVisible());
-    EXPECT_LE(world.clock.nowMs() - stopped, 100);
-    // The intro stays loaded, hidden, its timer off.
-    EXPECT_FALSE(intro.isVisible());
-    EXPECT_FALSE(intro.isUnloaded());
-    EXPECT_FALSE(intro.tmrIntro.enabled());
-    menu->hide();
-    world.clock.advance(1000);
-    EXPECT_FALSE(menu->isVisible());
 }
 
-TEST_F(IntroWindow, AMovieThatDoesNotPlayHandsOverAtTheFirstTick) {
-    frmIntro& intro = shownIntro();
-    playMovie(intro, world.path(QStringLiteral("no-such-movie")));
-    frmMain* menu = loaded<frmMain>();
-    ASSERT_NE(menu, nullptr);
-    world.clock.advance(99);
-    EXPECT_FALSE(menu->isVisible());
-    world.clock.advance(1);
-    EXPECT_TRUE(menu->isVisible());
-    EXPECT_FALSE(intro.isVisible());
-    EXPECT_FALSE(intro.isUnloaded());
-}
-
-TEST_F(IntroWindow, ClosingTheMenuEndsTheProgramWhileTheIntroStaysLoaded) {
-    frmIntro& intro = shownIntro();
-    playMovie(intro, world.path(QStringLiteral("no-such-movie")));
-    world.clock.advance(100);
-    ASSERT_FALSE(intro.isUnloaded());
-    frmMain& menu = program.frmMain();
-    ASSERT_TRUE(menu.isVisible());
-    closeByFrame(menu);
-    EXPECT_TRUE(program.hasEnded());
-    EXPECT_FALSE(menu.isVisible());
+// Exit, or the menu's close box (also while the intro stays loaded behind it), ends the program.
+TEST_F(IntroWindow, ExitOrClosingTheMenuEndsTheProgram) {
+    for (const std::string how : {"Exit", "close", "close with the intro loaded"}) {
+        SCOPED_TRACE(how);
+        TestProgram t;
+        frmMain& menu = t.program.frmMain();
+        if (how == "close with the intro loaded") {
+            frmIntro& intro = t.program.frmIntro();
+            intro.show();
+            playMovie(intro, t.world.path("no-such-movie"));
+            t.world.clock.advance(100);
+            ASSERT_FALSE(intro.isUnloaded());
+        } else {
+            menu.show();
+        }
+        ASSERT_TRUE(menu.isVisible());
+        if (how == "Exit") {
+            QTest::mouseClick(menu.picExit[0].get(), Qt::LeftButton);
+        } else {
+            closeByFrame(menu);
+        }
+        EXPECT_TRUE(t.program.hasEnded());
+        EXPECT_FALSE(menu.isVisible());
+    }
 }
 
 TEST_F(IntroWindow, AfterEitherHandOverNothingRunsOnTheIdleMenu) {

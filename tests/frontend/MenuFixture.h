@@ -1,12 +1,10 @@
 #pragma once
 
-#include "Doubles.h"
-#include "Program.h"
+#include "TestProgram.h"
 #include "frmGame.h"
 #include "frmMain.h"
 
 #include <QApplication>
-#include <QCloseEvent>
 #include <QTest>
 #include <QWindow>
 
@@ -17,11 +15,8 @@ inline const QPoint bareBackground(140, 250);
 
 // A shown menu on the virtual clock, driven by mouse events through its window, so that the
 // control under the pointer is found as for a real pointer.
-class MenuWindow : public ::testing::Test {
+class MenuWindow : public ::testing::Test, public TestProgram {
 protected:
-    TestWorld world;
-    Program program{world.services};
-
     frmMain& shownMenu() {
         frmMain& menu = program.frmMain();
         menu.show();
@@ -51,16 +46,6 @@ protected:
         return shown;
     }
 
-    // A window of the given kind that is loaded, found without creating one.
-    template <class Window> static Window* loaded() {
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            auto* found = dynamic_cast<Window*>(window);
-            if (found && !found->isUnloaded())
-                return found;
-        }
-        return nullptr;
-    }
-
     // While the menu is disabled nothing on it reacts: no button, no highlight, no help, no
     // close box.
     void expectMenuTakesNothing() {
@@ -79,15 +64,6 @@ protected:
         EXPECT_FALSE(menu.isEnabled());
         EXPECT_FALSE(program.hasEnded());
         EXPECT_TRUE(world.launcher.launches.empty());
-    }
-
-    static void closeByFrame(QWidget& window) {
-        QCloseEvent close;
-        QCoreApplication::sendEvent(&window, &close);
-    }
-
-    static void processDeferredDeletes() {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 };
 

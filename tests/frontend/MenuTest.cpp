@@ -16,7 +16,7 @@
 
 TEST_F(MenuWindow, LitPicturesCoverTheirButtonsAndStartHidden) {
     frmMain& menu = shownMenu();
-    EXPECT_EQ(menu.windowTitle(), QStringLiteral("Main Menu"));
+    EXPECT_EQ(menu.windowTitle(), "Main Menu");
     EXPECT_EQ(menu.size(), QSize(522, 354));
     EXPECT_EQ(lit(), noneLit);
     for (const auto* button : {&menu.picPlay, &menu.picSettings, &menu.picHigh, &menu.picExit}) {
@@ -46,8 +46,8 @@ TEST_F(MenuWindow, InformationBoxesShareTheirBorderLines) {
     for (int i = 0; i < 5; ++i)
         EXPECT_EQ(menu.lblInformation[i]->geometry(), menu.sqrBorder[i]->geometry());
     EXPECT_TRUE(menu.lblInformation[5]->wordWrap());
-    EXPECT_EQ(menu.lblInformation[4]->caption(), QStringLiteral(" Project Name: Vexaroo"));
-    EXPECT_EQ(menu.lblInformation[6]->caption(), QStringLiteral(" Project Description:"));
+    EXPECT_EQ(menu.lblInformation[4]->caption(), " Project Name: Vexaroo");
+    EXPECT_EQ(menu.lblInformation[6]->caption(), " Project Description:");
     // Every one-line text fits its box.
     for (int i : {0, 1, 2, 3, 4, 6}) {
         const Label& line = *menu.lblInformation[i];
@@ -70,40 +70,36 @@ TEST_F(MenuWindow, PointingHandOverButtonsAndHelpExceptTheNormalSettingsPicture)
 
 // --- Highlights ---
 
-TEST_F(MenuWindow, FromPlayStraightOntoSettings) {
+// The pointer's path over the menu: a button lights as it comes over it, labels and images
+// keep the light where it was, and only the background (also between two buttons) puts it out.
+TEST_F(MenuWindow, ButtonsLightUnderThePointerUntilItReachesTheBackground) {
     frmMain& menu = shownMenu();
-    moveTo(centreOf(menu.picPlay));
-    EXPECT_EQ(lit(), playLit);
-    moveTo(centreOf(menu.picPlay) + QPoint(5, 3)); // now over the lit picture
-    EXPECT_EQ(lit(), playLit);
-    moveTo(centreOf(menu.picSettings));
-    EXPECT_EQ(lit(), settingsLit);
-    moveTo(centreOf(menu.picExit));
-    EXPECT_EQ(lit(), exitLit);
-    moveTo(centreOf(menu.picHigh));
-    EXPECT_EQ(lit(), highLit);
-}
-
-TEST_F(MenuWindow, LabelsAndImagesKeepTheHighlightUntilTheBackground) {
-    frmMain& menu = shownMenu();
-    moveTo(centreOf(menu.picExit));
-    moveTo(centreOf(*menu.lblInformation[5])); // the description
-    EXPECT_EQ(lit(), exitLit);
-    moveTo(menu.sqrBorder[5]->geometry().bottomLeft()); // a border over a label's edge
-    EXPECT_EQ(lit(), exitLit);
-    for (const QWidget* control :
-         {static_cast<const QWidget*>(menu.lblInformation[0].get()),
-          static_cast<const QWidget*>(&menu.imgGorvan), static_cast<const QWidget*>(&menu.imgTitle),
-          static_cast<const QWidget*>(&menu.lblHelp)}) {
-        moveTo(centreOf(*control));
-        EXPECT_EQ(lit(), exitLit);
+    const QWidget* info0 = menu.lblInformation[0].get();
+    const QWidget* description = menu.lblInformation[5].get();
+    const struct {
+        QPoint at;
+        std::vector<bool> lit;
+    } path[] = {
+        {centreOf(menu.picPlay), playLit},
+        {centreOf(menu.picPlay) + QPoint(5, 3), playLit}, // now over the lit picture
+        {centreOf(menu.picSettings), settingsLit},
+        {centreOf(menu.picExit), exitLit},
+        {centreOf(menu.picHigh), highLit},
+        {centreOf(menu.picExit), exitLit},
+        {centreOf(*description), exitLit},
+        {menu.sqrBorder[5]->geometry().bottomLeft(), exitLit}, // a border over a label's edge
+        {centreOf(*info0), exitLit},
+        {centreOf(menu.imgGorvan), exitLit},
+        {centreOf(menu.imgTitle), exitLit},
+        {centreOf(menu.lblHelp), exitLit},
+        {bareBackground, noneLit},
+        {centreOf(menu.picPlay), playLit},
+        {QPoint(centreOf(menu.picPlay).x(), 163), noneLit}, // the gap below Play
+    };
+    for (const auto& step : path) {
+        moveTo(step.at);
+        EXPECT_EQ(lit(), step.lit) << step.at.x() << "," << step.at.y();
     }
-    moveTo(bareBackground);
-    EXPECT_EQ(lit(), noneLit);
-    // The gap between two buttons is background too.
-    moveTo(centreOf(menu.picPlay));
-    moveTo(QPoint(centreOf(menu.picPlay).x(), 163));
-    EXPECT_EQ(lit(), noneLit);
 }
 
 TEST_F(MenuWindow, ClickingTheLitPictureDoesWhatTheNormalOneDoes) {
@@ -151,26 +147,23 @@ TEST_F(MenuWindow, KeysLightTheButtonsInTurnFromWhereTheMouseLeftTheLight) {
     using Button = std::array<std::unique_ptr<PictureBox>, 2> frmMain::*;
     const struct {
         Button from;
-        std::vector<std::pair<Qt::Key, Qt::KeyboardModifiers>> keys;
+        const char* keys;
         std::vector<bool> lit;
     } cases[] = {
-        {&frmMain::picPlay, {{Qt::Key_Down, {}}}, settingsLit},
-        {&frmMain::picPlay, {{Qt::Key_Down, {}}, {Qt::Key_Down, {}}}, highLit},
-        {&frmMain::picPlay, {{Qt::Key_Up, {}}, {Qt::Key_Up, {}}}, exitLit}, // past the sound
-        {&frmMain::picPlay, {{Qt::Key_Tab, {}}}, settingsLit},
-        {&frmMain::picPlay,
-         {{Qt::Key_Backtab, Qt::ShiftModifier}, {Qt::Key_Backtab, Qt::ShiftModifier}},
-         exitLit},
-        {&frmMain::picExit, {{Qt::Key_Down, {}}, {Qt::Key_Down, {}}}, playLit},
-        {&frmMain::picHigh, {{Qt::Key_Up, {}}, {Qt::Key_Escape, {}}}, settingsLit},
+        {&frmMain::picPlay, "Down", settingsLit},
+        {&frmMain::picPlay, "Down, Down", highLit},
+        {&frmMain::picPlay, "Up, Up", exitLit}, // past the sound
+        {&frmMain::picPlay, "Tab", settingsLit},
+        {&frmMain::picPlay, "Shift+Backtab, Shift+Backtab", exitLit},
+        {&frmMain::picExit, "Down, Down", playLit},
+        {&frmMain::picHigh, "Up, Esc", settingsLit},
     };
     frmMain& menu = shownMenu();
     for (const auto& c : cases) {
         // The mouse lights a button and leaves it for the background: the keys go on from there.
         moveTo(centreOf(menu.*c.from));
         moveTo(bareBackground);
-        for (const auto& [key, modifiers] : c.keys)
-            QTest::keyClick(&menu, key, modifiers);
+        QTest::keySequence(&menu, QKeySequence(c.keys));
         EXPECT_EQ(lit(), c.lit);
         const std::array<Button, 4> buttons = {&frmMain::picPlay, &frmMain::picSettings,
                                                &frmMain::picHigh, &frmMain::picExit};
@@ -235,23 +228,6 @@ TEST_F(MenuWindow, SettingsAndTheTableBlockTheMenuUntilTheyCloseEitherWay) {
     EXPECT_NE(loaded<frmGame>(), nullptr);
 }
 
-// --- Ending the program ---
-
-TEST_F(MenuWindow, ExitEndsTheProgram) {
-    frmMain& menu = shownMenu();
-    moveTo(centreOf(menu.picExit));
-    clickAt(centreOf(menu.picExit));
-    EXPECT_TRUE(program.hasEnded());
-    EXPECT_FALSE(menu.isVisible());
-}
-
-TEST_F(MenuWindow, ClosingTheMenuEndsTheProgram) {
-    frmMain& menu = shownMenu();
-    closeByFrame(menu);
-    EXPECT_TRUE(program.hasEnded());
-    EXPECT_FALSE(menu.isVisible());
-}
-
 // --- Help ---
 
 TEST_F(MenuWindow, EveryHelpClickStartsAnotherEditorOnTheHelpFile) {
@@ -263,7 +239,7 @@ TEST_F(MenuWindow, EveryHelpClickStartsAnotherEditorOnTheHelpFile) {
         // The editor gets the help file of the current directory, by its full path.
         ASSERT_EQ(launch.arguments.size(), 1);
         const QFileInfo helpFile(QFile::decodeName(launch.arguments[0]));
-        EXPECT_EQ(helpFile, QFileInfo(world.path(QStringLiteral("HelpFile.txt"))));
+        EXPECT_EQ(helpFile, QFileInfo(world.path("HelpFile.txt")));
         EXPECT_TRUE(helpFile.isAbsolute());
         EXPECT_EQ(launch.program, world.launcher.launches[0].program);
     }
@@ -307,19 +283,18 @@ TEST_F(MenuWindow, HelpGetsThePathInTheBytesOfAnyFolderOrSaysWhyThereIsNone) {
     clickAt(centreOf(menu.lblHelp));
     EXPECT_EQ(world.launcher.launches.size(), 1u);
     const QString text = world.messageBox.texts.empty() ? QString() : world.messageBox.texts[0];
-    EXPECT_TRUE(text.contains(QStringLiteral("HelpFile.txt")) &&
-                text.contains(QStringLiteral("longer than")))
+    EXPECT_TRUE(text.contains("HelpFile.txt") && text.contains("longer than"))
         << text.toStdString();
     EXPECT_TRUE(menu.isEnabled());
 }
 
 TEST_F(MenuWindow, HelpThatCannotStartShowsWhyAndTheMenuGoesOn) {
     frmMain& menu = shownMenu();
-    world.launcher.failWith = QStringLiteral("No such file or directory");
+    world.launcher.failWith = "No such file or directory";
     clickAt(centreOf(menu.lblHelp));
     ASSERT_EQ(world.messageBox.texts.size(), 1u);
     const QString text = world.messageBox.texts[0];
-    EXPECT_TRUE(text.contains(QStringLiteral("No such file or directory"))) << text.toStdString();
+    EXPECT_TRUE(text.contains("No such file or directory")) << text.toStdString();
     EXPECT_TRUE(text.contains(world.launcher.launches[0].program)) << text.toStdString();
     EXPECT_FALSE(program.hasEnded());
     EXPECT_TRUE(menu.isVisible());
@@ -330,11 +305,11 @@ TEST_F(MenuWindow, HelpThatCannotStartShowsWhyAndTheMenuGoesOn) {
     EXPECT_EQ(world.launcher.launches.size(), 2u);
     EXPECT_EQ(world.messageBox.texts.size(), 1u);
     // An opener that starts but then ends with an error says so in the same words.
-    world.launcher.launches[1].failed(QStringLiteral("it ended with exit code 4"));
+    world.launcher.launches[1].failed("it ended with exit code 4");
     ASSERT_EQ(world.messageBox.texts.size(), 2u);
     EXPECT_EQ(world.messageBox.texts[1].section(QLatin1Char('\r'), 0, 0),
               text.section(QLatin1Char('\r'), 0, 0));
-    EXPECT_TRUE(world.messageBox.texts[1].contains(QStringLiteral("exit code 4")));
+    EXPECT_TRUE(world.messageBox.texts[1].contains("exit code 4"));
     moveTo(centreOf(menu.picPlay));
     clickAt(centreOf(menu.picPlay));
     EXPECT_FALSE(menu.isVisible());
@@ -344,9 +319,7 @@ TEST(HelpFile, DeliveredAsPlainTextWithWindowsLineEnds) {
     // English in ASCII; the translations in UTF-8, which every desktop editor reads.
     for (const char* name : {"HelpFile.txt", "HelpFile.de.txt", "HelpFile.fr.txt"}) {
         SCOPED_TRACE(name);
-        QFile file(QStringLiteral(VEXAROO_SOURCE_DIR "/data/") + QLatin1String(name));
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        const QByteArray text = file.readAll();
+        const QByteArray text = contents(VEXAROO_SOURCE_DIR "/data/" + QLatin1String(name));
         ASSERT_FALSE(text.isEmpty());
         EXPECT_TRUE(text.endsWith("\r\n"));
         const bool english = QLatin1String(name) == QLatin1String("HelpFile.txt");

@@ -28,100 +28,45 @@ TEST_F(Rules, TheSeventhShotRecallsBulletZero) {
     EXPECT_EQ(g.nextBullet, 1);
 }
 
-TEST_F(Rules, TwoBulletsOnOneTargetTheLowerIndexDestroysIt) {
-    startWithTargetsFarAway();
-    put(g.swfTarget[3], 200, 100);
-    put(g.imgBullet[1], 210, 110);
-    put(g.imgBullet[2], 220, 120);
-    g.tmrShoot_Timer();
-    EXPECT_FALSE(g.swfTarget[3].visible());
-    EXPECT_FALSE(g.imgBullet[1].visible());
-    EXPECT_EQ(g.imgBullet[1].left(), 472.0f); // sent beyond the right edge
-    EXPECT_TRUE(g.imgBullet[2].visible());
-    EXPECT_EQ(g.imgBullet[2].left(), 230.0f);
-    EXPECT_EQ(g.destroyed, 1);
-}
-
-TEST_F(Rules, OneBulletOnTwoTargetsOnlyTheLowerIndexIsDestroyed) {
-    startWithTargetsFarAway();
-    put(g.swfTarget[5], 200, 100);
-    put(g.swfTarget[2], 190, 90);
-    put(g.imgBullet[0], 220, 120);
-    g.tmrShoot_Timer();
-    EXPECT_FALSE(g.swfTarget[2].visible());
-    EXPECT_TRUE(g.swfTarget[5].visible());
-    EXPECT_EQ(g.destroyed, 1);
-}
-
-TEST_F(Rules, BoxesThatOnlyTouchCountAsAHit) {
-    startWithTargetsFarAway();
-    struct Case {
-        float left, top;
-        bool hit;
+// Bullets (4 x 2) and targets (37 x 37) placed, then tmrShoot's ticks: a bullet destroys the
+// first target it touches, the lower index first (boxes that only touch count), hides and goes
+// beyond the right edge; every other bullet moves ten pixels on, a hidden one unseen, and one
+// past the edge hides. Hidden bullets and hidden targets never hit. Each hit counts one more.
+TEST_F(Rules, EachBulletDestroysTheFirstTargetItTouches) {
+    const struct {
+        const char* before;
+        int ticks;
+        const char* after;
+        int hits;
+    } rows[] = {
+        {"t3@200,100 b1@210,110 b2@220,120", 1, "-t3@200,100 -b1@472,110 b2@230,120", 1},
+        {"t5@200,100 t2@190,90 b0@220,120", 1, "t5@200,100 -t2@190,90", 1},
+        {"t0@100,100 b0@100,100 t1@300,200 b1@300,200", 1, "-t0@100,100 -t1@300,200", 2},
+        {"t0@104,90 b0@100,100", 1, "-t0@104,90", 1},
+        {"t0@63,90 b0@100,100", 1, "-t0@63,90", 1},
+        {"t0@80,102 b0@100,100", 1, "-t0@80,102", 1},
+        {"t0@80,63 b0@100,100", 1, "-t0@80,63", 1},
+        {"t0@104.5,90 b0@100,100", 1, "t0@104.5,90", 0},
+        {"t0@62.5,90 b0@100,100", 1, "t0@62.5,90", 0},
+        {"t0@80,102.5 b0@100,100", 1, "t0@80,102.5", 0},
+        {"t0@80,62.5 b0@100,100", 1, "t0@80,62.5", 0},
+        {"t0@100,100 -b0@110,110", 1, "t0@100,100 -b0@120,110", 0},
+        {"-t0@100,100 b0@110,110", 1, "b0@120,110", 0},
+        {"b4@471,200", 1, "b4@481,200", 0},
+        {"b4@471,200", 2, "-b4@481,200", 0},
     };
-    // Bullet at 100, 100, 4 x 2; target 37 x 37.
-    const Case cases[] = {
-        {104, 90, true},     {63, 90, true},     {80, 102, true},     {80, 63, true},
-        {104.5f, 90, false}, {62.5f, 90, false}, {80, 102.5f, false}, {80, 62.5f, false},
-    };
-    for (const Case& c : cases) {
-        put(g.swfTarget[0], c.left, c.top);
-        put(g.imgBullet[0], 100, 100);
-        g.tmrShoot_Timer();
-        EXPECT_EQ(!g.swfTarget[0].visible(), c.hit) << c.left << ", " << c.top;
+    startWithTargetsFarAway();
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.before);
+        for (Body& bullet : g.imgBullet)
+            bullet.setVisible(false);
+        for (Body& target : g.swfTarget)
+            put(target, 971, 38);
+        g.destroyed = 8;
+        place(row.before);
+        for (int tick = 0; tick < row.ticks; ++tick)
+            g.tmrShoot_Timer();
+        EXPECT_EQ(standing(row.after), row.after);
+        EXPECT_EQ(g.destroyed, 8 + row.hits);
     }
-}
-
-TEST_F(Rules, HiddenBulletsAndHiddenTargetsNeverHit) {
-    startWithTargetsFarAway();
-    put(g.swfTarget[0], 100, 100);
-    g.imgBullet[0].move(110, 110);
-    g.tmrShoot_Timer();
-    EXPECT_TRUE(g.swfTarget[0].visible());
-    EXPECT_EQ(g.imgBullet[0].left(), 120.0f); // a hidden bullet moves on unseen
-    g.swfTarget[0].setVisible(false);
-    put(g.imgBullet[0], 110, 110);
-    g.tmrShoot_Timer();
-    EXPECT_TRUE(g.imgBullet[0].visible());
-    EXPECT_EQ(g.destroyed, 0);
-}
-
-TEST_F(Rules, ABulletAtTheRightEdgeMovesOnceMoreThenHides) {
-    startWithTargetsFarAway();
-    put(g.imgBullet[4], 471, 200);
-    g.tmrShoot_Timer();
-    EXPECT_EQ(g.imgBullet[4].left(), 481.0f);
-    EXPECT_TRUE(g.imgBullet[4].visible());
-    g.tmrShoot_Timer();
-    EXPECT_FALSE(g.imgBullet[4].visible());
-    EXPECT_EQ(g.imgBullet[4].left(), 481.0f);
-}
-
-TEST_F(Rules, EachHitCountsOneDestroyed) {
-    startWithTargetsFarAway();
-    g.destroyed = 8;
-    std::vector<int> counts;
-    for (int hit = 0; hit < 3; ++hit) {
-        put(g.swfTarget[0], 100, 100);
-        put(g.imgBullet[0], 100, 100);
-        g.tmrShoot_Timer();
-        counts.push_back(g.destroyed);
-    }
-    EXPECT_EQ(counts, (std::vector<int>{9, 10, 11}));
-}
-
-TEST_F(Rules, AHitTargetFliesOnHiddenAndReturnsOnlyAfterTheLeftEdge) {
-    startWithTargetsFarAway();
-    put(g.swfTarget[0], 20, 100);
-    g.targetMotion[0] = {1, 0};
-    put(g.imgBullet[0], 30, 110);
-    g.tmrShoot_Timer();
-    ASSERT_FALSE(g.swfTarget[0].visible());
-    for (int tick = 0; tick < 57; ++tick) // 20 + 37 pixels to go at one a tick
-        g.tmrTarget_Timer();
-    EXPECT_FALSE(g.swfTarget[0].visible());
-    EXPECT_EQ(g.swfTarget[0].left(), -37.0f);
-    g.tmrTarget_Timer();
-    EXPECT_TRUE(g.swfTarget[0].visible());
-    EXPECT_GE(g.swfTarget[0].left(), 471.0f);
 }

@@ -2,35 +2,37 @@
 #include "frmMain.h"
 #include "frmRecord.h"
 
-#include <QCoreApplication>
-
 using Box = Game::Host::Box;
 
+// Gorvan at 100, 100 (34 x 68): his hit box runs from 105 to 124 across and 105 to 158 down.
+// A target touching it costs a life and opens a box; a hidden one never hits, and two at once
+// cost one life.
 TEST_F(Rules, OnlyTargetsTouchingGorvansInnerBoxHitHim) {
-    struct Case {
-        float left, top;
+    const struct {
+        const char* field;
         bool hits;
-    };
-    // Gorvan at 100, 100 (34 x 68): his hit box runs from 105 to 124 across and 105 to 158 down.
-    const Case cases[] = {
-        {68, 120, true},     // right edge exactly on the box's left edge
-        {67, 120, false},    // one pixel short
-        {124, 120, true},    // left edge on the box's right edge
-        {125, 120, false},   // only Gorvan's outer ten pixels on the right
-        {110, 158, true},    // top edge on the box's bottom edge
-        {110, 159, false},   // only his outer ten pixels at the bottom
-        {110, 68, true},     // bottom edge on the box's top edge
-        {110, 67.5f, false}, // only his outer five pixels at the top
+    } rows[] = {
+        {"G@100,100 t4@68,120", true},             // right edge exactly on the box's left edge
+        {"G@100,100 t4@67,120", false},            // one pixel short
+        {"G@100,100 t4@124,120", true},            // left edge on the box's right edge
+        {"G@100,100 t4@125,120", false},           // only his outer ten pixels on the right
+        {"G@100,100 t4@110,158", true},            // top edge on the box's bottom edge
+        {"G@100,100 t4@110,159", false},           // only his outer ten pixels at the bottom
+        {"G@100,100 t4@110,68", true},             // bottom edge on the box's top edge
+        {"G@100,100 t4@110,67.5", false},          // only his outer five pixels at the top
+        {"G@100,100 -t0@110,120", false},          // hidden
+        {"G@100,100 t1@110,120 t5@105,110", true}, // two at once
     };
     startWithTargetsFarAway();
-    for (const Case& c : cases) {
+    for (const auto& row : rows) {
         g.lives = 3;
         boxes.clear();
-        g.swfGV.move(100, 100);
-        put(g.swfTarget[4], c.left, c.top);
+        for (Body& target : g.swfTarget)
+            put(target, 971, 38);
+        place(row.field);
         g.tmrTarget_Timer();
-        EXPECT_EQ(g.lives, c.hits ? 2 : 3) << "target at " << c.left << ", " << c.top;
-        EXPECT_EQ(boxes.size(), c.hits ? 1u : 0u);
+        EXPECT_EQ(g.lives, row.hits ? 2 : 3) << row.field;
+        EXPECT_EQ(boxes.size(), row.hits ? 1u : 0u) << row.field;
     }
 }
 
@@ -55,33 +57,20 @@ TEST_F(Rules, AHitCostsALifeAndStartsTheTargetsAfresh) {
     EXPECT_TRUE(timersStoppedWhileOpen);
     EXPECT_EQ(g.swfGV.frameNum(), 0);
     EXPECT_EQ(g.livesShown, 2);
-    // Score and level stay; Gorvan back in the middle of the left third; every target beyond
-    // the right edge; movement and fire wait for their keys again.
+    // Score and level stay; Gorvan back in the middle of the field's left third; every bullet
+    // gone, the next shot bullet 0 again; every target shown beyond the right edge; targets and
+    // levels go on, movement and fire wait for their keys again.
     EXPECT_EQ(g.destroyed, 12);
     EXPECT_EQ(g.level, 2);
-    EXPECT_FLOAT_EQ(g.swfGV.left(), 471.0f / 3 - 17);
+    EXPECT_EQ(g.swfGV.rect().topLeft(), QPointF(471.0f / 3 - 17, 142.5f));
+    EXPECT_EQ(g.nextBullet, 0);
+    for (const Body& bullet : g.imgBullet)
+        EXPECT_TRUE(!bullet.visible() && bullet.rect().topLeft() == QPointF(0, 0));
     for (const Body& target : g.swfTarget)
-        EXPECT_GT(target.left(), 400);
-    EXPECT_TRUE(g.tmrTarget.enabled());
-    EXPECT_TRUE(g.tmrLevel.enabled());
-    EXPECT_FALSE(g.tmrRight.enabled());
-    EXPECT_FALSE(g.tmrROF.enabled());
-    EXPECT_FALSE(g.tmrShoot.enabled());
-}
-
-TEST_F(Rules, HiddenTargetsNeverHitAndTwoAtOnceCostOneLife) {
-    startWithTargetsFarAway();
-    g.swfGV.move(100, 100);
-    put(g.swfTarget[0], 110, 120);
-    g.swfTarget[0].setVisible(false);
-    g.tmrTarget_Timer();
-    EXPECT_EQ(g.lives, 3);
-
-    put(g.swfTarget[1], 110, 120);
-    put(g.swfTarget[5], 105, 110);
-    g.tmrTarget_Timer();
-    EXPECT_EQ(g.lives, 2);
-    EXPECT_EQ(boxes.size(), 1u);
+        EXPECT_TRUE(target.visible() && target.left() >= 472);
+    EXPECT_TRUE(g.tmrTarget.enabled() && g.tmrLevel.enabled());
+    for (Timer* t : {&g.tmrLeft, &g.tmrRight, &g.tmrUp, &g.tmrDown, &g.tmrROF, &g.tmrShoot})
+        EXPECT_FALSE(t->enabled());
 }
 
 // The box of a lost life shows the count before it; at game over the pictures stay as they were.
@@ -100,20 +89,32 @@ TEST_F(Rules, TheFourthHitNotTheThirdEndsTheGame) {
     EXPECT_EQ(g.highScorePending, 0); // level 0
 }
 
-TEST_F(Rules, BulletsKeepFlyingAndHittingWhileTheLostLifeBoxIsOpen) {
+// Bullets in flight go on moving and hitting while a box is open, the pause's or a lost life's;
+// the targets stand still meanwhile.
+TEST_F(Rules, BulletsKeepFlyingAndHittingWhileABoxIsOpen) {
     startWithTargetsFarAway();
-    g.swfGV.move(100, 100);
-    g.Form_KeyDown(Action::Fire); // a bullet leaves at 136, 132
-    g.Form_KeyUp(Action::Fire);
-    put(g.swfTarget[3], 110, 120); // on Gorvan
-    put(g.swfTarget[6], 300, 120); // in the bullet's way
-    int destroyedWhileOpen = 0;
-    whileOpen = [&](Box) {
-        clock.advance(300);
-        destroyedWhileOpen = g.destroyed;
-    };
-    g.tmrTarget_Timer();
-    EXPECT_EQ(destroyedWhileOpen, 1);
+    for (const bool pause : {true, false}) {
+        SCOPED_TRACE(pause ? "pause" : "lost life");
+        g.destroyed = 0;
+        g.swfGV.move(100, 100);
+        g.Form_KeyDown(Action::Fire); // a bullet leaves at 136, 132
+        g.Form_KeyUp(Action::Fire);
+        put(g.swfTarget[6], pause ? 250 : 300, 120); // in the bullet's way
+        bool hitWhileOpen = false;
+        whileOpen = [&](Box) {
+            const float left = g.swfTarget[6].left();
+            clock.advance(pause ? 200 : 300);
+            hitWhileOpen =
+                g.destroyed == 1 && !g.swfTarget[6].visible() && g.swfTarget[6].left() == left;
+        };
+        if (pause) {
+            g.Form_KeyDown(Action::Pause);
+        } else {
+            put(g.swfTarget[3], 70, 140); // on Gorvan, behind the bullet
+            g.tmrTarget_Timer();
+        }
+        EXPECT_TRUE(hitWhileOpen);
+    }
 }
 
 // What the player is told of a lost life: the box's words, the pictures and the strip as a
@@ -142,30 +143,29 @@ TEST_F(GameWindow, ALostLifeIsToldInTheBoxAndTheStrip) {
 TEST_F(GameWindow, GameOverGoesBackToTheMenuAndFromLevelThreeToTheEntryScreen) {
     for (const int level : {2, 3}) {
         SCOPED_TRACE(level);
-        TestWorld caseWorld;
-        caseWorld.random.fallback = justUnderOne;
-        Program caseProgram{caseWorld.services};
-        frmGame& g = caseProgram.frmGame();
+        TestProgram t;
+        t.world.random.fallback = {justUnderOne};
+        frmGame& g = t.program.frmGame();
         Game& r = g.rules();
         r.lives = 0;
         r.level = level;
         r.destroyed = 41;
         r.swfTarget[7].move(r.swfGV.left() + 10, r.swfGV.top() + 20);
-        caseWorld.clock.advance(30);
-        EXPECT_EQ(caseWorld.messageBox.texts, std::vector<QString>{"GAME OVER"});
+        t.world.clock.advance(30);
+        EXPECT_EQ(t.world.messageBox.texts, std::vector<QString>{"GAME OVER"});
         EXPECT_TRUE(g.isUnloaded());
         for (Timer* timer : {&r.tmrTarget, &r.tmrLevel, &r.tmrShoot})
             EXPECT_FALSE(timer->enabled());
-        EXPECT_TRUE(caseProgram.frmMain().isVisible());
-        EXPECT_EQ(caseProgram.frmMain().isEnabled(), level < 3);
-        frmRecord& entry = caseProgram.frmRecord();
+        EXPECT_TRUE(t.program.frmMain().isVisible());
+        EXPECT_EQ(t.program.frmMain().isEnabled(), level < 3);
+        frmRecord& entry = t.program.frmRecord();
         EXPECT_EQ(entry.isVisible(), level >= 3);
         if (level >= 3) {
-            EXPECT_EQ(entry.lblLevel.caption(), QStringLiteral("3"));
-            EXPECT_EQ(entry.lblDestroyed.caption(), QStringLiteral("41"));
+            EXPECT_EQ(entry.lblLevel.caption(), "3");
+            EXPECT_EQ(entry.lblDestroyed.caption(), "41");
         }
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        Game& next = caseProgram.frmGame().rules();
+        processDeferredDeletes();
+        Game& next = t.program.frmGame().rules();
         EXPECT_EQ(next.lives, 3);
         EXPECT_EQ(next.level, 0);
     }

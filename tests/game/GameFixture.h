@@ -1,8 +1,7 @@
 #pragma once
 
-#include "Doubles.h"
 #include "Game.h"
-#include "Program.h"
+#include "TestProgram.h"
 #include "frmGame.h"
 
 #include <QAccessible>
@@ -50,12 +49,37 @@ protected:
     // Targets far out on the right (every draw just under 1), so that only the targets a
     // test places itself take part.
     Game& startWithTargetsFarAway() {
-        random.fallback = justUnderOne;
+        random.fallback = {justUnderOne};
         return start();
     }
     void put(Body& body, float left, float top) {
         body.move(left, top);
         body.setVisible(true);
+    }
+    // Bodies told in words: "t3@200,100" target 3 shown at 200, 100, "-b1@210,110" bullet 1
+    // hidden there, "G@100,100" Gorvan. place() puts them so; standing() tells where they are.
+    Body& named(const QString& word) {
+        const QString name = word.section('@', 0, 0).remove('-');
+        const int index = name.mid(1).toInt();
+        return name == "G" ? g.swfGV : name[0] == 'b' ? g.imgBullet[index] : g.swfTarget[index];
+    }
+    void place(const QString& field) {
+        for (const QString& word : field.split(' ')) {
+            const QStringList at = word.section('@', 1).split(',');
+            put(named(word), at[0].toFloat(), at[1].toFloat());
+            named(word).setVisible(!word.startsWith('-'));
+        }
+    }
+    QString standing(const QString& field) {
+        QStringList words;
+        for (const QString& word : field.split(' ')) {
+            const Body& body = named(word);
+            words << QStringLiteral("%1%2@%3,%4")
+                         .arg(body.visible() ? "" : "-", word.section('@', 0, 0).remove('-'))
+                         .arg(body.left())
+                         .arg(body.top());
+        }
+        return words.join(' ');
     }
     std::vector<float> targetLefts() const {
         std::vector<float> lefts;
@@ -66,17 +90,12 @@ protected:
 };
 
 // A game in its window on the virtual clock, with scripted draws and the delivered settings.
-class GameWindow : public ::testing::Test {
+class GameWindow : public ::testing::Test, public TestProgram {
 protected:
-    TestWorld world;
-    Program program{world.services};
-
     frmGame& game() { return program.frmGame(); }
     Game& rules() { return program.frmGame().rules(); }
 
-    void writeSettings(const QByteArray& lines) {
-        world.writeFile(QStringLiteral("settings"), lines);
-    }
+    void writeSettings(const QByteArray& lines) { world.writeFile("settings", lines); }
 
     std::vector<QString> lifePictures() {
         std::vector<QString> pictures;
@@ -88,7 +107,7 @@ protected:
     // Targets far out on the right (every draw just under 1), so that only the targets a
     // test places itself take part.
     frmGame& gameWithTargetsFarAway() {
-        world.random.fallback = justUnderOne;
+        world.random.fallback = {justUnderOne};
         return game();
     }
 };

@@ -4,7 +4,7 @@
 #include <QPointer>
 
 TEST_F(Rules, AFreshGameHasItsStartValues) {
-    random.fallback = 0.5f;
+    random.fallback = {0.5f};
     start();
     EXPECT_EQ(random.randomizeCalls, 1);
     EXPECT_TRUE(boxes.empty());
@@ -37,9 +37,9 @@ TEST_F(Rules, AFreshGameHasItsStartValues) {
 
 // The window draws the rules' field where they put it, whatever the size it is shown at.
 TEST_F(GameWindow, TheWindowShowsAFreshGameAsDesigned) {
-    world.random.fallback = 0.5f;
+    world.random.fallback = {0.5f};
     frmGame& g = game();
-    EXPECT_EQ(g.windowTitle(), QStringLiteral("Vexaroo - Press P to pause"));
+    EXPECT_EQ(g.windowTitle(), "Vexaroo - Press P to pause");
     EXPECT_EQ(g.scaleWidth(), 471.0f);
     EXPECT_EQ(g.scaleHeight(), 353.0f);
     // The rules run again with every window at size 2 (QT_SCALE_FACTOR): the same figures.
@@ -91,45 +91,39 @@ TEST_F(GameWindow, TheWindowShowsAFreshGameAsDesigned) {
     }
 }
 
-TEST_F(Rules, PlaceTargetWithEveryDrawZero) {
+// The five draws in order: speed, drift, frame, top and left.
+TEST_F(Rules, PlaceTargetDrawsSpeedDriftFrameTopAndLeft) {
+    const struct {
+        qint16 base, spread;
+        std::initializer_list<float> draws;
+        int speed, drift, frame;
+        float top, left;
+    } rows[] = {
+        {3, 4, {0, 0, 0, 0, 0}, 3, -2, 0, 38, 472},
+        {3,
+         4,
+         {justUnderOne, justUnderOne, justUnderOne, justUnderOne, justUnderOne},
+         6,
+         2,
+         1,
+         314,
+         971},
+        // floor(1.2) + 1; 4 * 0.3 - 2 = -0.8; floor(1.4); floor(0.5 * 277) + 38; 125 + 472
+        {1, 2, {0.6f, 0.3f, 0.7f, 0.5f, 0.25f}, 2, -1, 1, 176, 597},
+    };
     start();
-    g.speedBase = 3;
-    g.speedSpread = 4;
-    random.queue({0, 0, 0, 0, 0});
-    g.PlaceTarget(7);
-    EXPECT_EQ(random.pending(), 0u);
-    EXPECT_EQ(g.targetMotion[7][0], 3);
-    EXPECT_EQ(g.targetMotion[7][1], -2);
-    EXPECT_EQ(g.swfTarget[7].frameNum(), 0);
-    EXPECT_EQ(g.swfTarget[7].top(), 38.0f);
-    EXPECT_EQ(g.swfTarget[7].left(), 472.0f);
-}
-
-TEST_F(Rules, PlaceTargetWithEveryDrawJustUnderOne) {
-    start();
-    g.speedBase = 3;
-    g.speedSpread = 4;
-    const bool wasVisible = g.swfTarget[2].visible();
-    random.queue({justUnderOne, justUnderOne, justUnderOne, justUnderOne, justUnderOne});
-    g.PlaceTarget(2);
-    EXPECT_EQ(g.targetMotion[2][0], 6);
-    EXPECT_EQ(g.targetMotion[2][1], 2);
-    EXPECT_EQ(g.swfTarget[2].frameNum(), 1);
-    EXPECT_EQ(g.swfTarget[2].top(), 314.0f);
-    EXPECT_EQ(g.swfTarget[2].left(), 971.0f);
-    EXPECT_EQ(g.swfTarget[2].visible(), wasVisible);
-}
-
-TEST_F(Rules, PlaceTargetDrawsInOrderSpeedDriftFrameTopLeft) {
-    start();
-    g.speedSpread = 2;
-    random.queue({0.6f, 0.3f, 0.7f, 0.5f, 0.25f});
-    g.PlaceTarget(0);
-    EXPECT_EQ(g.targetMotion[0][0], 2);       // floor(1.2) + 1
-    EXPECT_EQ(g.targetMotion[0][1], -1);      // 4 * 0.3 - 2 = -0.8
-    EXPECT_EQ(g.swfTarget[0].frameNum(), 1);  // floor(1.4)
-    EXPECT_EQ(g.swfTarget[0].top(), 176.0f);  // floor(0.5 * 277) + 38
-    EXPECT_EQ(g.swfTarget[0].left(), 597.0f); // floor(125) + 472
+    for (const auto& row : rows) {
+        g.speedBase = row.base;
+        g.speedSpread = row.spread;
+        const bool wasVisible = g.swfTarget[2].visible();
+        random.queue(row.draws);
+        g.PlaceTarget(2);
+        EXPECT_EQ(random.pending(), 0u);
+        EXPECT_EQ(g.targetMotion[2], (std::array<qint16, 2>{qint16(row.speed), qint16(row.drift)}));
+        EXPECT_EQ(g.swfTarget[2].frameNum(), row.frame);
+        EXPECT_EQ(g.swfTarget[2].rect().topLeft(), QPointF(row.left, row.top));
+        EXPECT_EQ(g.swfTarget[2].visible(), wasVisible);
+    }
 }
 
 TEST_F(Rules, ATargetWhollyPastTheLeftEdgeIsPlacedAgainBeforeItMoves) {
@@ -153,47 +147,30 @@ TEST_F(Rules, ATargetWhollyPastTheLeftEdgeIsPlacedAgainBeforeItMoves) {
     EXPECT_EQ(random.drawsMade, 5 * 11 + 5);
 }
 
+// A target turns where it reaches or passes the strip or the bottom edge (316 + 37 = 353).
 TEST_F(Rules, TargetsBounceOffTheStripAndTheBottomEdge) {
-    start();
-    Body& top = g.swfTarget[0];
-    Body& bottom = g.swfTarget[1];
-    top.setTop(38);
-    g.targetMotion[0] = {1, -2};
-    bottom.setTop(314);
-    g.targetMotion[1] = {1, 2};
-    std::vector<float> tops, bottoms;
-    for (int tick = 0; tick < 3; ++tick) {
-        g.tmrTarget_Timer();
-        tops.push_back(top.top());
-        bottoms.push_back(bottom.top());
-    }
-    EXPECT_EQ(tops, (std::vector<float>{36, 38, 40}));
-    EXPECT_EQ(bottoms, (std::vector<float>{316, 314, 312}));
-    EXPECT_EQ(g.targetMotion[0][1], 2);
-    EXPECT_EQ(g.targetMotion[1][1], -2);
-}
-
-TEST_F(Rules, ATargetTurnsWhenItReachesAnEdgeExactly) {
-    startWithTargetsFarAway();
-    Body& target = g.swfTarget[0];
     const struct {
         float top;
         qint16 drift;
-        float next;
-    } rows[] = {
-        {37, -2, 39},  // top on the strip's height
-        {316, 2, 314}, // 316 + 37 = 353
-    };
+        std::vector<float> tops;
+    } rows[] = {{38, -2, {36, 38, 40}}, {314, 2, {316, 314, 312}}, {37, -2, {39}}, {316, 2, {314}}};
+    startWithTargetsFarAway();
+    Body& target = g.swfTarget[0];
     for (const auto& row : rows) {
         target.setTop(row.top);
-        g.targetMotion[0][1] = row.drift;
-        g.tmrTarget_Timer();
-        EXPECT_EQ(target.top(), row.next);
+        g.targetMotion[0] = {1, row.drift};
+        std::vector<float> tops;
+        for (std::size_t tick = 0; tick < row.tops.size(); ++tick) {
+            g.tmrTarget_Timer();
+            tops.push_back(target.top());
+        }
+        EXPECT_EQ(tops, row.tops) << row.top;
+        EXPECT_EQ(g.targetMotion[0][1], -row.drift) << row.top;
     }
 }
 
 TEST_F(Rules, AtLevelZeroEveryTargetMovesOnePixelPerTick) {
-    random.fallback = 0.3f;
+    random.fallback = {0.3f};
     start();
     const std::vector<float> before = targetLefts();
     clock.advance(29);
@@ -208,9 +185,11 @@ TEST_F(Rules, AtLevelZeroEveryTargetMovesOnePixelPerTick) {
         EXPECT_EQ(after[i], before[i] - 11) << "target " << i;
 }
 
+// A target flies in from the right at one pixel a tick and, wholly past the left edge, is
+// placed again at its next tick: shown, or after a hit, hidden until then.
 TEST_F(Rules, TargetsComeInFromTheRightAndReturnAfterLeavingOnTheLeft) {
     random.queue({0, 0.5f, 0, 0, 0}); // target 0: speed 1, drift 0, starts at 472
-    random.fallback = justUnderOne;   // the others start far out, at 971
+    random.fallback = {justUnderOne}; // the others start far out, at 971
     start();
     Body& target = g.swfTarget[0];
     // 472 + 37 pixels at one pixel per 30 ms: wholly past the left edge after 509 ticks.
@@ -222,6 +201,17 @@ TEST_F(Rules, TargetsComeInFromTheRightAndReturnAfterLeavingOnTheLeft) {
     clock.advance(30);
     EXPECT_EQ(target.left(), 471.0f);
     EXPECT_TRUE(target.visible());
+
+    put(target, 20, 100);
+    put(g.imgBullet[0], 30, 110);
+    g.tmrShoot_Timer();
+    ASSERT_FALSE(target.visible());
+    clock.advance(30 * 57); // 20 + 37 pixels to go
+    EXPECT_FALSE(target.visible());
+    EXPECT_EQ(target.left(), -37.0f);
+    clock.advance(30);
+    EXPECT_TRUE(target.visible());
+    EXPECT_GE(target.left(), 471.0f);
 }
 
 TEST_F(Rules, ShowLivesForEachCountAndNothingOutsideTheRange) {
@@ -234,37 +224,6 @@ TEST_F(Rules, ShowLivesForEachCountAndNothingOutsideTheRange) {
     g.ShowLives(-1);
     g.ShowLives(4);
     EXPECT_EQ(g.livesShown, 1);
-}
-
-TEST_F(Rules, ResetAfterALostLifeClearsThePlayfieldButKeepsTheScore) {
-    start();
-    g.lives = 1;
-    g.level = 4;
-    g.destroyed = 12;
-    g.nextBullet = 3;
-    for (Body& bullet : g.imgBullet)
-        put(bullet, 200, 100);
-    g.swfGV.move(300, 250);
-    g.swfTarget[5].setLeft(100);
-    g.tmrShoot.setEnabled(true);
-    g.tmrLeft.setEnabled(true);
-
-    g.ResetPlayfield(0);
-    EXPECT_EQ((std::vector<int>{g.nextBullet, g.lives, g.level, g.destroyed, g.livesShown}),
-              (std::vector<int>{0, 1, 4, 12, 1}));
-    EXPECT_EQ(g.swfGV.left(), 140.0f);
-    EXPECT_EQ(g.swfGV.top(), 142.5f);
-    for (const Body& bullet : g.imgBullet) {
-        EXPECT_FALSE(bullet.visible());
-        EXPECT_EQ(bullet.rect().topLeft(), QPointF(0, 0));
-    }
-    for (const Body& target : g.swfTarget) {
-        EXPECT_TRUE(target.visible());
-        EXPECT_GE(target.left(), 472.0f);
-    }
-    for (Timer* t : {&g.tmrLeft, &g.tmrRight, &g.tmrUp, &g.tmrDown, &g.tmrROF, &g.tmrShoot,
-                     &g.tmrTarget, &g.tmrLevel})
-        EXPECT_FALSE(t->enabled());
 }
 
 TEST_F(GameWindow, ClosingTheWindowEndsTheGameAndTheNextGameStartsFresh) {
@@ -281,23 +240,23 @@ TEST_F(GameWindow, ClosingTheWindowEndsTheGameAndTheNextGameStartsFresh) {
     EXPECT_FALSE(r.tmrTarget.enabled());
     EXPECT_FALSE(r.tmrLevel.enabled());
     world.clock.advance(60000); // no timer of the closed game fires
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    processDeferredDeletes();
     EXPECT_FALSE(first);
 
     frmGame& second = game();
     const Game& s = second.rules();
     EXPECT_EQ((std::vector<int>{s.lives, s.speedSpread, s.speedBase, s.level, s.destroyed}),
               (std::vector<int>{3, 1, 1, 0, 0}));
-    EXPECT_EQ(second.lblLevel.caption(), QStringLiteral("0"));
+    EXPECT_EQ(second.lblLevel.caption(), "0");
     EXPECT_EQ(second.swfGV.rect(), QRectF(124, 142.47f, 34, 68));
     EXPECT_TRUE(s.tmrTarget.enabled());
 }
 
 TEST_F(GameWindow, BrokenSettingsFileIsReportedOnceAndPlayGoesOnWithDefaults) {
-    world.writeFile(QStringLiteral("settings"), "0\r\n65\r\nxx\r\n");
+    world.writeFile("settings", "0\r\n65\r\nxx\r\n");
     frmGame& g = game();
     ASSERT_EQ(world.messageBox.texts.size(), 1u);
-    EXPECT_TRUE(world.messageBox.texts[0].contains(QStringLiteral("\"settings\"")));
+    EXPECT_TRUE(world.messageBox.texts[0].contains("\"settings\""));
     const Settings& s = g.settings();
     EXPECT_EQ((std::vector<qint16>{s.imageQuality, s.keyMoveLeft, s.keyMoveRight, s.keyMoveUp,
                                    s.keyMoveDown, s.keyFire}),
@@ -305,5 +264,5 @@ TEST_F(GameWindow, BrokenSettingsFileIsReportedOnceAndPlayGoesOnWithDefaults) {
     EXPECT_EQ(g.swfGV.quality(), 0);
     EXPECT_EQ(g.swfTarget[10]->quality(), 0); // copies take element 0's quality
     EXPECT_TRUE(g.rules().tmrTarget.enabled());
-    EXPECT_EQ(world.readFile(QStringLiteral("settings")), QByteArray("0\r\n65\r\nxx\r\n"));
+    EXPECT_EQ(world.readFile("settings"), QByteArray("0\r\n65\r\nxx\r\n"));
 }

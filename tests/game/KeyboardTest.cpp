@@ -1,67 +1,12 @@
 #include "GameFixture.h"
 #include "Preferences.h"
 
-#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QTest>
 
 namespace {
-constexpr int Right = 39, Space = 32, P = 80;
+constexpr int Right = 39, P = 80;
 } // namespace
-
-TEST_F(Rules, RightHeldThenLeftPressedTurnsLeftAndReleasingRightOnlyRestsTheFrame) {
-    startWithTargetsFarAway();
-    g.Form_KeyDown(Action::Right);
-    EXPECT_TRUE(g.tmrRight.enabled());
-    EXPECT_EQ(g.swfGV.frameNum(), 1);
-    g.Form_KeyDown(Action::Left);
-    EXPECT_FALSE(g.tmrRight.enabled());
-    EXPECT_TRUE(g.tmrLeft.enabled());
-    EXPECT_EQ(g.swfGV.frameNum(), 2);
-    g.Form_KeyUp(Action::Right);
-    EXPECT_EQ(g.swfGV.frameNum(), 0);
-    EXPECT_TRUE(g.tmrLeft.enabled());
-    const float before = g.swfGV.left();
-    clock.advance(20);
-    EXPECT_EQ(g.swfGV.left(), before - 10);
-}
-
-TEST_F(Rules, HorizontalAndVerticalKeysAreIndependent) {
-    startWithTargetsFarAway();
-    g.Form_KeyDown(Action::Right);
-    g.Form_KeyDown(Action::Up);
-    EXPECT_TRUE(g.tmrRight.enabled());
-    EXPECT_TRUE(g.tmrUp.enabled());
-    g.Form_KeyDown(Action::Down);
-    EXPECT_FALSE(g.tmrUp.enabled());
-    EXPECT_TRUE(g.tmrDown.enabled());
-    g.Form_KeyUp(Action::Down);
-    EXPECT_EQ(g.swfGV.frameNum(), 0);
-    EXPECT_TRUE(g.tmrRight.enabled());
-    EXPECT_FALSE(g.tmrDown.enabled());
-}
-
-TEST_F(Rules, PressingADirectionStopsItsOppositeWhicheverWasHeldFirst) {
-    startWithTargetsFarAway();
-    const struct {
-        Action held, pressed;
-        Timer Game::*stopped;
-        Timer Game::*running;
-    } rows[] = {
-        {Action::Right, Action::Left, &Game::tmrRight, &Game::tmrLeft},
-        {Action::Left, Action::Right, &Game::tmrLeft, &Game::tmrRight},
-        {Action::Up, Action::Down, &Game::tmrUp, &Game::tmrDown},
-        {Action::Down, Action::Up, &Game::tmrDown, &Game::tmrUp},
-    };
-    for (const auto& row : rows) {
-        g.Form_KeyDown(row.held);
-        g.Form_KeyDown(row.pressed);
-        EXPECT_FALSE((g.*row.stopped).enabled()) << int(row.held) << " then " << int(row.pressed);
-        EXPECT_TRUE((g.*row.running).enabled()) << int(row.held) << " then " << int(row.pressed);
-        g.Form_KeyUp(row.pressed);
-        g.Form_KeyUp(row.held);
-    }
-}
 
 TEST_F(Rules, PausingStopsPlayUntilTheBoxIsClosedThenTargetsAndLevelsGoOn) {
     startWithTargetsFarAway();
@@ -86,19 +31,6 @@ TEST_F(Rules, PausingStopsPlayUntilTheBoxIsClosedThenTargetsAndLevelsGoOn) {
     EXPECT_EQ(g.swfGV.frameNum(), 1); // and the frame stays as it was
 }
 
-TEST_F(Rules, BulletsInFlightKeepMovingAndHittingWhileThePauseBoxIsOpen) {
-    startWithTargetsFarAway();
-    g.swfGV.move(100, 100);
-    g.swfTarget[6].move(250, 120);
-    g.Form_KeyDown(Action::Fire); // bullet 0 leaves from 136, 132
-    g.Form_KeyUp(Action::Fire);
-    whileOpen = [&](Box) { clock.advance(200); };
-    g.Form_KeyDown(Action::Pause);
-    EXPECT_FALSE(g.swfTarget[6].visible());
-    EXPECT_EQ(g.swfTarget[6].left(), 250.0f);
-    EXPECT_EQ(g.destroyed, 1);
-}
-
 TEST_F(Rules, TappingFiresOneBulletPerPress) {
     startWithTargetsFarAway();
     for (int tap = 0; tap < 3; ++tap) {
@@ -116,54 +48,49 @@ TEST_F(Rules, TappingFiresOneBulletPerPress) {
 TEST_F(GameWindow, TheWindowTurnsThePlayersKeysIntoActions) {
     struct Case {
         QByteArray settings;
-        int key;
+        Qt::Key key;
         Qt::KeyboardModifiers modifiers;
         std::vector<Timer Game::*> running;
         int frame;
         int boxes;
     };
     const Case cases[] = {
-        {"1\r\n65\r\n65\r\n38\r\n40\r\n32\r\n", 'A', {}, {&Game::tmrLeft}, 2, 0},
-        {"1\r\n37\r\n39\r\n38\r\n40\r\n80\r\n", P, {}, {&Game::tmrROF}, 0, 1},
+        {"1\r\n65\r\n65\r\n38\r\n40\r\n32\r\n", Qt::Key_A, {}, {&Game::tmrLeft}, 2, 0},
+        {"1\r\n37\r\n39\r\n38\r\n40\r\n80\r\n", Qt::Key_P, {}, {&Game::tmrROF}, 0, 1},
         {deliveredSettings(),
-         Right,
+         Qt::Key_Right,
          Qt::ControlModifier | Qt::AltModifier,
          {&Game::tmrRight},
          1,
          0},
-        {deliveredSettings(), P, Qt::ShiftModifier, {}, 0, 1},
-        {deliveredSettings(), 'A', {}, {}, 0, 0},
+        {deliveredSettings(), Qt::Key_P, Qt::ShiftModifier, {}, 0, 1},
+        {deliveredSettings(), Qt::Key_A, {}, {}, 0, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.settings.constData() + (" key " + std::to_string(c.key)));
-        TestWorld caseWorld;
-        caseWorld.random.fallback = justUnderOne;
-        caseWorld.writeFile(QStringLiteral("settings"), c.settings);
-        Program caseProgram{caseWorld.services};
-        frmGame& g = caseProgram.frmGame();
+        TestProgram t;
+        t.world.random.fallback = {justUnderOne};
+        t.world.writeFile("settings", c.settings);
+        frmGame& g = t.program.frmGame();
         Game& r = g.rules();
         g.show();
         bool bulletDuringBox = false;
-        caseWorld.messageBox.whileOpen = [&](const QString&) {
+        t.world.messageBox.whileOpen = [&](const QString&) {
             bulletDuringBox = r.imgBullet[0].visible();
         };
-        QTest::keyPress(&g,
-                        c.key == P     ? Qt::Key_P
-                        : c.key == 'A' ? Qt::Key_A
-                                       : Qt::Key_Right,
-                        c.modifiers);
+        QTest::keyPress(&g, c.key, c.modifiers);
         std::vector<Timer Game::*> running;
-        for (Timer Game::*t :
+        for (Timer Game::*timer :
              {&Game::tmrLeft, &Game::tmrRight, &Game::tmrUp, &Game::tmrDown, &Game::tmrROF})
-            if ((r.*t).enabled())
-                running.push_back(t);
+            if ((r.*timer).enabled())
+                running.push_back(timer);
         EXPECT_EQ(running, c.running);
         EXPECT_EQ(r.swfGV.frameNum(), c.frame);
-        EXPECT_EQ(int(caseWorld.messageBox.texts.size()), c.boxes);
+        EXPECT_EQ(int(t.world.messageBox.texts.size()), c.boxes);
         EXPECT_FALSE(bulletDuringBox); // the pause came first
         // One release stops every action of the key.
-        QTest::keyRelease(&g, c.key == P ? Qt::Key_P : c.key == 'A' ? Qt::Key_A : Qt::Key_Right);
-        caseWorld.clock.advance(10);
+        QTest::keyRelease(&g, c.key);
+        t.world.clock.advance(10);
         EXPECT_FALSE(r.tmrLeft.enabled() || r.tmrRight.enabled() || r.tmrROF.enabled());
     }
 }
@@ -207,7 +134,7 @@ TEST_F(GameWindow, LeavingTheProgramPausesAsPUnlessABoxIsAlreadyOpen) {
     };
     emit qApp->applicationStateChanged(Qt::ApplicationInactive);
     world.clock.advance(100);
-    ASSERT_EQ(world.messageBox.texts, std::vector<QString>{QStringLiteral("Game Paused")});
+    ASSERT_EQ(world.messageBox.texts, std::vector<QString>{"Game Paused"});
     EXPECT_EQ(world.messageBox.answerKeys, std::vector<int>{P}) << "P does not answer the pause";
     EXPECT_TRUE(held);
     EXPECT_TRUE(r.tmrTarget.enabled());
@@ -227,10 +154,9 @@ TEST_F(GameWindow, NoPauseBoxForALeaveUndoneOrAGameClosedMeanwhile) {
         world.clock.advance(50);
         if (meanwhile == std::string("returned"))
             emit qApp->applicationStateChanged(Qt::ApplicationActive);
-        else if (meanwhile == std::string("closed")) {
-            QCloseEvent close;
-            QCoreApplication::sendEvent(&g, &close);
-        } else
+        else if (meanwhile == std::string("closed"))
+            closeByFrame(g);
+        else
             g.hide();
         world.clock.advance(1000);
         EXPECT_TRUE(world.messageBox.texts.empty());
@@ -238,7 +164,7 @@ TEST_F(GameWindow, NoPauseBoxForALeaveUndoneOrAGameClosedMeanwhile) {
             EXPECT_TRUE(g.rules().tmrTarget.enabled() || !g.isVisible());
             g.unload();
         }
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        processDeferredDeletes();
         world.messageBox.texts.clear();
         emit qApp->applicationStateChanged(Qt::ApplicationActive);
     }
@@ -262,7 +188,7 @@ TEST_F(GameWindow, F11AndAltReturnSwitchFullScreenUnlessTheKeyIsBoundToAnAction)
 
     writeSettings("1\r\n37\r\n39\r\n38\r\n40\r\n122\r\n");
     g.unload();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    processDeferredDeletes();
     frmGame& bound = game();
     bound.keyDown(F11, 0);
     EXPECT_FALSE(bound.fullScreen());

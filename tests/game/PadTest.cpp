@@ -3,6 +3,9 @@
 
 #include <QApplication>
 
+#include <map>
+#include <tuple>
+
 // In a game the pad plays the player's actions, whatever keys they are bound to, and Start
 // pauses.
 TEST_F(GameWindow, ThePadPlaysThePlayersActions) {
@@ -27,44 +30,67 @@ TEST_F(GameWindow, ThePadPlaysThePlayersActions) {
     }
     EXPECT_TRUE(r.imgBullet[0].visible());
     program.padButton(PadButton::Start, true);
-    EXPECT_EQ(world.messageBox.texts, std::vector<QString>{QStringLiteral("Game Paused")});
+    EXPECT_EQ(world.messageBox.texts, std::vector<QString>{"Game Paused"});
 }
 
 // Keyboard and pad together are one keyboard: the later press wins, a repeat is no press, and
-// a direction stays held while either still holds it. Steps: K or P (keyboard, pad), then +
-// (press), - (release) or ~ (the keyboard's auto-repeat), then the direction; or B, a pause's
-// box, which takes the keys while it is open.
+// a direction stays held while either still holds it. A press stops its opposite and shows its
+// frame (2 going left, 1 otherwise), a release rests it, even while another direction runs.
+// Steps: K or P (keyboard, pad), then + (press), - (release) or ~ (the keyboard's auto-repeat),
+// then the direction (L, R, U, D); or B, a pause's box, which takes the keys while it is open.
+// Then the directions that run, each moving Gorvan five pixels a tick.
 TEST_F(GameWindow, KeyboardAndPadTogetherMoveGorvanAsOneKeyboard) {
     const struct {
         const char* steps;
-        int goes; // -1 left, 0 stands, 1 right
+        const char* running; // in the order D, L, R, U
+        int frame;           // -1: not looked at
     } rows[] = {
-        {"K+R P+L K~R", -1}, {"K+R P+R K-R", 1},     {"K+R P+R K-R P-R", 0}, {"P+L K+R", 1},
-        {"P+L K+R K-R", 0},  {"K+L P+R P-R K~L", 0}, {"P+R P+R P-R", 0},     {"K+R K-R P+L", -1},
-        {"K+R B K~R", 0},    {"K+R B K+R", 1},
+        {"K+R", "R", 1},          {"K+R K+L", "L", 2},      {"K+R K+L K-R", "L", 0},
+        {"K+L K+R", "R", 1},      {"K+U K+D", "D", 1},      {"K+D K+U", "U", 1},
+        {"K+R K+U", "RU", 1},     {"K+R K+U K+D", "DR", 1}, {"K+R K+U K+D K-D", "R", 0},
+        {"K+R P+L K~R", "L", -1}, {"K+R P+R K-R", "R", -1}, {"K+R P+R K-R P-R", "", -1},
+        {"P+L K+R", "R", -1},     {"P+L K+R K-R", "", -1},  {"K+L P+R P-R K~L", "", -1},
+        {"P+R P+R P-R", "", -1},  {"K+R K-R P+L", "L", -1}, {"K+R B K~R", "", -1},
+        {"K+R B K+R", "R", -1},
     };
+    const std::map<char, std::tuple<int, PadButton, Timer Game::*>> directions = {
+        {'D', {keys::Down, PadButton::Down, &Game::tmrDown}},
+        {'L', {keys::Left, PadButton::Left, &Game::tmrLeft}},
+        {'R', {keys::Right, PadButton::Right, &Game::tmrRight}},
+        {'U', {keys::Up, PadButton::Up, &Game::tmrUp}}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.steps);
-        TestWorld caseWorld;
-        caseWorld.random.fallback = justUnderOne;
-        Program caseProgram{caseWorld.services};
-        frmGame& g = caseProgram.frmGame();
+        TestProgram t;
+        t.world.random.fallback = {justUnderOne};
+        frmGame& g = t.program.frmGame();
+        Game& r = g.rules();
         for (const QByteArray& step : QByteArray(row.steps).split(' ')) {
-            const bool right = step.endsWith('R');
-            if (step == "B")
+            if (step == "B") {
                 g.keyDown(pauseKey, 0);
-            else if (step[0] == 'P')
-                g.padButton(right ? PadButton::Right : PadButton::Left, step[1] == '+');
-            else if (step[1] == '-')
-                g.keyUp(right ? keys::Right : keys::Left, 0);
-            else
-                g.keyDown(right ? keys::Right : keys::Left, 0, step[1] == '~');
-            caseWorld.clock.advance(20); // a release settles
+            } else {
+                const auto& [key, button, timer] = directions.at(step[2]);
+                if (step[0] == 'P')
+                    g.padButton(button, step[1] == '+');
+                else if (step[1] == '-')
+                    g.keyUp(key, 0);
+                else
+                    g.keyDown(key, 0, step[1] == '~');
+            }
+            t.world.clock.advance(20); // a release settles
         }
-        const float before = g.rules().swfGV.left();
-        caseWorld.clock.advance(50);
-        const float moved = g.rules().swfGV.left() - before;
-        EXPECT_EQ(moved > 0 ? 1 : moved < 0 ? -1 : 0, row.goes);
+        QByteArray running;
+        for (const auto& [name, direction] : directions)
+            if ((r.*std::get<2>(direction)).enabled())
+                running += name;
+        EXPECT_EQ(running, row.running);
+        if (row.frame >= 0) {
+            EXPECT_EQ(r.swfGV.frameNum(), row.frame);
+        }
+        const auto runs = [&](char d) { return running.contains(d) ? 25.0f : 0.0f; };
+        const QPointF before = r.swfGV.rect().topLeft();
+        t.world.clock.advance(50);
+        EXPECT_EQ(r.swfGV.rect().topLeft() - before,
+                  QPointF(runs('R') - runs('L'), runs('D') - runs('U')));
     }
 }
 
@@ -74,7 +100,7 @@ TEST_F(GameWindow, UnpluggingThePadPausesAGame) {
     frmGame& g = gameWithTargetsFarAway();
     g.show();
     program.padUnplugged();
-    EXPECT_EQ(world.messageBox.texts, std::vector<QString>{QStringLiteral("Game Paused")});
+    EXPECT_EQ(world.messageBox.texts, std::vector<QString>{"Game Paused"});
     world.messageBox.whileOpen = [&](const QString&) { program.padUnplugged(); };
     Game& r = g.rules();
     r.swfTarget[0].move(r.swfGV.left(), r.swfGV.top());

@@ -9,13 +9,7 @@
 
 namespace {
 
-const QString recorded = QStringLiteral(VEXAROO_SOURCE_DIR "/tests/game/replays/");
-
-QByteArray bytesOf(const QString& path) {
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    return file.readAll();
-}
+const QString recorded = VEXAROO_SOURCE_DIR "/tests/game/replays/";
 
 Replay replayOf(const QString& path) {
     Replay replay;
@@ -32,12 +26,9 @@ Replay replayOf(const QString& path) {
 TEST(Replay, RecordedGamesEndAsRecordedAndOthersAreToldApart) {
     QTemporaryDir folder;
     const auto write = [&](const char* name, const QByteArray& bytes) {
-        QFile file(folder.filePath(name));
-        file.open(QIODevice::WriteOnly);
-        file.write(bytes);
-        return file.fileName();
+        return writeBytes(folder.filePath(name), bytes);
     };
-    const QByteArray stall = bytesOf(recorded + "stall.replay");
+    const QByteArray stall = contents(recorded + "stall.replay");
     Replay lying = replayOf(recorded + "stall.replay");
     lying.destroyed = 4;
     Replay goingOn = replayOf(recorded + "hall-of-fame.replay");
@@ -83,11 +74,9 @@ TEST(Replay, RecordedGamesEndAsRecordedAndOthersAreToldApart) {
 TEST(ReplayKept, EveryGameIsKeptAndReplaysToTheEndItHad) {
     for (const bool closed : {true, false}) {
         SCOPED_TRACE(closed ? "closed" : "game over");
-        TestWorld world;
         SystemRandom random(closed ? 7 : 8);
-        Services services{world.clock, world.clock,    world.messageBox,
-                          random,      world.launcher, world.sound};
-        Program program{services};
+        TestWorld world(&random);
+        Program program{world.services};
         frmGame& g = program.frmGame();
         int level = 0, destroyed = 0;
         world.messageBox.whileOpen = [&](const QString&) {
@@ -137,7 +126,7 @@ TEST_F(GameWindow, AWatchedGameRunsAsRecordedAndTheTableComesBack) {
     frmGame& g = game();
     EXPECT_TRUE(g.watching());
     EXPECT_FALSE(table.isVisible());
-    EXPECT_EQ(g.windowTitle(), QStringLiteral("Vexaroo - Replay of Replay Keeper"));
+    EXPECT_EQ(g.windowTitle(), "Vexaroo - Replay of Replay Keeper");
     g.keyDown(keys::Left, 0);
     g.keyDown(pauseKey, 0);
     g.keyDown(keys::Space, 0); // pauses

@@ -8,7 +8,7 @@ using Played = RecordingSound::Played;
 } // namespace
 
 // Each rule event asks for its effect in the tick where it happens; a lost life and the game
-// over sound before their box opens.
+// over sound before their boxes open.
 TEST_F(GameWindow, EachRuleEventPlaysItsEffectWhenItHappens) {
     frmGame& g = gameWithTargetsFarAway();
     Game& r = g.rules();
@@ -27,29 +27,17 @@ TEST_F(GameWindow, EachRuleEventPlaysItsEffectWhenItHappens) {
     EXPECT_EQ(r.destroyed, 1);
     const qint64 hitAt = world.clock.nowMs();
     world.clock.advance(10000 - hitAt); // the level rises at 10 s
-    r.lives = 0;
-    r.swfTarget[5].move(r.swfGV.left(), r.swfGV.top()); // the last life goes
-    r.tmrTarget_Timer();
+    r.lives = 1;
+    for (int target : {4, 5}) { // a life goes, then the last
+        r.swfTarget[target].move(r.swfGV.left(), r.swfGV.top());
+        r.tmrTarget_Timer();
+    }
 
-    const std::vector<Played> expected = {{sounds::shot, 0},
-                                          {sounds::shot, 200},
-                                          {sounds::hit, hitAt},
-                                          {sounds::levelUp, 10000},
-                                          {sounds::gameOver, 10000}};
+    const std::vector<Played> expected = {{sounds::shot, 0},         {sounds::shot, 200},
+                                          {sounds::hit, hitAt},      {sounds::levelUp, 10000},
+                                          {sounds::lifeLost, 10000}, {sounds::gameOver, 10000}};
     EXPECT_EQ(world.sound.played, expected);
-    EXPECT_EQ(heardWhenBoxOpened, std::vector<std::size_t>{expected.size()});
-}
-
-TEST_F(GameWindow, ALostLifeSoundsBeforeItsBox) {
-    Game& r = gameWithTargetsFarAway().rules();
-    std::vector<int> heardWhenBoxOpened;
-    world.messageBox.whileOpen = [&](const QString&) {
-        heardWhenBoxOpened = world.sound.effects();
-    };
-    r.swfTarget[0].move(r.swfGV.left(), r.swfGV.top());
-    r.tmrTarget_Timer();
-    EXPECT_EQ(heardWhenBoxOpened, std::vector<int>{sounds::lifeLost});
-    EXPECT_EQ(world.sound.effects(), std::vector<int>{sounds::lifeLost});
+    EXPECT_EQ(heardWhenBoxOpened, (std::vector<std::size_t>{5, 6}));
 }
 
 // M switches the sound and keeps the choice, unless the player bound M to an action: then M
@@ -61,17 +49,16 @@ TEST_F(GameWindow, MSwitchesTheSoundUnlessItIsBound) {
     };
     const Case cases[] = {{deliveredSettings(), true}, {"1\n37\n39\n38\n40\n77\n", false}};
     for (const Case& c : cases) {
-        TestWorld caseWorld;
-        caseWorld.writeFile(QStringLiteral("settings"), c.settings);
-        Program caseProgram{caseWorld.services};
-        frmGame& g = caseProgram.frmGame();
+        TestProgram t;
+        t.world.writeFile("settings", c.settings);
+        frmGame& g = t.program.frmGame();
         g.keyDown(M, 0);
-        EXPECT_EQ(caseWorld.sound.muted(), c.switches) << c.settings.constData();
-        EXPECT_EQ(readPreferences(caseWorld.path(preferencesFileName)).sound, !c.switches);
+        EXPECT_EQ(t.world.sound.muted(), c.switches) << c.settings.constData();
+        EXPECT_EQ(readPreferences(t.world.path(preferencesFileName)).sound, !c.switches);
         // Muted, the gun is silent; bound to fire, M shoots with its sound.
         g.rules().tmrROF_Timer();
-        EXPECT_EQ(caseWorld.sound.effects().size(), c.switches ? 0u : 2u);
+        EXPECT_EQ(t.world.sound.effects().size(), c.switches ? 0u : 2u);
         g.keyDown(M, 0);
-        EXPECT_FALSE(caseWorld.sound.muted());
+        EXPECT_FALSE(t.world.sound.muted());
     }
 }

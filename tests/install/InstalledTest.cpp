@@ -15,13 +15,12 @@
 
 namespace {
 
-const QString stage = QStringLiteral(VEXAROO_STAGE "/");
+const QString stage = VEXAROO_STAGE "/";
 const QString launcher = stage + "usr/games/vexaroo";
 const QString game = stage + "usr/lib/games/vexaroo/vexaroo";
 
-std::string contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : "(missing)";
+std::string text(const QString& path) {
+    return QFileInfo::exists(path) ? contents(path).toStdString() : "(missing)";
 }
 
 } // namespace
@@ -61,8 +60,8 @@ TEST(InstalledLayout, EveryFileInItsPlace) {
 // The first start makes and seeds the player's folder, a key chosen on the settings screen
 // lands in it, and the second start keeps that choice.
 TEST(InstalledGame, EachPlayerKeepsTheirOwnFolder) {
-    XSession x;
-    ASSERT_TRUE(x.ok()) << x.problem().toStdString();
+    const auto desktop = Desktop::open();
+    Desktop& x = *desktop;
     QTemporaryDir home;
     QTemporaryDir elsewhere;
     qputenv("HOME", home.path().toLocal8Bit());
@@ -74,29 +73,28 @@ TEST(InstalledGame, EachPlayerKeepsTheirOwnFolder) {
         SCOPED_TRACE(start);
         ASSERT_TRUE(x.startGame(elsewhere.path(), launcher));
         const unsigned long intro = x.waitForWindow(" ");
-        ASSERT_NE(intro, 0u) << "no intro";
+        ASSERT_NE(intro, 0u) << "no intro; " << x.onScreen();
         // The launcher became the game: one process, whose end the desktop sees.
         EXPECT_EQ(QFileInfo(QString("/proc/%1/exe").arg(x.game().processId())).canonicalFilePath(),
                   QFileInfo(game).canonicalFilePath());
         if (start == 2) {
-            EXPECT_EQ(contents(mine + "settings"), fireOnA);
+            EXPECT_EQ(text(mine + "settings"), fireOnA);
             break;
         }
         for (const char* name : {"settings", "HelpFile.txt", "HelpFile.de.txt", "HelpFile.fr.txt"})
-            EXPECT_EQ(contents(mine + name), contents(stage + "usr/share/games/vexaroo/" + name));
-        x.click(x.geometry(intro).topLeft() + QPoint(20, 10)); // Skip Intro
-        const unsigned long menu = x.waitForWindow("Main Menu");
+            EXPECT_EQ(text(mine + name), text(stage + "usr/share/games/vexaroo/" + name));
+        x.clickOn(intro, {20, 10}); // Skip Intro
+        const unsigned long menu = x.waitForWindow(titles::menu);
         ASSERT_NE(menu, 0u) << "no menu";
-        x.click(x.geometry(menu).topLeft() + QPoint(75, 193)); // Settings
-        const unsigned long settings = x.waitForWindow("Settings");
+        x.clickOn(menu, {75, 193}); // Settings
+        const unsigned long settings = x.waitForWindow(titles::settings);
         ASSERT_NE(settings, 0u) << "no settings screen";
-        const QPoint s = x.geometry(settings).topLeft();
-        x.click(s + QPoint(143, 248)); // the fire key's box
-        x.run("xdotool", {"key", "a"});
-        x.click(s + QPoint(95, 282)); // OK
-        for (int wait = 0; wait < 100 && contents(mine + "settings") != fireOnA; ++wait)
+        x.clickOn(settings, {143, 248}); // the fire key's box
+        x.key("a");
+        x.clickOn(settings, {95, 282}); // OK
+        for (int wait = 0; wait < 100 && text(mine + "settings") != fireOnA; ++wait)
             QThread::msleep(100);
-        EXPECT_EQ(contents(mine + "settings"), fireOnA);
+        EXPECT_EQ(text(mine + "settings"), fireOnA);
         x.game().kill();
         x.game().waitForFinished();
     }
@@ -105,7 +103,8 @@ TEST(InstalledGame, EachPlayerKeepsTheirOwnFolder) {
 // A start that cannot go on ends with code 1 and one line that says why; with a display, a
 // desktop message says it too, for a player who started from the menu and sees no terminal.
 TEST(InstalledGame, AStartThatCannotGoOnSaysWhy) {
-    XSession x;
+    const auto desktop = Desktop::open();
+    XSession& x = *desktop->x11();
     ASSERT_TRUE(x.ok()) << x.problem().toStdString();
     struct Case {
         QString env;       // NAME=value pairs; $X is this session's display
@@ -144,7 +143,7 @@ TEST(InstalledGame, AStartThatCannotGoOnSaysWhy) {
             const unsigned long message = x.waitForWindow("Vexaroo");
             ASSERT_NE(message, 0u)
                 << "no desktop message; shown: " << x.visibleTitles().toStdString();
-            x.screenshot(screenshotFolder() + "/launcher-message.png");
+            x.shot("launcher-message");
             ASSERT_TRUE(x.requestClose(message));
         }
         ASSERT_TRUE(process.waitForFinished(20000));

@@ -1,5 +1,6 @@
 #include "AnimationPlayer.h"
 #include "Clock.h"
+#include "Doubles.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -11,8 +12,8 @@
 
 namespace {
 
-const QString targetMovie = QStringLiteral(VEXAROO_SOURCE_DIR "/anim/target");
-const QString gorvanMovie = QStringLiteral(VEXAROO_SOURCE_DIR "/anim/gv");
+const QString targetMovie = VEXAROO_SOURCE_DIR "/anim/target";
+const QString gorvanMovie = VEXAROO_SOURCE_DIR "/anim/gv";
 
 // Ten frames at ten frames a second, no markers: a square that moves right.
 const char* plainMovie = R"({"v":"5.7.0","fr":10,"ip":0,"op":10,"w":40,"h":40,"layers":[
@@ -28,12 +29,9 @@ struct Stage {
     SpriteCanvas canvas{&window, clock};
 };
 
-QString writePlainMovie(const QTemporaryDir& folder, const QByteArray& json = plainMovie) {
-    const QString path = folder.filePath(QStringLiteral("plain"));
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    file.write(json);
-    return path;
+QString writePlainMovie(const QTemporaryDir& folder, const QByteArray& json = plainMovie,
+                        const QString& name = "plain") {
+    return writeBytes(folder.filePath(name), json);
 }
 
 bool cornersTransparent(const QImage& image) {
@@ -113,26 +111,19 @@ TEST(AnimationPlayer, QualityChangesTheRendering) {
 
 TEST(AnimationPlayer, MissingOrBrokenMovieShowsNothingAndNeverPlays) {
     QTemporaryDir folder;
-    QFile broken(folder.filePath(QStringLiteral("broken")));
-    broken.open(QIODevice::WriteOnly);
-    broken.write("{ not a movie");
-    broken.close();
-
     // A FIFO in a movie's place is refused at once, never waited on.
-    const QString fifo = folder.filePath(QStringLiteral("fifo"));
+    const QString fifo = folder.filePath("fifo");
     mkfifo(QFile::encodeName(fifo), 0600);
 
     // Frame rates that no clock can turn into frames: 48 digits, beyond a float; none at all;
     // backwards; slower than a frame a second; faster than one a millisecond.
-    QStringList paths = {folder.filePath(QStringLiteral("absent")), broken.fileName(), fifo};
+    QStringList paths = {folder.filePath("absent"),
+                         writePlainMovie(folder, "{ not a movie", "broken"), fifo};
     for (const char* rate :
-         {"188888888888888888888888888888888888888888888880", "0", "-10", "0.5", "5000"}) {
-        const QString path = folder.filePath(QStringLiteral("fr") + QLatin1String(rate));
-        QFile movie(path);
-        movie.open(QIODevice::WriteOnly);
-        movie.write(QByteArray(plainMovie).replace("\"fr\":10", QByteArray("\"fr\":") + rate));
-        paths << path;
-    }
+         {"188888888888888888888888888888888888888888888880", "0", "-10", "0.5", "5000"})
+        paths << writePlainMovie(
+            folder, QByteArray(plainMovie).replace("\"fr\":10", QByteArray("\"fr\":") + rate),
+            "fr" + QLatin1String(rate));
 
     Stage stage;
     for (const QString& path : paths) {

@@ -8,8 +8,8 @@
 // A push button tells at a glance whether it can be pressed and whether it has the keys.
 TEST(CommandButton, ADisabledCaptionIsGreyAndTheFocusIsShown) {
     QWidget window;
-    CommandButton button(&window, QStringLiteral("Submit"), 0, 0, 61, 21);
-    CommandButton other(&window, QStringLiteral("Cancel"), 0, 30, 61, 21);
+    CommandButton button(&window, "Submit", 0, 0, 61, 21);
+    CommandButton other(&window, "Cancel", 0, 30, 61, 21);
     window.show();
     QApplication::setActiveWindow(&window);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));

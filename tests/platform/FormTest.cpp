@@ -3,7 +3,6 @@
 #include "MessageBox.h"
 
 #include <QApplication>
-#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QPointer>
@@ -16,9 +15,7 @@ namespace {
 
 class ProbeForm final : public Form {
 public:
-    explicit ProbeForm(Services& given) : Form(given, QStringLiteral("Probe"), 200, 100) {
-        setKeyPreview(true);
-    }
+    explicit ProbeForm(Services& given) : Form(given, "Probe", 200, 100) { setKeyPreview(true); }
     void Form_Load() override { ++loads; }
     void Form_Unload(int&) override { ++unloads; }
     void Form_KeyDown(int code, int shift) override { events.push_back({'d', code, shift}); }
@@ -37,10 +34,6 @@ public:
     int loads = 0;
     int unloads = 0;
 };
-
-void processDeferredDeletes() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
 
 } // namespace
 
@@ -98,8 +91,7 @@ TEST(Form, DisabledFormIgnoresKeysAndItsCloseButton) {
     form->setEnabled(false);
     QTest::keyPress(form, Qt::Key_Left);
     EXPECT_TRUE(form->events.empty());
-    QCloseEvent close;
-    QCoreApplication::sendEvent(form, &close);
+    closeByFrame(*form);
     EXPECT_EQ(form->unloads, 0);
     EXPECT_FALSE(form->isUnloaded());
     delete form;
@@ -109,8 +101,7 @@ TEST(Form, CloseButtonUnloadsAndTheWindowGoesAfterTheHandler) {
     TestWorld world;
     QPointer<ProbeForm> form = new ProbeForm(world.services);
     form->show();
-    QCloseEvent close;
-    QCoreApplication::sendEvent(form, &close);
+    closeByFrame(*form);
     ASSERT_TRUE(form);
     EXPECT_EQ(form->unloads, 1);
     EXPECT_TRUE(form->isUnloaded());
@@ -136,14 +127,13 @@ TEST(MessageBox, ItsAnswerKeyClosesItWhenPressedAnew) {
         QTimer::singleShot(0, [&] {
             QWidget* box = QApplication::activeModalWidget();
             ASSERT_NE(box, nullptr);
-            QKeyEvent p(QEvent::KeyPress, Qt::Key_P, Qt::NoModifier, QStringLiteral("p"),
-                        row.autoRepeat);
+            QKeyEvent p(QEvent::KeyPress, Qt::Key_P, Qt::NoModifier, "p", row.autoRepeat);
             QCoreApplication::sendEvent(box, &p);
             byKey = QApplication::activeModalWidget() == nullptr || !box->isVisible();
             if (!byKey)
                 box->close();
         });
-        QtMessageBox().show(owner, QStringLiteral("Game Paused"), row.answerKey);
+        QtMessageBox().show(owner, "Game Paused", row.answerKey);
         EXPECT_EQ(byKey, row.answered) << row.answerKey << " " << row.autoRepeat;
     }
 }

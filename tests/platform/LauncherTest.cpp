@@ -11,12 +11,12 @@ TEST(ProcessLauncher, TellsWhenAProgramCannotStartOrEndsWithAnErrorAndNeverBlock
         const char* reason; // nullptr: no failure is told
     };
     const Case cases[] = {
-        {QStringLiteral("sh"), {"-c", "exit 0"}, nullptr},
-        {QStringLiteral("sh"), {"-c", "exit 3"}, "exit code 3"},
-        {QStringLiteral("sh"), {"-c", "kill -9 $$"}, "unexpectedly"},
-        {QStringLiteral("/nonexistent/opener"), {}, "No such file"},
+        {"sh", {"-c", "exit 0"}, nullptr},
+        {"sh", {"-c", "exit 3"}, "exit code 3"},
+        {"sh", {"-c", "kill -9 $$"}, "unexpectedly"},
+        {"/nonexistent/opener", {}, "No such file"},
         // A path's bytes arrive as they are, though they are no valid text.
-        {QStringLiteral("sh"),
+        {"sh",
          {"-c", R"sh([ "$1" = "$(printf '/x\377\ny')" ] || exit 9)sh", "sh", "/x\xff\ny"},
          nullptr},
     };

@@ -35,9 +35,9 @@ TEST(Numeric, ValueOfATextIsTheNumberItStartsWith) {
 }
 
 TEST(Numeric, WholeNumbersAreWrittenAsPlainDigits) {
-    EXPECT_EQ(decimalText(0), QStringLiteral("0"));
-    EXPECT_EQ(decimalText(10), QStringLiteral("10"));
-    EXPECT_EQ(decimalText(-7), QStringLiteral("-7"));
+    EXPECT_EQ(decimalText(0), "0");
+    EXPECT_EQ(decimalText(10), "10");
+    EXPECT_EQ(decimalText(-7), "-7");
 }
 
 // A whole token is a number or is not; its value where it is.

@@ -10,7 +10,7 @@
 
 namespace {
 
-const QString gorvanMovie = QStringLiteral(VEXAROO_SOURCE_DIR "/anim/gv");
+const QString gorvanMovie = VEXAROO_SOURCE_DIR "/anim/gv";
 
 // A shown window whose canvas reports every paint it gets.
 struct Stage : QObject {

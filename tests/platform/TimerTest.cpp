@@ -22,41 +22,30 @@ struct Tick {
 
 } // namespace
 
-TEST(Timer, EnablingARunningTimerKeepsItsSchedule) {
-    VirtualClock clock;
-    std::vector<qint64> ticks;
-    Timer timer(clock, 100, [&] { ticks.push_back(clock.nowMs()); });
-    timer.setEnabled(true);
-    clock.advance(60);
-    timer.setEnabled(true); // as a held fire key does with every repeat
-    clock.advance(60);
-    EXPECT_EQ(ticks, (std::vector<qint64>{100}));
-}
-
-TEST(Timer, DisablingAndEnablingStartsAFreshInterval) {
-    VirtualClock clock;
-    std::vector<qint64> ticks;
-    Timer timer(clock, 100, [&] { ticks.push_back(clock.nowMs()); });
-    timer.setEnabled(true);
-    clock.advance(90);
-    timer.setEnabled(false);
-    timer.setEnabled(true);
-    clock.advance(99);
-    EXPECT_TRUE(ticks.empty());
-    clock.advance(1);
-    EXPECT_EQ(ticks, (std::vector<qint64>{190}));
-}
-
-TEST(Timer, DisabledTimerNeverFires) {
-    VirtualClock clock;
-    int ticks = 0;
-    Timer timer(clock, 10, [&] { ++ticks; });
-    clock.advance(100);
-    timer.setEnabled(true);
-    clock.advance(25);
-    timer.setEnabled(false);
-    clock.advance(100);
-    EXPECT_EQ(ticks, 2);
+// Enabling a running timer keeps its schedule, as a held fire key does with every repeat;
+// disabling and enabling it starts a fresh interval; a disabled timer never fires. Steps:
+// "on", "off", or "+ms" of time.
+TEST(Timer, OnlyAStoppedTimerStartsAFreshInterval) {
+    const struct {
+        int interval;
+        const char* steps;
+        std::vector<qint64> ticks;
+    } rows[] = {{100, "on +60 on +60", {100}},
+                {100, "on +90 off on +99", {}},
+                {100, "on +90 off on +100", {190}},
+                {10, "+100 on +25 off +100", {110, 120}}};
+    for (const auto& row : rows) {
+        VirtualClock clock;
+        std::vector<qint64> ticks;
+        Timer timer(clock, row.interval, [&] { ticks.push_back(clock.nowMs()); });
+        for (const QByteArray& step : QByteArray(row.steps).split(' ')) {
+            if (step.startsWith('+'))
+                clock.advance(step.mid(1).toInt());
+            else
+                timer.setEnabled(step == "on");
+        }
+        EXPECT_EQ(ticks, row.ticks) << row.steps;
+    }
 }
 
 TEST(Timer, HandlerWaitingInAMessageBoxIsNotReenteredWhileOthersFire) {
@@ -67,7 +56,7 @@ TEST(Timer, HandlerWaitingInAMessageBoxIsNotReenteredWhileOthersFire) {
     box.whileOpen = [&](const QString&) { clock.advance(100); };
     Timer slow(clock, 10, [&] {
         ++slowTicks;
-        box.show(owner, QStringLiteral("wait"));
+        box.show(owner, "wait");
     });
     Timer fast(clock, 10, [&] { ++fastTicks; });
     slow.setEnabled(true);

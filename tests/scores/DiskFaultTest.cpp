@@ -22,8 +22,8 @@ namespace {
 
 ScoreRecord someScore() {
     ScoreRecord record;
-    record.firstName = scores::fixedName(QStringLiteral("Ann"));
-    record.lastName = scores::fixedName(QStringLiteral("Lee"));
+    record.firstName = scores::fixedName("Ann");
+    record.lastName = scores::fixedName("Lee");
     record.level = 4;
     record.targetsHit = 9;
     return record;
@@ -78,7 +78,7 @@ TEST(DiskFault, EverySaverOnAFullDiskKeepsTheOldFileWholeAndSaysWhy) {
                 FullDisk disk(room);
                 EXPECT_FALSE(saver.save(&error)) << saver.file << " with room " << room;
             }
-            EXPECT_TRUE(error.contains(QStringLiteral("No space left on device")))
+            EXPECT_TRUE(error.contains("No space left on device"))
                 << saver.file << ": " << error.toStdString();
             EXPECT_EQ(world.readFile(QString::fromLatin1(saver.file)), old) << saver.file;
             EXPECT_EQ(folderContents(world), before) << saver.file << ": a temporary was left";
@@ -91,11 +91,9 @@ TEST(DiskFault, TemporariesOfKilledSavesGoWithTheNextSaveAndNothingElseDoes) {
         TestWorld world;
         const QString file = QString::fromLatin1(saver.file);
         // No process has the largest pid; pid 1 always runs, so its save may be under way.
-        const QString stray = file + QStringLiteral(".saving.2147483647");
+        const QString stray = file + ".saving.2147483647";
         world.writeFile(stray, "half a save");
-        const QStringList kept = {file + QStringLiteral(".saving.1"),
-                                  file + QStringLiteral(".backup"),
-                                  file + QStringLiteral(".saving.x")};
+        const QStringList kept = {file + ".saving.1", file + ".backup", file + ".saving.x"};
         for (const QString& name : kept)
             world.writeFile(name, "keep");
         QString error;
@@ -108,7 +106,7 @@ TEST(DiskFault, TemporariesOfKilledSavesGoWithTheNextSaveAndNothingElseDoes) {
 
 TEST(DiskFault, ALockLeftByAKilledGameIsFreeAtOnceAndALiveOneIsWaitedFor) {
     TestWorld world;
-    const QString lockName = scores::fileName + QStringLiteral(".lock");
+    const QString lockName = scores::fileName + ".lock";
     // Empty, and as an older build's lock of a game long gone left it.
     for (const QByteArray& left : {QByteArray(), QByteArray("2147483647\nvexaroo\nhost\n")}) {
         world.writeFile(lockName, left);
@@ -122,7 +120,7 @@ TEST(DiskFault, ALockLeftByAKilledGameIsFreeAtOnceAndALiveOneIsWaitedFor) {
     ASSERT_TRUE(held.acquire(0, &error)) << error.toStdString();
     recordfile::Lock second(lockName);
     EXPECT_FALSE(second.acquire(50, &error));
-    EXPECT_TRUE(error.contains(QStringLiteral("another program"))) << error.toStdString();
+    EXPECT_TRUE(error.contains("another program")) << error.toStdString();
 }
 
 TEST(DiskFault, EverySaverLeavesWhatItMayNotReplaceAndSaysWhy) {
@@ -142,7 +140,7 @@ TEST(DiskFault, EverySaverLeavesWhatItMayNotReplaceAndSaysWhy) {
                                             << (row.throughLink ? " via a link" : ""));
             TestWorld world;
             const QString file = QString::fromLatin1(saver.file);
-            const QString real = row.throughLink ? QStringLiteral("real") : file;
+            const QString real = row.throughLink ? "real" : file;
             const QByteArray realPath = QFile::encodeName(world.path(real));
             QFile::remove(world.path(file));
             if (mknod(realPath.constData(), row.mode, makedev(1, 3)) != 0) {
@@ -182,23 +180,19 @@ TEST(DiskFault, EverySaverWritesTheFileAtTheEndOfAChainOfLinksAndKeepsTheLinks) 
             const QString file = QString::fromLatin1(saver.file);
             QFile::remove(world.path(file));
             QDir folder(world.folder.path());
-            folder.mkdir(QStringLiteral("links"));
-            folder.mkdir(QStringLiteral("store"));
+            folder.mkdir("links");
+            folder.mkdir("store");
             if (endExists)
-                world.writeFile(QStringLiteral("store/real"), "");
-            ASSERT_TRUE(QFile::link(QStringLiteral("../store/real"),
-                                    world.path(QStringLiteral("links/mid"))));
-            ASSERT_TRUE(QFile::link(QStringLiteral("links/mid"), world.path(file)));
+                world.writeFile("store/real", "");
+            ASSERT_TRUE(QFile::link("../store/real", world.path("links/mid")));
+            ASSERT_TRUE(QFile::link("links/mid", world.path(file)));
             QString error;
             ASSERT_TRUE(saver.save(&error)) << saver.file << ": " << error.toStdString();
-            EXPECT_FALSE(world.readFile(QStringLiteral("store/real")).isEmpty())
+            EXPECT_FALSE(world.readFile("store/real").isEmpty())
                 << saver.file << (endExists ? "" : ", made at the end of the chain");
             EXPECT_EQ(linkText(world.path(file)), QByteArray("links/mid")) << saver.file;
-            EXPECT_EQ(linkText(world.path(QStringLiteral("links/mid"))),
-                      QByteArray("../store/real"))
-                << saver.file;
-            EXPECT_EQ(QDir(world.path(QStringLiteral("store"))).entryList(QDir::Files),
-                      QStringList{QStringLiteral("real")})
+            EXPECT_EQ(linkText(world.path("links/mid")), QByteArray("../store/real")) << saver.file;
+            EXPECT_EQ(QDir(world.path("store")).entryList(QDir::Files), QStringList{"real"})
                 << saver.file;
         }
     }

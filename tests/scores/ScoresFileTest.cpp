@@ -12,8 +12,7 @@
 
 namespace {
 
-ScoreRecord scoreOf(const QString& first, qint16 level, qint16 targets,
-                    const QString& last = QStringLiteral("X")) {
+ScoreRecord scoreOf(const QString& first, qint16 level, qint16 targets, const QString& last = "X") {
     ScoreRecord record;
     record.firstName = scores::fixedName(first);
     record.lastName = scores::fixedName(last);
@@ -50,18 +49,16 @@ protected:
 } // namespace
 
 TEST_F(ScoresFile, OneSaveIntoNoFileWritesOneSlotByteForByte) {
-    save(scoreOf(QStringLiteral("Annabelle-Lee"), 4, -2, QStringLiteral("Li")));
+    save(scoreOf("Annabelle-Lee", 4, -2, "Li"));
     QByteArray expected("Annabelle-Li        ", 20);
     expected += QByteArray("\x04\x00\xfe\xff", 4);
     expected += QByteArray(20, '\0');
-    EXPECT_EQ(world.readFile(QStringLiteral("scores")), expected);
+    EXPECT_EQ(world.readFile("scores"), expected);
 }
 
 TEST_F(ScoresFile, NamesAreCutOrPaddedToTenSingleByteCharacters) {
-    EXPECT_EQ(QByteArray(scores::fixedName(QStringLiteral("Maximiliana")).data(), 10),
-              QByteArray("Maximilian"));
-    EXPECT_EQ(QByteArray(scores::fixedName(QStringLiteral("Bob")).data(), 10),
-              QByteArray("Bob       "));
+    EXPECT_EQ(QByteArray(scores::fixedName("Maximiliana").data(), 10), QByteArray("Maximilian"));
+    EXPECT_EQ(QByteArray(scores::fixedName("Bob").data(), 10), QByteArray("Bob       "));
     // Windows-1252: é is one byte, the euro sign is 128, a character outside the set is "?".
     EXPECT_EQ(QByteArray(scores::fixedName(QString::fromUtf8("Zoé€✓")).data(), 10),
               QByteArray("Zo\xe9\x80?     "));
@@ -78,52 +75,37 @@ TEST_F(ScoresFile, ShownNamesLoseOnlyTrailingSpacesAndKeepZeroBytes) {
 }
 
 TEST_F(ScoresFile, TiesComeOutInTheOrderOfTheDoubleLoop) {
-    world.writeFile(
-        QStringLiteral("scores"),
-        fileOf({scoreOf(QStringLiteral("A"), 5, 10), scoreOf(QStringLiteral("B"), 3, 7),
-                scoreOf(QStringLiteral("C"), 3, 7), scoreOf(QStringLiteral("D"), 2, 1)}));
-    save(scoreOf(QStringLiteral("E"), 3, 7));
-    EXPECT_EQ(storedOrder(world.readFile(QStringLiteral("scores"))),
-              QStringList({"A", "E", "C", "B", "D"}));
+    world.writeFile("scores", fileOf({scoreOf("A", 5, 10), scoreOf("B", 3, 7), scoreOf("C", 3, 7),
+                                      scoreOf("D", 2, 1)}));
+    save(scoreOf("E", 3, 7));
+    EXPECT_EQ(storedOrder(world.readFile("scores")), QStringList({"A", "E", "C", "B", "D"}));
 
-    world.writeFile(QStringLiteral("scores"), fileOf({scoreOf(QStringLiteral("A"), 3, 7)}));
-    save(scoreOf(QStringLiteral("E"), 3, 7));
-    EXPECT_EQ(storedOrder(world.readFile(QStringLiteral("scores"))), QStringList({"A", "E"}));
+    world.writeFile("scores", fileOf({scoreOf("A", 3, 7)}));
+    save(scoreOf("E", 3, 7));
+    EXPECT_EQ(storedOrder(world.readFile("scores")), QStringList({"A", "E"}));
 }
 
-TEST_F(ScoresFile, LevelComesFirstThenTargetsAndNegativeCountsSortLow) {
-    std::vector<ScoreRecord> entries = {
-        scoreOf(QStringLiteral("zero"), 0, 0),  scoreOf(QStringLiteral("low"), 0, 1),
-        scoreOf(QStringLiteral("neg"), -1, 50), scoreOf(QStringLiteral("high"), 7, 0),
-        scoreOf(QStringLiteral("mid"), 3, 900),
-    };
-    scores::SortScores(entries, 4);
-    QStringList order;
-    for (const ScoreRecord& e : entries)
-        order << scores::shownName(e.firstName);
-    EXPECT_EQ(order, QStringList({"high", "mid", "low", "zero", "neg"}));
-
-    // A negative highest index sorts nothing.
-    std::vector<ScoreRecord> two = {scoreOf(QStringLiteral("a"), 0, 0),
-                                    scoreOf(QStringLiteral("b"), 9, 0)};
-    scores::SortScores(two, -1);
-    EXPECT_EQ(scores::shownName(two[0].firstName), QStringLiteral("a"));
-}
-
-TEST(SortScores, RecordsOfOneLevelAreOrderedByTargetsHit) {
+// The level first, then the targets hit; negative counts sort low, and a negative highest index
+// sorts nothing.
+TEST(SortScores, LevelComesFirstThenTargetsHit) {
     const struct {
         std::vector<ScoreRecord> entries;
+        qint16 highest;
         QStringList order;
     } rows[] = {
-        {{scoreOf(QStringLiteral("few"), 4, 1), scoreOf(QStringLiteral("many"), 4, 9)},
-         {"many", "few"}},
-        {{scoreOf(QStringLiteral("one"), 4, 1), scoreOf(QStringLiteral("three"), 4, 3),
-          scoreOf(QStringLiteral("two"), 4, 2)},
+        {{scoreOf("zero", 0, 0), scoreOf("low", 0, 1), scoreOf("neg", -1, 50),
+          scoreOf("high", 7, 0), scoreOf("mid", 3, 900)},
+         4,
+         {"high", "mid", "low", "zero", "neg"}},
+        {{scoreOf("a", 0, 0), scoreOf("b", 9, 0)}, -1, {"a", "b"}},
+        {{scoreOf("few", 4, 1), scoreOf("many", 4, 9)}, 1, {"many", "few"}},
+        {{scoreOf("one", 4, 1), scoreOf("three", 4, 3), scoreOf("two", 4, 2)},
+         2,
          {"three", "two", "one"}},
     };
     for (const auto& row : rows) {
         std::vector<ScoreRecord> entries = row.entries;
-        scores::SortScores(entries, static_cast<qint16>(entries.size() - 1));
+        scores::SortScores(entries, row.highest);
         QStringList order;
         for (const ScoreRecord& e : entries)
             order << scores::shownName(e.firstName);
@@ -132,14 +114,13 @@ TEST(SortScores, RecordsOfOneLevelAreOrderedByTargetsHit) {
 }
 
 TEST_F(ScoresFile, TrailingBytesMakeNoRecordAndTheNextSaveCoversThem) {
-    world.writeFile(QStringLiteral("scores"),
-                    fileOf({scoreOf(QStringLiteral("A"), 5, 1)}) + QByteArray("junk", 4));
+    world.writeFile("scores", fileOf({scoreOf("A", 5, 1)}) + QByteArray("junk", 4));
     std::vector<ScoreRecord> best;
     QString error;
     ASSERT_TRUE(scores::readBestTen(&best, &error));
     EXPECT_EQ(best.size(), 1u);
-    save(scoreOf(QStringLiteral("B"), 1, 1));
-    const QByteArray bytes = world.readFile(QStringLiteral("scores"));
+    save(scoreOf("B", 1, 1));
+    const QByteArray bytes = world.readFile("scores");
     EXPECT_EQ(bytes.size(), 88);
     EXPECT_EQ(storedOrder(bytes), QStringList({"A", "B"}));
 }
@@ -148,7 +129,7 @@ TEST_F(ScoresFile, TheTableReadsTheFirstTenRecordsOnly) {
     std::vector<ScoreRecord> twelve;
     for (int k = 0; k < 12; ++k)
         twelve.push_back(scoreOf(QString::number(k), static_cast<qint16>(20 - k), 0));
-    world.writeFile(QStringLiteral("scores"), fileOf(twelve));
+    world.writeFile("scores", fileOf(twelve));
     std::vector<ScoreRecord> best;
     QString error;
     ASSERT_TRUE(scores::readBestTen(&best, &error));
@@ -157,11 +138,11 @@ TEST_F(ScoresFile, TheTableReadsTheFirstTenRecordsOnly) {
     EXPECT_EQ(best.back().level, 11);
 
     // No file: nothing read, an empty file made.
-    QFile::remove(world.path(QStringLiteral("scores")));
+    QFile::remove(world.path("scores"));
     ASSERT_TRUE(scores::readBestTen(&best, &error));
     EXPECT_TRUE(best.empty());
-    EXPECT_TRUE(QFileInfo::exists(world.path(QStringLiteral("scores"))));
-    EXPECT_EQ(QFileInfo(world.path(QStringLiteral("scores"))).size(), 0);
+    EXPECT_TRUE(QFileInfo::exists(world.path("scores")));
+    EXPECT_EQ(QFileInfo(world.path("scores")).size(), 0);
 }
 
 TEST_F(ScoresFile, AnOverfullFileKeepsItsFirst100AndTheNewRecord) {
@@ -169,13 +150,13 @@ TEST_F(ScoresFile, AnOverfullFileKeepsItsFirst100AndTheNewRecord) {
     std::vector<ScoreRecord> many;
     for (int k = 0; k < 150; ++k)
         many.push_back(scoreOf(QStringLiteral("r%1").arg(k), static_cast<qint16>(200 - k), 0));
-    world.writeFile(QStringLiteral("scores"), fileOf(many));
-    save(scoreOf(QStringLiteral("new"), 150, 1));
+    world.writeFile("scores", fileOf(many));
+    save(scoreOf("new", 150, 1));
     QStringList expected;
     for (int k = 0; k < 100; ++k)
         expected << QStringLiteral("r%1").arg(k);
-    expected.insert(50, QStringLiteral("new"));
-    EXPECT_EQ(storedOrder(world.readFile(QStringLiteral("scores"))), expected);
+    expected.insert(50, "new");
+    EXPECT_EQ(storedOrder(world.readFile("scores")), expected);
 }
 
 TEST_F(ScoresFile, HostileFilesOfAnySizeAreReadNoFurtherThanTheirFirst100Records) {
@@ -187,23 +168,23 @@ TEST_F(ScoresFile, HostileFilesOfAnySizeAreReadNoFurtherThanTheirFirst100Records
     QByteArray noise(10 * 1024 * 1024, Qt::Uninitialized);
     random.fillRange(reinterpret_cast<quint32*>(noise.data()), noise.size() / 4);
     for (const QByteArray& hostile : {fileOf(unordered), noise}) {
-        world.writeFile(QStringLiteral("scores"), hostile);
-        const ScoreRecord added = scoreOf(QStringLiteral("new"), 3, 5);
+        world.writeFile("scores", hostile);
+        const ScoreRecord added = scoreOf("new", 3, 5);
         save(added);
         std::vector<ScoreRecord> expected;
         for (int k = 0; k < 100; ++k)
             expected.push_back(ScoreRecord::fromSlot(hostile.mid(k * 44, 44)));
         expected.push_back(added);
         scores::SortScores(expected, 100);
-        EXPECT_EQ(world.readFile(QStringLiteral("scores")), fileOf(expected));
+        EXPECT_EQ(world.readFile("scores"), fileOf(expected));
     }
 }
 
 TEST_F(ScoresFile, AFileThatCannotBeOpenedGivesAReasonInsteadOfRecords) {
-    QDir(world.folder.path()).mkdir(QStringLiteral("scores"));
+    QDir(world.folder.path()).mkdir("scores");
     QString error;
-    EXPECT_FALSE(scores::save(scoreOf(QStringLiteral("B"), 9, 9), &error));
-    EXPECT_TRUE(error.contains(QStringLiteral("\"scores\""))) << error.toStdString();
+    EXPECT_FALSE(scores::save(scoreOf("B", 9, 9), &error));
+    EXPECT_TRUE(error.contains("\"scores\"")) << error.toStdString();
     std::vector<ScoreRecord> best;
     error.clear();
     EXPECT_FALSE(scores::readBestTen(&best, &error));
@@ -214,15 +195,15 @@ TEST_F(ScoresFile, AFileThatCannotBeOpenedGivesAReasonInsteadOfRecords) {
 TEST_F(ScoresFile, AFolderThatCannotBeWrittenGivesAReasonAndKeepsTheOldFile) {
     if (geteuid() == 0)
         GTEST_SKIP() << "root writes into read-only folders";
-    const QByteArray old = fileOf({scoreOf(QStringLiteral("A"), 5, 1)});
-    world.writeFile(QStringLiteral("scores"), old);
+    const QByteArray old = fileOf({scoreOf("A", 5, 1)});
+    world.writeFile("scores", old);
     QFile::setPermissions(world.folder.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     QString error;
-    EXPECT_FALSE(scores::save(scoreOf(QStringLiteral("B"), 9, 9), &error));
-    EXPECT_TRUE(error.contains(QStringLiteral("\"scores\""))) << error.toStdString();
+    EXPECT_FALSE(scores::save(scoreOf("B", 9, 9), &error));
+    EXPECT_TRUE(error.contains("\"scores\"")) << error.toStdString();
     QFile::setPermissions(world.folder.path(),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    EXPECT_EQ(world.readFile(QStringLiteral("scores")), old);
+    EXPECT_EQ(world.readFile("scores"), old);
 }
 
 TEST_F(ScoresFile, TwoSavesAtTheSameTimeBothKeepTheirRecords) {
@@ -236,11 +217,11 @@ TEST_F(ScoresFile, TwoSavesAtTheSameTimeBothKeepTheirRecords) {
                 ADD_FAILURE() << error.toStdString();
         }
     };
-    std::thread first(saveMany, QStringLiteral("first"));
-    std::thread second(saveMany, QStringLiteral("second"));
+    std::thread first(saveMany, "first");
+    std::thread second(saveMany, "second");
     first.join();
     second.join();
-    const QStringList stored = storedOrder(world.readFile(QStringLiteral("scores")));
-    EXPECT_EQ(stored.count(QStringLiteral("first")), each);
-    EXPECT_EQ(stored.count(QStringLiteral("second")), each);
+    const QStringList stored = storedOrder(world.readFile("scores"));
+    EXPECT_EQ(stored.count("first"), each);
+    EXPECT_EQ(stored.count("second"), each);
 }

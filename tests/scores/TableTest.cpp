@@ -1,7 +1,6 @@
-#include "Doubles.h"
 #include "HallReplays.h"
-#include "Program.h"
 #include "ScoresFile.h"
+#include "TestProgram.h"
 #include "frmGame.h"
 #include "frmHigh.h"
 #include "frmMain.h"
@@ -25,17 +24,8 @@ QByteArray slot(const QString& first, const QString& last, qint16 level, qint16 
     return record.toSlot();
 }
 
-QByteArray bytesOf(const QString& path) {
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    return file.readAll();
-}
-
-class Table : public ::testing::Test {
+class Table : public ::testing::Test, public TestProgram {
 protected:
-    TestWorld world;
-    Program program{world.services};
-
     QStringList row(int k) {
         frmHigh& h = program.frmHigh();
         return {h.lblRank[k]->caption(), h.lblName[k]->caption(), h.lblLevel[k]->caption(),
@@ -47,19 +37,17 @@ protected:
 
 TEST_F(Table, NoFileShowsOnlyHeadingsAndRanksAndCreatesAnEmptyFile) {
     frmHigh& h = program.frmHigh();
-    EXPECT_EQ(h.lblRankText.caption(), QStringLiteral(" Rank"));
-    EXPECT_EQ(h.lblTargetsText.caption(), QStringLiteral(" Targets Hit"));
+    EXPECT_EQ(h.lblRankText.caption(), " Rank");
+    EXPECT_EQ(h.lblTargetsText.caption(), " Targets Hit");
     EXPECT_EQ(row(0), QStringList({" 01", "", "", ""}));
     EXPECT_EQ(row(9), QStringList({" 10", "", "", ""}));
-    EXPECT_TRUE(QFileInfo::exists(world.path(QStringLiteral("scores"))));
+    EXPECT_TRUE(QFileInfo::exists(world.path("scores")));
     EXPECT_TRUE(world.messageBox.texts.empty());
 }
 
 TEST_F(Table, RecordsFillTheirRowsInFileOrder) {
-    world.writeFile(QStringLiteral("scores"),
-                    slot(QStringLiteral("Al"), QStringLiteral("Smith"), 4, 37) +
-                        slot(QStringLiteral(" "), QStringLiteral("Jones"), 3, -5) +
-                        slot(QStringLiteral("Maximiliana"), QStringLiteral("Q"), 3, 0));
+    world.writeFile("scores", slot("Al", "Smith", 4, 37) + slot(" ", "Jones", 3, -5) +
+                                  slot("Maximiliana", "Q", 3, 0));
     EXPECT_EQ(row(0), QStringList({" 01", " Al Smith", " 4", " 37"}));
     EXPECT_EQ(row(1), QStringList({" 02", "  Jones", " 3", " -5"}));
     EXPECT_EQ(row(2), QStringList({" 03", " Maximilian Q", " 3", " 0"}));
@@ -79,36 +67,34 @@ TEST_F(Table, CellsSitOnTheGridAndShareTheirOutlines) {
     EXPECT_EQ(h.cmdClose.geometry(), QRect(112, 180, 53, 21));
 }
 
-TEST_F(Table, ClosingGivesTheMenuBackAndTheNextOpeningReadsAfresh) {
-    program.frmMain().setEnabled(false);
-    frmHigh& first = program.frmHigh();
-    QTest::mouseClick(&first.cmdClose, Qt::LeftButton);
-    EXPECT_TRUE(first.isUnloaded());
-    EXPECT_TRUE(program.frmMain().isEnabled());
-    world.writeFile(QStringLiteral("scores"),
-                    slot(QStringLiteral("New"), QStringLiteral("One"), 9, 9));
-    EXPECT_EQ(row(0), QStringList({" 01", " New One", " 9", " 9"}));
-    program.frmMain().setEnabled(false);
-    program.frmHigh().close();
-    EXPECT_TRUE(program.frmMain().isEnabled());
-}
-
-TEST_F(Table, ReturnAndEscCloseTheTable) {
-    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
+// Close, the close box, Return and Esc each give the menu back; the next opening reads the
+// file afresh.
+TEST_F(Table, EveryCloseGivesTheMenuBackAndTheNextOpeningReadsAfresh) {
+    for (const std::string how : {"Close", "close box", "Return", "Esc"}) {
+        SCOPED_TRACE(how);
         program.frmMain().setEnabled(false);
         frmHigh& h = program.frmHigh();
         h.show();
-        QTest::keyClick(h.focusWidget() ? h.focusWidget() : &h, key);
-        EXPECT_TRUE(h.isUnloaded()) << key;
+        if (how == "Close")
+            QTest::mouseClick(&h.cmdClose, Qt::LeftButton);
+        else if (how == "close box")
+            h.close();
+        else
+            QTest::keyClick(h.focusWidget() ? h.focusWidget() : &h,
+                            QKeySequence(QString::fromStdString(how))[0].key());
+        EXPECT_TRUE(h.isUnloaded());
         EXPECT_TRUE(program.frmMain().isEnabled());
+        processDeferredDeletes();
+        world.writeFile("scores", slot(QString::fromStdString(how), "One", 9, 9));
+        EXPECT_EQ(row(0)[1], " " + QString::fromStdString(how) + " One");
     }
 }
 
 TEST_F(Table, AnUnreadableFileIsReportedAndTheTableStaysEmpty) {
-    QDir(world.folder.path()).mkdir(QStringLiteral("scores"));
+    QDir(world.folder.path()).mkdir("scores");
     EXPECT_EQ(row(0), QStringList({" 01", "", "", ""}));
     ASSERT_EQ(world.messageBox.texts.size(), 1u);
-    EXPECT_TRUE(world.messageBox.texts[0].contains(QStringLiteral("\"scores\"")));
+    EXPECT_TRUE(world.messageBox.texts[0].contains("\"scores\""));
 }
 
 // A game that enters the hall of fame keeps its replay, linked to its record by a list of its
@@ -117,18 +103,18 @@ TEST_F(Table, AHallOfFameGameKeepsItsReplayWhileItsRecordIsKept) {
     QByteArray scores;
     std::vector<ScoreRecord> kept;
     for (int k = 0; k < 101; ++k) {
-        scores += slot(QStringLiteral("Player"), QString::number(k), k < 100 ? 5 : 1, 0);
+        scores += slot("Player", QString::number(k), k < 100 ? 5 : 1, 0);
         kept.push_back(ScoreRecord::fromSlot(scores.right(44)));
     }
-    world.writeFile(QStringLiteral("scores"), scores);
+    world.writeFile("scores", scores);
     QString error;
     ASSERT_TRUE(hallreplays::keep(kept.back(), "an old game", kept, &error));
-    const QByteArray replay = bytesOf(VEXAROO_SOURCE_DIR "/tests/game/replays/stall.replay");
+    const QByteArray replay = contents(VEXAROO_SOURCE_DIR "/tests/game/replays/stall.replay");
     program.frmMain().show(); // where the player is told what cannot be kept
     const auto submit = [&](const char* last) {
         frmRecord& entry = program.frmRecord();
         entry.setResult({9, 3, replay});
-        entry.txtFirstName.setText(QStringLiteral("Al"));
+        entry.txtFirstName.setText("Al");
         entry.txtLastName.setText(QString::fromLatin1(last));
         entry.cmdSubmit_Click();
         QCoreApplication::processEvents();
@@ -138,8 +124,8 @@ TEST_F(Table, AHallOfFameGameKeepsItsReplayWhileItsRecordIsKept) {
     EXPECT_EQ(QDir(world.path(hallreplays::folder)).entryList({"*.replay"}).size(), 1);
     frmHigh& h = program.frmHigh();
     ASSERT_TRUE(h.cmdReplay[0]);
-    EXPECT_EQ(h.cmdReplay[0]->accessibleName(), QStringLiteral("Watch the game"));
-    EXPECT_EQ(h.cmdReplay[0]->accessibleDescription(), QStringLiteral("Al Smith, level 9"));
+    EXPECT_EQ(h.cmdReplay[0]->accessibleName(), "Watch the game");
+    EXPECT_EQ(h.cmdReplay[0]->accessibleDescription(), "Al Smith, level 9");
     EXPECT_FALSE(h.cmdReplay[1]);
     h.show();
     h.cmdReplay[0]->click();

@@ -11,7 +11,7 @@ TEST(Preferences, ARoundTripKeepsEveryChoiceAndEveryOtherLine) {
     chosen.sound = false;
     chosen.size = 2.5;
     chosen.fullScreen = true;
-    chosen.language = QStringLiteral("fr_CA");
+    chosen.language = "fr_CA";
     const QByteArray ours = "sound=off\r\nfullscreen=on\nsize=2.5\nlanguage=fr_CA\n";
     // The theme spans byte 4096; after it, the game's own section.
     const QByteArray large = "# mine\n[Other]\nsize=1\n; " + QByteArray(4065, 'x') +

@@ -9,6 +9,7 @@
 
 #include <clocale>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include <sys/stat.h>
@@ -23,44 +24,52 @@ const std::vector<qint16> delivered = {1, 37, 39, 38, 40, 32};
 
 } // namespace
 
-TEST(SettingsFile, ReadsEveryFormOfTheSequentialFormat) {
-    TestWorld world;
-    const QByteArray forms[] = {
-        deliveredSettings(),                   // as delivered, as the program writes it
-        "0\r\n65\r\n68\r\n87\r\n83\r\n17\r\n", // no blanks
-        "0,65,68,87,83,17\r\n",                // one line, commas
-        "  0 , 65,68\n87\r\n\r\n 83 ,17",      // mixed, no final line end
+// Every form of the sequential format is read: as delivered and as the program writes it, with
+// no blanks, on one line with commas, mixed. The codes of P and Esc are used as read, and
+// values beyond the range saturate. A value that cannot be read takes its default, the rest are
+// kept, and the problem is named in a short message; the file stays as it was.
+TEST(SettingsFile, ReadsEveryFormOfTheSequentialFormatAndNamesWhatItCannotRead) {
+    const struct {
+        std::optional<QByteArray> bytes; // none: no file
+        std::vector<qint16> values;
+        const char* problem; // "": none
+    } rows[] = {
+        {deliveredSettings(), delivered, ""},
+        {"0\r\n65\r\n68\r\n87\r\n83\r\n17\r\n", {0, 65, 68, 87, 83, 17}, ""},
+        {"0,65,68,87,83,17\r\n", {0, 65, 68, 87, 83, 17}, ""},
+        {"  0 , 65,68\n87\r\n\r\n 83 ,17", {0, 65, 68, 87, 83, 17}, ""},
+        {"-1\r\n80\r\n27\r\n80\r\n27\r\n32\r\n", {-1, 80, 27, 80, 27, 32}, ""},
+        {"0\r\n40000\r\n-40000\r\n99999\r\n1e99\r\n32\r\n",
+         {0, 32767, -32768, 32767, 32767, 32},
+         ""},
+        {"0\r\n65\r\n", {0, 65, 39, 38, 40, 32}, "ends before value 3"},
+        {"", delivered, "ends before value 1"},
+        {"0\r\nleft\r\n68\r\n87\r\n83\r\n17\r\n", {0, 37, 68, 87, 83, 17}, "\"left\""},
+        {"0\r\n" + QByteArray(10'000'000, '7') + "\r\n", {0, 37, 39, 38, 40, 32}, "too long"},
+        {std::nullopt, delivered, "\"settings\""},
     };
-    for (const QByteArray& form : forms) {
-        world.writeFile(QStringLiteral("settings"), form);
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.bytes.value_or("no file").left(40).toStdString());
+        TestWorld world;
+        QFile::remove(world.path("settings"));
+        if (row.bytes)
+            world.writeFile("settings", *row.bytes);
         const SettingsRead read = readSettings();
-        EXPECT_TRUE(read.problem.isEmpty()) << form.constData();
-        if (form == forms[0])
-            EXPECT_EQ(values(read.settings), delivered);
-        else
-            EXPECT_EQ(values(read.settings), (std::vector<qint16>{0, 65, 68, 87, 83, 17}))
-                << form.constData();
+        EXPECT_EQ(values(read.settings), row.values);
+        EXPECT_EQ(read.problem.isEmpty(), !*row.problem);
+        EXPECT_TRUE(!*row.problem || read.problem.contains("\"settings\""));
+        EXPECT_TRUE(read.problem.contains(QLatin1String(row.problem)))
+            << read.problem.toStdString();
+        EXPECT_LT(read.problem.size(), 200) << "the message quotes more than an excerpt";
+        EXPECT_EQ(QFile::exists(world.path("settings")), row.bytes.has_value());
+        EXPECT_EQ(world.readFile("settings"), row.bytes.value_or("")) << "file was touched";
     }
-}
-
-TEST(SettingsFile, PauseAndEscapeCodesAreUsedAsReadAndValuesBeyondTheRangeSaturate) {
-    TestWorld world;
-    world.writeFile(QStringLiteral("settings"), "-1\r\n80\r\n27\r\n80\r\n27\r\n32\r\n");
-    SettingsRead read = readSettings();
-    EXPECT_TRUE(read.problem.isEmpty());
-    EXPECT_EQ(values(read.settings), (std::vector<qint16>{-1, 80, 27, 80, 27, 32}));
-
-    world.writeFile(QStringLiteral("settings"), "0\r\n40000\r\n-40000\r\n99999\r\n1e99\r\n32\r\n");
-    read = readSettings();
-    EXPECT_TRUE(read.problem.isEmpty());
-    EXPECT_EQ(values(read.settings), (std::vector<qint16>{0, 32767, -32768, 32767, 32767, 32}));
 }
 
 TEST(SettingsFile, TheSameBytesGiveTheSameValuesInEveryLocale) {
     TestWorld world;
     // A fraction rounds to the nearest whole number, ties to the even one.
-    world.writeFile(QStringLiteral("settings"),
-                    " 1 \r\n 37 \r\n 39.5 \r\n 38.5 \r\n 40 \r\n 65.6 \r\n");
+    world.writeFile("settings", " 1 \r\n 37 \r\n 39.5 \r\n 38.5 \r\n 40 \r\n 65.6 \r\n");
     const std::string previous = std::setlocale(LC_ALL, nullptr);
     // Both write decimals with a comma; Turkish also has its own upper and lower case of i.
     for (const char* locale : {"C", "de_DE.UTF-8", "tr_TR.UTF-8"}) {
@@ -72,33 +81,9 @@ TEST(SettingsFile, TheSameBytesGiveTheSameValuesInEveryLocale) {
         const SettingsRead read = readSettings();
         EXPECT_TRUE(read.problem.isEmpty()) << locale;
         EXPECT_EQ(values(read.settings), (std::vector<qint16>{1, 37, 40, 38, 40, 66})) << locale;
-        EXPECT_EQ(numeric::valueOf(QStringLiteral("2.5 ")), 2.5) << locale; // as in a caption
+        EXPECT_EQ(numeric::valueOf("2.5 "), 2.5) << locale; // as in a caption
     }
     std::setlocale(LC_ALL, previous.c_str());
-}
-
-TEST(SettingsFile, UnreadableValuesTakeTheDefaultsAndTheProblemIsNamed) {
-    TestWorld world;
-    struct Case {
-        QByteArray contents;
-        std::vector<qint16> expected;
-        const char* mentions;
-    };
-    const Case cases[] = {
-        {"0\r\n65\r\n", {0, 65, 39, 38, 40, 32}, "ends before value 3"},
-        {"", delivered, "ends before value 1"},
-        {"0\r\nleft\r\n68\r\n87\r\n83\r\n17\r\n", {0, 37, 68, 87, 83, 17}, "\"left\""},
-        {"0\r\n" + QByteArray(10'000'000, '7') + "\r\n", {0, 37, 39, 38, 40, 32}, "too long"},
-    };
-    for (const Case& c : cases) {
-        world.writeFile(QStringLiteral("settings"), c.contents);
-        const SettingsRead read = readSettings();
-        EXPECT_EQ(values(read.settings), c.expected) << c.contents.constData();
-        EXPECT_TRUE(read.problem.contains(QStringLiteral("\"settings\"")));
-        EXPECT_TRUE(read.problem.contains(QLatin1String(c.mentions))) << read.problem.toStdString();
-        EXPECT_LT(read.problem.size(), 200) << "the message quotes more than an excerpt";
-        EXPECT_EQ(world.readFile(QStringLiteral("settings")), c.contents) << "file was touched";
-    }
 }
 
 TEST(SettingsFile, FilesOfOtherKindsAreRefusedAtOnceAndOnlyAnExcerptIsQuoted) {
@@ -116,19 +101,17 @@ TEST(SettingsFile, FilesOfOtherKindsAreRefusedAtOnceAndOnlyAnExcerptIsQuoted) {
          "not a regular file"},
         {"link to another file",
          [&](TestWorld& world, const QString& path) {
-             world.writeFile(QStringLiteral("other"), passwd.repeated(6));
-             QFile::link(world.path(QStringLiteral("other")), path);
+             world.writeFile("other", passwd.repeated(6));
+             QFile::link(world.path("other"), path);
          },
          "root:x:0:0:r..."},
         {"control bytes",
-         [](TestWorld& world, const QString&) {
-             world.writeFile(QStringLiteral("settings"), "\x1b[2J\x07\x01");
-         },
+         [](TestWorld& world, const QString&) { world.writeFile("settings", "\x1b[2J\x07\x01"); },
          "\"?[2J??\""},
     };
     for (const Case& c : cases) {
         TestWorld world;
-        const QString path = world.path(QStringLiteral("settings"));
+        const QString path = world.path("settings");
         QFile::remove(path);
         c.make(world, path);
         const QFileInfo before(path);
@@ -144,15 +127,6 @@ TEST(SettingsFile, FilesOfOtherKindsAreRefusedAtOnceAndOnlyAnExcerptIsQuoted) {
     }
 }
 
-TEST(SettingsFile, MissingFileGivesTheDefaultsAndSaysSo) {
-    TestWorld world;
-    QFile::remove(world.path(QStringLiteral("settings")));
-    const SettingsRead read = readSettings();
-    EXPECT_EQ(values(read.settings), delivered);
-    EXPECT_TRUE(read.problem.contains(QStringLiteral("\"settings\"")));
-    EXPECT_FALSE(QFile::exists(world.path(QStringLiteral("settings"))));
-}
-
 TEST(SettingsFile, WriterUsesSignOrBlankDigitsBlankCrLf) {
     SequentialWriter writer;
     writer.writeInteger(37);
@@ -164,20 +138,19 @@ TEST(SettingsFile, WriterUsesSignOrBlankDigitsBlankCrLf) {
 
 TEST(SettingsFile, WritingRewritesAOneLineFileAsSixLinesThatReadBack) {
     TestWorld world;
-    world.writeFile(QStringLiteral("settings"), "0,65,68,87,83,17");
+    world.writeFile("settings", "0,65,68,87,83,17");
     const SettingsRead read = readSettings();
     QString error;
     ASSERT_TRUE(writeSettings(read.settings, &error));
-    EXPECT_EQ(world.readFile(QStringLiteral("settings")),
+    EXPECT_EQ(world.readFile("settings"),
               QByteArray(" 0 \r\n 65 \r\n 68 \r\n 87 \r\n 83 \r\n 17 \r\n"));
     EXPECT_EQ(values(readSettings().settings), values(read.settings));
 }
 
 TEST(SettingsFile, WriteToAPlaceThatCannotHoldTheFileFailsWithAReason) {
     TestWorld world;
-    world.writeFile(QStringLiteral("plainfile"), "x");
+    world.writeFile("plainfile", "x");
     QString error;
-    EXPECT_FALSE(
-        writeSettings(Settings{}, &error, world.path(QStringLiteral("plainfile/settings"))));
+    EXPECT_FALSE(writeSettings(Settings{}, &error, world.path("plainfile/settings")));
     EXPECT_FALSE(error.isEmpty());
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+// The doubles of what a window is handed, with a world to run them in, for the tests, the
+// real-window scenarios' harness and the bench.
 #include "Clock.h"
 #include "MessageBox.h"
 #include "Random.h"
@@ -7,9 +9,12 @@
 #include "Sound.h"
 #include "System.h"
 
+#include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QWidget>
 
 #include <deque>
 #include <functional>
@@ -74,7 +79,7 @@ private:
     const Clock& clock_;
 };
 
-// Hands out the draws a test queued, then `fallback` for every further draw.
+// Hands out the draws a test queued, then the `fallback` draws in turn, over and over.
 class ScriptedRandom final : public Random {
 public:
     quint32 randomize() override {
@@ -84,7 +89,7 @@ public:
     float next() override {
         ++drawsMade;
         if (draws_.empty())
-            return fallback;
+            return fallback[fallbackDrawn_++ % fallback.size()];
         const float r = draws_.front();
         draws_.pop_front();
         return r;
@@ -92,50 +97,67 @@ public:
     void queue(std::initializer_list<float> draws) { draws_.insert(draws_.end(), draws); }
     std::size_t pending() const { return draws_.size(); }
 
-    float fallback = 0.0f;
+    std::vector<float> fallback{0.0f};
     int randomizeCalls = 0;
     int drawsMade = 0;
 
 private:
     std::deque<float> draws_;
+    std::size_t fallbackDrawn_ = 0;
 };
+
+// A file's bytes, none where it cannot be read; and a file written whole.
+inline QByteArray contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+inline QString writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(bytes);
+    return path;
+}
 
 // The settings file as the game delivers it.
 inline QByteArray deliveredSettings() {
-    QFile file(QStringLiteral(VEXAROO_SOURCE_DIR "/data/settings"));
-    if (!file.open(QIODevice::ReadOnly))
-        qFatal("cannot read the delivered settings file");
-    return file.readAll();
+    return contents(VEXAROO_SOURCE_DIR "/data/settings");
 }
 
 // A virtual clock, scripted draws and recording doubles, in a fresh current directory that
-// holds the delivered settings file.
+// holds the delivered settings file. Other draws or another sound may be handed in.
 struct TestWorld {
     VirtualClock clock;
     RecordingMessageBox messageBox;
     ScriptedRandom random;
     RecordingLauncher launcher;
     RecordingSound sound{clock};
-    Services services{clock, clock, messageBox, random, launcher, sound};
+    Services services;
     QTemporaryDir folder;
     QString previousFolder = QDir::currentPath();
 
-    TestWorld() {
+    explicit TestWorld(Random* draws = nullptr, Sound* heard = nullptr)
+        : services{
+              clock, clock, messageBox, draws ? *draws : random, launcher, heard ? *heard : sound} {
         QDir::setCurrent(folder.path());
-        writeFile(QStringLiteral("settings"), deliveredSettings());
+        writeFile("settings", deliveredSettings());
     }
     ~TestWorld() { QDir::setCurrent(previousFolder); }
 
     QString path(const QString& name) const { return folder.filePath(name); }
 
     void writeFile(const QString& name, const QByteArray& bytes) const {
-        QFile file(path(name));
-        file.open(QIODevice::WriteOnly);
-        file.write(bytes);
+        writeBytes(path(name), bytes);
     }
-    QByteArray readFile(const QString& name) const {
-        QFile file(path(name));
-        file.open(QIODevice::ReadOnly);
-        return file.readAll();
-    }
+    QByteArray readFile(const QString& name) const { return contents(path(name)); }
 };
+
+// A close from the window's frame, as the window manager sends it.
+inline void closeByFrame(QWidget& window) {
+    QCloseEvent close;
+    QCoreApplication::sendEvent(&window, &close);
+}
+
+// Unloaded windows go once the event loop comes round.
+inline void processDeferredDeletes() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
