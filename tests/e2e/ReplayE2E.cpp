@@ -1,9 +1,14 @@
-// A whole game played through the menu into the hall of fame, then watched again from the table:
-// Gorvan walks the same path, and the kept replay verifies to the same end.
+// A whole game played through the menu into the hall of fame, with a stall of the machine, then
+// watched again from the table: Gorvan walks the same path, and the kept replay verifies to the
+// end the scores file keeps.
 #include "Desktop.h"
 #include "Pixels.h"
 
+#include <QFile>
 #include <QThread>
+#include <QtEndian>
+
+#include <csignal>
 
 #include <gtest/gtest.h>
 
@@ -53,8 +58,9 @@ TEST(ReplayOnScreen, AGameInTheHallOfFameIsWatchedAgainOnItsOwnPath) {
     ASSERT_TRUE(game);
     QThread::msleep(500);
 
-    // Two steps away from the start, then fire held to the end of the game, every lost life's
-    // box answered; Gorvan is looked at whenever no box stands over him.
+    // Two steps away from the start and the program stopped for two seconds between them, then
+    // fire held to the end of the game, every lost life's box answered; Gorvan is looked at
+    // whenever no box stands over him.
     Path played;
     played.look(gorvan(*d, game));
     played.look(gorvan(*d, game));
@@ -63,6 +69,11 @@ TEST(ReplayOnScreen, AGameInTheHallOfFameIsWatchedAgainOnItsOwnPath) {
         QThread::msleep(1500);
         played.look(gorvan(*d, game));
         played.look(gorvan(*d, game));
+        if (step == std::string("Down")) {
+            kill(pid_t(d->game().processId()), SIGSTOP);
+            QThread::msleep(2000);
+            kill(pid_t(d->game().processId()), SIGCONT);
+        }
     }
     xdotool("keydown", "space");
     while (!d->waitForWindow(titles::entry, 0)) {
@@ -84,10 +95,21 @@ TEST(ReplayOnScreen, AGameInTheHallOfFameIsWatchedAgainOnItsOwnPath) {
     d->keys({"Return"});
     ASSERT_TRUE(d->waitForWindow(titles::menu));
 
+    // The kept replay ends as the game did, and as its record in the hall of fame says.
     QProcess verify;
     verify.start(VEXAROO_EXECUTABLE, {"--verify", d->folder.filePath("last-game.replay")});
     ASSERT_TRUE(verify.waitForFinished(10000));
     EXPECT_EQ(verify.exitCode(), 0) << verify.readAllStandardError().toStdString();
+    QFile scores(d->folder.filePath("scores"));
+    ASSERT_TRUE(scores.open(QIODevice::ReadOnly));
+    const QByteArray record = scores.read(44);
+    ASSERT_EQ(record.size(), 44);
+    const auto word = [&](int at) {
+        return int(qFromLittleEndian<qint16>(record.constData() + at));
+    };
+    EXPECT_EQ(
+        verify.readAllStandardOutput().trimmed().toStdString(),
+        QStringLiteral("level %1, %2 targets destroyed").arg(word(20)).arg(word(22)).toStdString());
 
     // The table from the keyboard: High Scores is the third picture; the mark of the first
     // row has the keys, and Return plays it, F four times faster.
