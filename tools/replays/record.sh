@@ -72,6 +72,7 @@ cmp "$folder/last-game.replay" "$folder"/replays/*.replay
 folder=$(mktemp -d)
 cp "$root"/data/* "$folder"
 exec 3> >(cd "$folder" && exec "$build/vexaroo_harness" play --pad >/dev/null 2>&1)
+pids+=($!)
 wait_for "$game_title"
 sleep 0.5
 for line in "a 1" "dpup 1" "dpup 0" "dpright 1" "dpleft 1" "dpleft 0" "dpright 0" "a 0" \
@@ -84,4 +85,3 @@ sleep 1
 exec 3>&-
 sleep 1
 keep "$folder/last-game.replay" pad.replay
-pkill -f "vexaroo_harness play" || true
