@@ -4,7 +4,8 @@
 
 #include <QString>
 
-// The game's movies: files without extension in anim/ beside the program.
+// The game's movies: files without extension in anim/ beside the program. The build copies
+// and installs the files these names name.
 namespace movies {
 inline const QString gorvan = QStringLiteral("gv");
 inline const QString target = QStringLiteral("target");
