@@ -276,8 +276,11 @@ bool frmGame::padButton(PadButton button, bool down) {
 
 // Every source of input is one keyboard: the later press wins, a press of an action that
 // its source already holds is a repeat and changes nothing, and an action is released once
-// no source holds it any more.
+// no source holds it any more. While a box holds the game, what still reaches the window (a
+// release the window had before the box came, keys a compositor sends it) is not the game's.
 void frmGame::Press(Source source, Action action) {
+    if (services.messageBox.isOpen())
+        return;
     if (action != Action::Pause) {
         if (heldBy_[int(action)] & source)
             return;
@@ -287,6 +290,8 @@ void frmGame::Press(Source source, Action action) {
 }
 
 void frmGame::Release(Source source, Action action) {
+    if (services.messageBox.isOpen())
+        return;
     heldBy_[int(action)] &= ~source;
     if (!heldBy_[int(action)])
         Act(Replay::Input::Release, action);
