@@ -89,6 +89,14 @@ QRect shownInWindow(const QWidget* w) {
 // Room the window manager's frame leaves for a title beside the close button.
 constexpr int titleBar = 80;
 
+// The window's title as the frame draws it.
+int titleWidth(const QWidget& window) {
+    QFont titleFont = window.font();
+    titleFont.setBold(true);
+    titleFont.setPixelSize(16);
+    return QFontMetrics(titleFont).horizontalAdvance(window.windowTitle());
+}
+
 // Every caption of the window that its control would cut: a fixed label, a button, a frame's
 // title or a list item wider (a wrapped text higher) than its room, or an auto-sized label
 // that runs out of its parent or into another control. Window titles may be as wide as the
@@ -98,12 +106,9 @@ QStringList cutCaptions(QWidget& window, int englishTitleWidth) {
     auto say = [&](const QString& text, int need, int room) {
         cut << QStringLiteral("\"%1\" needs %2, has %3").arg(text).arg(need).arg(room);
     };
-    QFont titleFont = window.font();
-    titleFont.setBold(true);
-    titleFont.setPixelSize(16);
-    const int title = QFontMetrics(titleFont).horizontalAdvance(window.windowTitle());
-    if (title > std::max(englishTitleWidth, window.width() - titleBar))
-        say(window.windowTitle(), title, std::max(englishTitleWidth, window.width() - titleBar));
+    const int titleRoom = std::max(englishTitleWidth, window.width() - titleBar);
+    if (titleWidth(window) > titleRoom)
+        say(window.windowTitle(), titleWidth(window), titleRoom);
 
     const QList<QWidget*> all = window.findChildren<QWidget*>();
     for (QWidget* w : all) {
@@ -286,13 +291,7 @@ TEST(Language, NoCaptionIsWiderThanItsControl) {
         Program& program = t.program;
         for (const auto& [what, window] : windows) {
             QWidget& shown = window(program);
-            if (englishTitles.count(what) == 0) {
-                QFont titleFont = shown.font();
-                titleFont.setBold(true);
-                titleFont.setPixelSize(16);
-                englishTitles[what] =
-                    QFontMetrics(titleFont).horizontalAdvance(shown.windowTitle());
-            }
+            englishTitles.try_emplace(what, titleWidth(shown));
             EXPECT_EQ(cutCaptions(shown, englishTitles[what]).join("; ").toStdString(), "")
                 << name << ": " << what;
         }
@@ -342,11 +341,7 @@ TEST(Language, FilesKeepTheirBytesInEveryLanguage) {
         settings.keyFire = 65; // A
         QString error;
         ASSERT_TRUE(writeSettings(settings, &error)) << error.toStdString();
-        ScoreRecord record;
-        record.firstName = scores::fixedName("Zoë");
-        record.lastName = scores::fixedName("Müller");
-        record.level = 12;
-        record.targetsHit = 345;
+        const ScoreRecord record{scores::fixedName("Zoë"), scores::fixedName("Müller"), 12, 345};
         ASSERT_TRUE(scores::save(record, &error)) << error.toStdString();
         const int which = name == std::string("de");
         saved[which]["settings"] = world.readFile("settings");

@@ -136,20 +136,11 @@ public:
         if (x.game().state() != QProcess::Running)
             return fail(QStringLiteral("the program lives: it ended with code %1")
                             .arg(x.game().exitCode()));
-        QElapsedTimer waited;
-        waited.start();
-        while (windows().empty()) {
-            if (waited.elapsed() > 10000)
-                return fail("at least one of its windows is visible");
-            pause(100);
-        }
-        waited.restart();
-        while (!frontOnTop()) {
-            if (waited.elapsed() > 5000)
-                return fail("at least one of its windows is visible and enabled: "
-                            "the disabled menu covers the screen over it");
-            pause(100);
-        }
+        if (!waitUntil([&] { return !windows().empty(); }, 10000))
+            return fail("at least one of its windows is visible");
+        if (!waitUntil([&] { return frontOnTop(); }, 5000))
+            return fail("at least one of its windows is visible and enabled: "
+                        "the disabled menu covers the screen over it");
         const QByteArray bytes = contents(x.folder.filePath("scores"));
         if (bytes.size() % 44 != 0)
             return fail(

@@ -23,11 +23,6 @@ protected:
         intro.swfIntro.setMovie(path);
         intro.swfIntro.play();
     }
-
-    void clickSkip(frmIntro& intro) {
-        QTest::mouseClick(intro.windowHandle(), Qt::LeftButton, {},
-                          intro.lblSkipIntro.geometry().center());
-    }
 };
 
 // --- Opening ---
@@ -92,7 +87,8 @@ TEST_F(IntroWindow, SkipOrTheCloseBoxShowsTheMenuAndTheIntroNeverComesBack) {
             playMovie(intro, introMovie);
             world.clock.advance(1000);
             if (how == "click")
-                clickSkip(intro);
+                QTest::mouseClick(intro.windowHandle(), Qt::LeftButton, {},
+                                  intro.lblSkipIntro.geometry().center());
             else if (how == "close")
                 closeByFrame(intro);
             else

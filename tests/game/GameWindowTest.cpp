@@ -93,6 +93,7 @@ TEST_F(GameWindow, TheWindowShowsAFreshGameAsDesigned) {
 
 // The five draws in order: speed, drift, frame, top and left.
 TEST_F(Rules, PlaceTargetDrawsSpeedDriftFrameTopAndLeft) {
+    constexpr float u = justUnderOne;
     const struct {
         qint16 base, spread;
         std::initializer_list<float> draws;
@@ -100,14 +101,7 @@ TEST_F(Rules, PlaceTargetDrawsSpeedDriftFrameTopAndLeft) {
         float top, left;
     } rows[] = {
         {3, 4, {0, 0, 0, 0, 0}, 3, -2, 0, 38, 472},
-        {3,
-         4,
-         {justUnderOne, justUnderOne, justUnderOne, justUnderOne, justUnderOne},
-         6,
-         2,
-         1,
-         314,
-         971},
+        {3, 4, {u, u, u, u, u}, 6, 2, 1, 314, 971},
         // floor(1.2) + 1; 4 * 0.3 - 2 = -0.8; floor(1.4); floor(0.5 * 277) + 38; 125 + 472
         {1, 2, {0.6f, 0.3f, 0.7f, 0.5f, 0.25f}, 2, -1, 1, 176, 597},
     };

@@ -39,13 +39,12 @@ public:
 
 TEST(Form, ClientSizeAndLoadOnce) {
     TestWorld world;
-    auto* form = new ProbeForm(world.services);
-    EXPECT_EQ(form->scaleWidth(), 200.0f);
-    EXPECT_EQ(form->scaleHeight(), 100.0f);
-    form->load();
-    form->load();
-    EXPECT_EQ(form->loads, 1);
-    delete form;
+    ProbeForm form(world.services);
+    EXPECT_EQ(form.scaleWidth(), 200.0f);
+    EXPECT_EQ(form.scaleHeight(), 100.0f);
+    form.load();
+    form.load();
+    EXPECT_EQ(form.loads, 1);
 }
 
 TEST(Form, KeyEventsArriveAsVirtualKeyCodesWithARepeatedDownAndOneUp) {

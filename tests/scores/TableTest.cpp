@@ -16,12 +16,7 @@
 namespace {
 
 QByteArray slot(const QString& first, const QString& last, qint16 level, qint16 targets) {
-    ScoreRecord record;
-    record.firstName = scores::fixedName(first);
-    record.lastName = scores::fixedName(last);
-    record.level = level;
-    record.targetsHit = targets;
-    return record.toSlot();
+    return ScoreRecord{scores::fixedName(first), scores::fixedName(last), level, targets}.toSlot();
 }
 
 class Table : public ::testing::Test, public TestProgram {
