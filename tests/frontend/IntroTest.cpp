@@ -25,8 +25,6 @@ protected:
     }
 };
 
-// --- Opening ---
-
 TEST_F(IntroWindow, TakesTheMenuSizeAndLoadsTheMenuHidden) {
     world.writeFile("settings", " 0 \r\n 37 \r\n 39 \r\n 38 \r\n 40 \r\n 32 \r\n");
     ASSERT_EQ(loaded<frmMain>(), nullptr);
@@ -70,8 +68,6 @@ TEST_F(IntroWindow, TheMovieIsDrawnAcrossTheWholeWindow) {
     EXPECT_GT(right, 500);
     EXPECT_GT(below, 500);
 }
-
-// --- Handing over to the menu ---
 
 // "Skip Intro" is clicked, at once or while the movie plays, or the player presses one of the
 // keys that get past a movie, or closes the intro by its frame.

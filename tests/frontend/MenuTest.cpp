@@ -12,8 +12,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-// --- Layout: the parts that the highlight and click rules rely on ---
-
+// The parts that the highlight and click rules rely on.
 TEST_F(MenuWindow, LitPicturesCoverTheirButtonsAndStartHidden) {
     frmMain& menu = shownMenu();
     EXPECT_EQ(menu.windowTitle(), "Main Menu");
@@ -67,8 +66,6 @@ TEST_F(MenuWindow, PointingHandOverButtonsAndHelpExceptTheNormalSettingsPicture)
     EXPECT_EQ(menu.lblHelp.cursor().shape(), Qt::BitmapCursor);
     EXPECT_EQ(menu.lblInformation[5]->cursor().shape(), Qt::ArrowCursor);
 }
-
-// --- Highlights ---
 
 // The pointer's path over the menu: a button lights as it comes over it, labels and images
 // keep the light where it was, and only the background (also between two buttons) puts it out.
@@ -141,8 +138,6 @@ TEST_F(MenuWindow, HighlightsSurviveHidingAndShowing) {
     EXPECT_EQ(lit(), noneLit);
 }
 
-// --- Keyboard ---
-
 TEST_F(MenuWindow, KeysLightTheButtonsInTurnFromWhereTheMouseLeftTheLight) {
     using Button = std::array<std::unique_ptr<PictureBox>, 2> frmMain::*;
     const struct {
@@ -192,8 +187,6 @@ TEST_F(MenuWindow, ReturnAndSpacePressTheLitButtonAndF1OpensHelp) {
     EXPECT_FALSE(menu.isVisible());
 }
 
-// --- Screens opened over the menu ---
-
 // Settings and the table each block the menu until they close, by their button or their close
 // box; then the menu lights and opens the game again.
 TEST_F(MenuWindow, SettingsAndTheTableBlockTheMenuUntilTheyCloseEitherWay) {
@@ -227,8 +220,6 @@ TEST_F(MenuWindow, SettingsAndTheTableBlockTheMenuUntilTheyCloseEitherWay) {
     EXPECT_FALSE(menu.isVisible());
     EXPECT_NE(loaded<frmGame>(), nullptr);
 }
-
-// --- Help ---
 
 TEST_F(MenuWindow, EveryHelpClickStartsAnotherEditorOnTheHelpFile) {
     frmMain& menu = shownMenu();

@@ -46,10 +46,7 @@ TEST_F(GameWindow, TheWindowShowsAFreshGameAsDesigned) {
     g.show();
     EXPECT_EQ(g.devicePixelRatioF(), qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble());
     g.hide();
-    const Settings& s = g.settings();
-    EXPECT_EQ((std::vector<qint16>{s.imageQuality, s.keyMoveLeft, s.keyMoveRight, s.keyMoveUp,
-                                   s.keyMoveDown, s.keyFire}),
-              (std::vector<qint16>{1, 37, 39, 38, 40, 32}));
+    EXPECT_EQ(values(g.settings()), (std::vector<qint16>{1, 37, 39, 38, 40, 32}));
 
     EXPECT_EQ(g.sqrStatsBackground.rect(), QRectF(1, 1, 470, 37));
     const struct {
@@ -251,10 +248,7 @@ TEST_F(GameWindow, BrokenSettingsFileIsReportedOnceAndPlayGoesOnWithDefaults) {
     frmGame& g = game();
     ASSERT_EQ(world.messageBox.texts.size(), 1u);
     EXPECT_TRUE(world.messageBox.texts[0].contains("\"settings\""));
-    const Settings& s = g.settings();
-    EXPECT_EQ((std::vector<qint16>{s.imageQuality, s.keyMoveLeft, s.keyMoveRight, s.keyMoveUp,
-                                   s.keyMoveDown, s.keyFire}),
-              (std::vector<qint16>{0, 65, 39, 38, 40, 32}));
+    EXPECT_EQ(values(g.settings()), (std::vector<qint16>{0, 65, 39, 38, 40, 32}));
     EXPECT_EQ(g.swfGV.quality(), 0);
     EXPECT_EQ(g.swfTarget[10]->quality(), 0); // copies take element 0's quality
     EXPECT_TRUE(g.rules().tmrTarget.enabled());
