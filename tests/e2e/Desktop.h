@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Files.h"
+
 #include <QImage>
 #include <QPoint>
 #include <QProcess>
@@ -128,10 +130,6 @@ private:
 
 // Asks a program to end, then ends it; gives it `graceMs` first.
 void stop(QProcess& program, int graceMs = 0);
-
-// A file's bytes, none where it cannot be read; and a file written whole.
-QByteArray contents(const QString& path);
-void writeBytes(const QString& path, const QByteArray& bytes);
 
 // Polls until done() holds; false when it does not within the time.
 bool waitUntil(const std::function<bool()>& done, int timeoutMs);

@@ -7,7 +7,6 @@
 #include "frmRecord.h"
 
 #include <QDir>
-
 #include <QFileInfo>
 #include <QTest>
 
