@@ -106,9 +106,12 @@ QStringList cutCaptions(QWidget& window, int englishTitleWidth) {
     auto say = [&](const QString& text, int need, int room) {
         cut << QStringLiteral("\"%1\" needs %2, has %3").arg(text).arg(need).arg(room);
     };
-    const int titleRoom = std::max(englishTitleWidth, window.width() - titleBar);
-    if (titleWidth(window) > titleRoom)
-        say(window.windowTitle(), titleWidth(window), titleRoom);
+    auto fits = [&](const QString& text, int need, int room) {
+        if (need > room)
+            say(text, need, room);
+    };
+    fits(window.windowTitle(), titleWidth(window),
+         std::max(englishTitleWidth, window.width() - titleBar));
 
     const QList<QWidget*> all = window.findChildren<QWidget*>();
     for (QWidget* w : all) {
@@ -116,8 +119,7 @@ QStringList cutCaptions(QWidget& window, int englishTitleWidth) {
         if (const auto* label = qobject_cast<const QLabel*>(w); label && !label->text().isEmpty()) {
             const QString text = label->text();
             if (label->wordWrap()) {
-                if (label->heightForWidth(label->width()) > label->height())
-                    say(text, label->heightForWidth(label->width()), label->height());
+                fits(text, label->heightForWidth(label->width()), label->height());
                 continue;
             }
             // A label may reach past its window's edge, which cuts it there.
@@ -127,8 +129,7 @@ QStringList cutCaptions(QWidget& window, int englishTitleWidth) {
                     .intersected(QRect(-label->x(), -label->y(), label->parentWidget()->width(),
                                        label->parentWidget()->height()))
                     .width();
-            if (need > room)
-                say(text, need, room);
+            fits(text, need, room);
             const auto* own = dynamic_cast<const Label*>(label);
             if (!own || !own->autoSize())
                 continue;
@@ -143,13 +144,9 @@ QStringList cutCaptions(QWidget& window, int englishTitleWidth) {
             }
         } else if (const auto* button = qobject_cast<const QPushButton*>(w)) {
             // Inside the dotted frame that marks the focus, a pixel clear of it.
-            const int need = shownWidth(metrics, button->text());
-            if (need > button->width() - 9)
-                say(button->text(), need, button->width() - 9);
+            fits(button->text(), shownWidth(metrics, button->text()), button->width() - 9);
         } else if (const auto* frame = qobject_cast<const QGroupBox*>(w)) {
-            const int need = shownWidth(metrics, frame->title()) + 8;
-            if (need > frame->width())
-                say(frame->title(), need, frame->width());
+            fits(frame->title(), shownWidth(metrics, frame->title()) + 8, frame->width());
         } else if (const auto* list = qobject_cast<const QComboBox*>(w)) {
             QStyleOptionComboBox option;
             option.initFrom(list);
@@ -157,10 +154,8 @@ QStringList cutCaptions(QWidget& window, int englishTitleWidth) {
                                  ->subControlRect(QStyle::CC_ComboBox, &option,
                                                   QStyle::SC_ComboBoxEditField, list)
                                  .width();
-            for (int i = 0; i < list->count(); ++i) {
-                if (shownWidth(metrics, list->itemText(i)) > room)
-                    say(list->itemText(i), shownWidth(metrics, list->itemText(i)), room);
-            }
+            for (int i = 0; i < list->count(); ++i)
+                fits(list->itemText(i), shownWidth(metrics, list->itemText(i)), room);
         }
     }
     return cut;
