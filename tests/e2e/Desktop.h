@@ -66,7 +66,6 @@ public:
     QImage screenshot(const QString& saveAs = {});
     // Closes the window as a taskbar or the compositor does.
     virtual bool closeFromTaskbar(unsigned long window) = 0;
-    // How many windows of the game are visible.
     virtual int visibleGameWindows() = 0;
 
     // The window this one is a dialog of, 0 when none; where the desktop tells.

@@ -86,14 +86,13 @@ TEST(Form, AReleaseAndAPressOfTheSameKeyAtOnceAreAutoRepeat) {
 
 TEST(Form, DisabledFormIgnoresKeysAndItsCloseButton) {
     TestWorld world;
-    QPointer<ProbeForm> form = new ProbeForm(world.services);
-    form->setEnabled(false);
-    QTest::keyPress(form, Qt::Key_Left);
-    EXPECT_TRUE(form->events.empty());
-    closeByFrame(*form);
-    EXPECT_EQ(form->unloads, 0);
-    EXPECT_FALSE(form->isUnloaded());
-    delete form;
+    ProbeForm form(world.services);
+    form.setEnabled(false);
+    QTest::keyPress(&form, Qt::Key_Left);
+    EXPECT_TRUE(form.events.empty());
+    closeByFrame(form);
+    EXPECT_EQ(form.unloads, 0);
+    EXPECT_FALSE(form.isUnloaded());
 }
 
 TEST(Form, CloseButtonUnloadsAndTheWindowGoesAfterTheHandler) {
