@@ -191,11 +191,11 @@ TEST_F(MenuWindow, ReturnAndSpacePressTheLitButtonAndF1OpensHelp) {
 // box; then the menu lights and opens the game again.
 TEST_F(MenuWindow, SettingsAndTheTableBlockTheMenuUntilTheyCloseEitherWay) {
     frmMain& menu = shownMenu();
-    auto blocks = [&](auto& button, auto opened, auto closeButton) {
+    auto blocks = [&]<class Screen, class Button>(auto& button, Button Screen::*closeButton) {
         for (bool byButton : {true, false}) {
             moveTo(centreOf(button));
             clickAt(centreOf(button));
-            auto* screen = opened();
+            Screen* screen = loaded<Screen>();
             ASSERT_NE(screen, nullptr);
             EXPECT_TRUE(screen->isVisible());
             EXPECT_FALSE(menu.isEnabled());
@@ -212,10 +212,8 @@ TEST_F(MenuWindow, SettingsAndTheTableBlockTheMenuUntilTheyCloseEitherWay) {
             EXPECT_EQ(lit(), playLit);
         }
     };
-    blocks(
-        menu.picSettings, [] { return loaded<frmSettings>(); }, &frmSettings::cmdOk);
-    blocks(
-        menu.picHigh, [] { return loaded<frmHigh>(); }, &frmHigh::cmdClose);
+    blocks(menu.picSettings, &frmSettings::cmdOk);
+    blocks(menu.picHigh, &frmHigh::cmdClose);
     clickAt(centreOf(menu.picPlay)); // usable again
     EXPECT_FALSE(menu.isVisible());
     EXPECT_NE(loaded<frmGame>(), nullptr);
