@@ -22,7 +22,7 @@ test_packages=(
   clang-format
   clang libclang-rt-14-dev
   libgtest-dev
-  xvfb xdotool wmctrl imagemagick x11-xserver-utils x11-utils jwm
+  xvfb xauth xdotool wmctrl imagemagick x11-xserver-utils x11-utils jwm
   desktop-file-utils appstream lintian
   xfwm4 dbus dbus-x11
   sway wtype grim

@@ -89,6 +89,14 @@ QRect shownInWindow(const QWidget* w) {
 // Room the window manager's frame leaves for a title beside the close button.
 constexpr int titleBar = 80;
 
+// The window's title as the frame draws it.
+int titleWidth(const QWidget& window) {
+    QFont titleFont = window.font();
+    titleFont.setBold(true);
+    titleFont.setPixelSize(16);
+    return QFontMetrics(titleFont).horizontalAdvance(window.windowTitle());
+}
+
 // Every caption of the window that its control would cut: a fixed label, a button, a frame's
 // title or a list item wider (a wrapped text higher) than its room, or an auto-sized label
 // that runs out of its parent or into another control. Window titles may be as wide as the
@@ -98,12 +106,12 @@ QStringList cutCaptions(QWidget& window, int englishTitleWidth) {
     auto say = [&](const QString& text, int need, int room) {
         cut << QStringLiteral("\"%1\" needs %2, has %3").arg(text).arg(need).arg(room);
     };
-    QFont titleFont = window.font();
-    titleFont.setBold(true);
-    titleFont.setPixelSize(16);
-    const int title = QFontMetrics(titleFont).horizontalAdvance(window.windowTitle());
-    if (title > std::max(englishTitleWidth, window.width() - titleBar))
-        say(window.windowTitle(), title, std::max(englishTitleWidth, window.width() - titleBar));
+    auto fits = [&](const QString& text, int need, int room) {
+        if (need > room)
+            say(text, need, room);
+    };
+    fits(window.windowTitle(), titleWidth(window),
+         std::max(englishTitleWidth, window.width() - titleBar));
 
     const QList<QWidget*> all = window.findChildren<QWidget*>();
     for (QWidget* w : all) {
@@ -111,8 +119,7 @@ QStringList cutCaptions(QWidget& window, int englishTitleWidth) {
         if (const auto* label = qobject_cast<const QLabel*>(w); label && !label->text().isEmpty()) {
             const QString text = label->text();
             if (label->wordWrap()) {
-                if (label->heightForWidth(label->width()) > label->height())
-                    say(text, label->heightForWidth(label->width()), label->height());
+                fits(text, label->heightForWidth(label->width()), label->height());
                 continue;
             }
             // A label may reach past its window's edge, which cuts it there.
@@ -122,8 +129,7 @@ QStringList cutCaptions(QWidget& window, int englishTitleWidth) {
                     .intersected(QRect(-label->x(), -label->y(), label->parentWidget()->width(),
                                        label->parentWidget()->height()))
                     .width();
-            if (need > room)
-                say(text, need, room);
+            fits(text, need, room);
             const auto* own = dynamic_cast<const Label*>(label);
             if (!own || !own->autoSize())
                 continue;
@@ -138,13 +144,9 @@ QStringList cutCaptions(QWidget& window, int englishTitleWidth) {
             }
         } else if (const auto* button = qobject_cast<const QPushButton*>(w)) {
             // Inside the dotted frame that marks the focus, a pixel clear of it.
-            const int need = shownWidth(metrics, button->text());
-            if (need > button->width() - 9)
-                say(button->text(), need, button->width() - 9);
+            fits(button->text(), shownWidth(metrics, button->text()), button->width() - 9);
         } else if (const auto* frame = qobject_cast<const QGroupBox*>(w)) {
-            const int need = shownWidth(metrics, frame->title()) + 8;
-            if (need > frame->width())
-                say(frame->title(), need, frame->width());
+            fits(frame->title(), shownWidth(metrics, frame->title()) + 8, frame->width());
         } else if (const auto* list = qobject_cast<const QComboBox*>(w)) {
             QStyleOptionComboBox option;
             option.initFrom(list);
@@ -152,10 +154,8 @@ QStringList cutCaptions(QWidget& window, int englishTitleWidth) {
                                  ->subControlRect(QStyle::CC_ComboBox, &option,
                                                   QStyle::SC_ComboBoxEditField, list)
                                  .width();
-            for (int i = 0; i < list->count(); ++i) {
-                if (shownWidth(metrics, list->itemText(i)) > room)
-                    say(list->itemText(i), shownWidth(metrics, list->itemText(i)), room);
-            }
+            for (int i = 0; i < list->count(); ++i)
+                fits(list->itemText(i), shownWidth(metrics, list->itemText(i)), room);
         }
     }
     return cut;
@@ -286,13 +286,7 @@ TEST(Language, NoCaptionIsWiderThanItsControl) {
         Program& program = t.program;
         for (const auto& [what, window] : windows) {
             QWidget& shown = window(program);
-            if (englishTitles.count(what) == 0) {
-                QFont titleFont = shown.font();
-                titleFont.setBold(true);
-                titleFont.setPixelSize(16);
-                englishTitles[what] =
-                    QFontMetrics(titleFont).horizontalAdvance(shown.windowTitle());
-            }
+            englishTitles.try_emplace(what, titleWidth(shown));
             EXPECT_EQ(cutCaptions(shown, englishTitles[what]).join("; ").toStdString(), "")
                 << name << ": " << what;
         }
@@ -342,11 +336,7 @@ TEST(Language, FilesKeepTheirBytesInEveryLanguage) {
         settings.keyFire = 65; // A
         QString error;
         ASSERT_TRUE(writeSettings(settings, &error)) << error.toStdString();
-        ScoreRecord record;
-        record.firstName = scores::fixedName("Zoë");
-        record.lastName = scores::fixedName("Müller");
-        record.level = 12;
-        record.targetsHit = 345;
+        const ScoreRecord record{scores::fixedName("Zoë"), scores::fixedName("Müller"), 12, 345};
         ASSERT_TRUE(scores::save(record, &error)) << error.toStdString();
         const int which = name == std::string("de");
         saved[which]["settings"] = world.readFile("settings");

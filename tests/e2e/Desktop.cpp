@@ -21,17 +21,6 @@ bool waitUntil(const std::function<bool()>& done, int timeoutMs) {
     return true;
 }
 
-QByteArray contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(bytes);
-}
-
 QString screenshotFolder() {
     const QString folder = VEXAROO_SHOT_DIR;
     QDir().mkpath(folder);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Files.h"
+
 #include <QImage>
 #include <QPoint>
 #include <QProcess>
@@ -64,7 +66,6 @@ public:
     QImage screenshot(const QString& saveAs = {});
     // Closes the window as a taskbar or the compositor does.
     virtual bool closeFromTaskbar(unsigned long window) = 0;
-    // How many windows of the game are visible.
     virtual int visibleGameWindows() = 0;
 
     // The window this one is a dialog of, 0 when none; where the desktop tells.
@@ -128,10 +129,6 @@ private:
 
 // Asks a program to end, then ends it; gives it `graceMs` first.
 void stop(QProcess& program, int graceMs = 0);
-
-// A file's bytes, none where it cannot be read; and a file written whole.
-QByteArray contents(const QString& path);
-void writeBytes(const QString& path, const QByteArray& bytes);
 
 // Polls until done() holds; false when it does not within the time.
 bool waitUntil(const std::function<bool()>& done, int timeoutMs);

@@ -4,7 +4,6 @@
 #include "Desktop.h"
 #include "Pixels.h"
 
-#include <QFile>
 #include <QThread>
 #include <QtEndian>
 
@@ -100,9 +99,7 @@ TEST(ReplayOnScreen, AGameInTheHallOfFameIsWatchedAgainOnItsOwnPath) {
     verify.start(VEXAROO_EXECUTABLE, {"--verify", d->folder.filePath("last-game.replay")});
     ASSERT_TRUE(verify.waitForFinished(10000));
     EXPECT_EQ(verify.exitCode(), 0) << verify.readAllStandardError().toStdString();
-    QFile scores(d->folder.filePath("scores"));
-    ASSERT_TRUE(scores.open(QIODevice::ReadOnly));
-    const QByteArray record = scores.read(44);
+    const QByteArray record = contents(d->folder.filePath("scores")).left(44);
     ASSERT_EQ(record.size(), 44);
     const auto word = [&](int at) {
         return int(qFromLittleEndian<qint16>(record.constData() + at));

@@ -136,20 +136,11 @@ public:
         if (x.game().state() != QProcess::Running)
             return fail(QStringLiteral("the program lives: it ended with code %1")
                             .arg(x.game().exitCode()));
-        QElapsedTimer waited;
-        waited.start();
-        while (windows().empty()) {
-            if (waited.elapsed() > 10000)
-                return fail("at least one of its windows is visible");
-            pause(100);
-        }
-        waited.restart();
-        while (!frontOnTop()) {
-            if (waited.elapsed() > 5000)
-                return fail("at least one of its windows is visible and enabled: "
-                            "the disabled menu covers the screen over it");
-            pause(100);
-        }
+        if (!waitUntil([&] { return !windows().empty(); }, 10000))
+            return fail("at least one of its windows is visible");
+        if (!waitUntil([&] { return frontOnTop(); }, 5000))
+            return fail("at least one of its windows is visible and enabled: "
+                        "the disabled menu covers the screen over it");
         const QByteArray bytes = contents(x.folder.filePath("scores"));
         if (bytes.size() % 44 != 0)
             return fail(
@@ -212,25 +203,14 @@ public:
             if (seen.count(titles::box))
                 baselineKb = residentKb();
         }
-        // However the draws fall, a game is played before the first third is over.
+        // Settings and High Scores twice as often as Help and the bare background, Play the
+        // rest; however the draws fall, a game is played before the first third is over.
         const bool mustPlay = games == 0 && running.elapsed() > durationMs / 3;
-        switch (mustPlay ? 9 : pick(9)) {
-        case 0:
-        case 1:
-            click(at(menu, 75, 193)); // Settings
+        const QPoint elsewhere[] = {{75, 193}, {75, 193}, {75, 253},
+                                    {75, 253}, {500, 10}, {200 + pick(300), 120 + pick(220)}};
+        if (const int choice = mustPlay ? 9 : pick(9); choice < 6) {
+            click(menu.area.topLeft() + elsewhere[choice]);
             return true;
-        case 2:
-        case 3:
-            click(at(menu, 75, 253)); // High Scores
-            return true;
-        case 4:
-            click(at(menu, 500, 10)); // Help
-            return true;
-        case 5:
-            click(at(menu, 200 + pick(300), 120 + pick(220))); // bare background
-            return true;
-        default:
-            break;
         }
         click(at(menu, 75, 133));
         ++plays;
@@ -273,19 +253,15 @@ public:
         focus(s);
         static const QStringList keys = {"Left", "Right", "Up", "Down", "space", "a", "s",     "d",
                                          "w",    "j",     "k",  "l",    "5",     "p", "Escape"};
-        switch (pick(6)) {
-        case 0:
-        case 1:
-            click(at(s, 143, 168 + 20 * pick(5)));
+        const int choice = pick(6);
+        if (choice < 2) {
+            click(at(s, 143, 168 + 20 * pick(5))); // a key box, then a key
             xdo({"key", keys.at(pick(keys.size()))});
-            return;
-        case 2:
+        } else if (choice == 2) {
             click(at(s, 140, 62)); // the quality list opens; the next action answers it
-            return;
-        case 3:
+        } else if (choice == 3) {
             x.x11()->requestClose(s.id);
-            return;
-        default:
+        } else {
             click(at(s, 95, 282)); // Ok
         }
     }

@@ -5,7 +5,6 @@
 // A private X server (Xvfb), driven with xdotool, alone or under a window manager.
 class XSession final : public Desktop {
 public:
-    // A screen of this many pixels.
     explicit XSession(QSize screen = QSize(1024, 768));
     ~XSession();
 
@@ -20,9 +19,7 @@ public:
     QRect geometry(unsigned long window) override;
     // Asks the window to close, as a window manager's close button does, from another client.
     bool requestClose(unsigned long window);
-    // What wmctrl -c sends: the manager closes the window.
     bool closeFromTaskbar(unsigned long window) override;
-    // The window this one is transient for.
     unsigned long ownerOf(unsigned long window) override;
     int visibleGameWindows() override;
     unsigned long activeWindow() override;

@@ -104,8 +104,7 @@ protected:
         return pictures;
     }
 
-    // Targets far out on the right (every draw just under 1), so that only the targets a
-    // test places itself take part.
+    // As Rules::startWithTargetsFarAway.
     frmGame& gameWithTargetsFarAway() {
         world.random.fallback = {justUnderOne};
         return game();

@@ -46,10 +46,7 @@ TEST_F(GameWindow, TheWindowShowsAFreshGameAsDesigned) {
     g.show();
     EXPECT_EQ(g.devicePixelRatioF(), qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble());
     g.hide();
-    const Settings& s = g.settings();
-    EXPECT_EQ((std::vector<qint16>{s.imageQuality, s.keyMoveLeft, s.keyMoveRight, s.keyMoveUp,
-                                   s.keyMoveDown, s.keyFire}),
-              (std::vector<qint16>{1, 37, 39, 38, 40, 32}));
+    EXPECT_EQ(values(g.settings()), (std::vector<qint16>{1, 37, 39, 38, 40, 32}));
 
     EXPECT_EQ(g.sqrStatsBackground.rect(), QRectF(1, 1, 470, 37));
     const struct {
@@ -93,6 +90,7 @@ TEST_F(GameWindow, TheWindowShowsAFreshGameAsDesigned) {
 
 // The five draws in order: speed, drift, frame, top and left.
 TEST_F(Rules, PlaceTargetDrawsSpeedDriftFrameTopAndLeft) {
+    constexpr float u = justUnderOne;
     const struct {
         qint16 base, spread;
         std::initializer_list<float> draws;
@@ -100,14 +98,7 @@ TEST_F(Rules, PlaceTargetDrawsSpeedDriftFrameTopAndLeft) {
         float top, left;
     } rows[] = {
         {3, 4, {0, 0, 0, 0, 0}, 3, -2, 0, 38, 472},
-        {3,
-         4,
-         {justUnderOne, justUnderOne, justUnderOne, justUnderOne, justUnderOne},
-         6,
-         2,
-         1,
-         314,
-         971},
+        {3, 4, {u, u, u, u, u}, 6, 2, 1, 314, 971},
         // floor(1.2) + 1; 4 * 0.3 - 2 = -0.8; floor(1.4); floor(0.5 * 277) + 38; 125 + 472
         {1, 2, {0.6f, 0.3f, 0.7f, 0.5f, 0.25f}, 2, -1, 1, 176, 597},
     };
@@ -257,10 +248,7 @@ TEST_F(GameWindow, BrokenSettingsFileIsReportedOnceAndPlayGoesOnWithDefaults) {
     frmGame& g = game();
     ASSERT_EQ(world.messageBox.texts.size(), 1u);
     EXPECT_TRUE(world.messageBox.texts[0].contains("\"settings\""));
-    const Settings& s = g.settings();
-    EXPECT_EQ((std::vector<qint16>{s.imageQuality, s.keyMoveLeft, s.keyMoveRight, s.keyMoveUp,
-                                   s.keyMoveDown, s.keyFire}),
-              (std::vector<qint16>{0, 65, 39, 38, 40, 32}));
+    EXPECT_EQ(values(g.settings()), (std::vector<qint16>{0, 65, 39, 38, 40, 32}));
     EXPECT_EQ(g.swfGV.quality(), 0);
     EXPECT_EQ(g.swfTarget[10]->quality(), 0); // copies take element 0's quality
     EXPECT_TRUE(g.rules().tmrTarget.enabled());

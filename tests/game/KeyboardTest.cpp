@@ -54,17 +54,13 @@ TEST_F(GameWindow, TheWindowTurnsThePlayersKeysIntoActions) {
         int frame;
         int boxes;
     };
+    const QByteArray d = deliveredSettings();
     const Case cases[] = {
         {"1\r\n65\r\n65\r\n38\r\n40\r\n32\r\n", Qt::Key_A, {}, {&Game::tmrLeft}, 2, 0},
         {"1\r\n37\r\n39\r\n38\r\n40\r\n80\r\n", Qt::Key_P, {}, {&Game::tmrROF}, 0, 1},
-        {deliveredSettings(),
-         Qt::Key_Right,
-         Qt::ControlModifier | Qt::AltModifier,
-         {&Game::tmrRight},
-         1,
-         0},
-        {deliveredSettings(), Qt::Key_P, Qt::ShiftModifier, {}, 0, 1},
-        {deliveredSettings(), Qt::Key_A, {}, {}, 0, 0},
+        {d, Qt::Key_Right, Qt::ControlModifier | Qt::AltModifier, {&Game::tmrRight}, 1, 0},
+        {d, Qt::Key_P, Qt::ShiftModifier, {}, 0, 1},
+        {d, Qt::Key_A, {}, {}, 0, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.settings.constData() + (" key " + std::to_string(c.key)));

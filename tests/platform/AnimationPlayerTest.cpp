@@ -27,12 +27,12 @@ struct Stage {
     VirtualClock clock;
     QWidget window;
     SpriteCanvas canvas{&window, clock};
-};
+    QTemporaryDir folder;
 
-QString writePlainMovie(const QTemporaryDir& folder, const QByteArray& json = plainMovie,
-                        const QString& name = "plain") {
-    return writeBytes(folder.filePath(name), json);
-}
+    QString writeMovie(const QByteArray& json = plainMovie, const QString& name = "plain") {
+        return writeBytes(folder.filePath(name), json);
+    }
+};
 
 bool cornersTransparent(const QImage& image) {
     const int w = image.width() - 1, h = image.height() - 1;
@@ -110,22 +110,19 @@ TEST(AnimationPlayer, QualityChangesTheRendering) {
 }
 
 TEST(AnimationPlayer, MissingOrBrokenMovieShowsNothingAndNeverPlays) {
-    QTemporaryDir folder;
+    Stage stage;
     // A FIFO in a movie's place is refused at once, never waited on.
-    const QString fifo = folder.filePath("fifo");
+    const QString fifo = stage.folder.filePath("fifo");
     mkfifo(QFile::encodeName(fifo), 0600);
-
     // Frame rates that no clock can turn into frames: 48 digits, beyond a float; none at all;
     // backwards; slower than a frame a second; faster than one a millisecond.
-    QStringList paths = {folder.filePath("absent"),
-                         writePlainMovie(folder, "{ not a movie", "broken"), fifo};
+    QStringList paths = {stage.folder.filePath("absent"),
+                         stage.writeMovie("{ not a movie", "broken"), fifo};
     for (const char* rate :
          {"188888888888888888888888888888888888888888888880", "0", "-10", "0.5", "5000"})
-        paths << writePlainMovie(
-            folder, QByteArray(plainMovie).replace("\"fr\":10", QByteArray("\"fr\":") + rate),
+        paths << stage.writeMovie(
+            QByteArray(plainMovie).replace("\"fr\":10", QByteArray("\"fr\":") + rate),
             "fr" + QLatin1String(rate));
-
-    Stage stage;
     for (const QString& path : paths) {
         AnimationPlayer player(stage.canvas, 0, 0, 50, 50);
         player.setMovie(path);
@@ -139,12 +136,9 @@ TEST(AnimationPlayer, MissingOrBrokenMovieShowsNothingAndNeverPlays) {
 }
 
 TEST(AnimationPlayer, PlayRunsTheTimelineOnceAndStillFramesClamp) {
-    QTemporaryDir folder;
-    const QString path = writePlainMovie(folder);
-
     Stage stage;
     AnimationPlayer player(stage.canvas, 0, 0, 40, 40, AnimationPlayer::Scale::NoScale);
-    player.setMovie(path);
+    player.setMovie(stage.writeMovie());
     ASSERT_TRUE(player.loaded());
     EXPECT_FALSE(player.isPlaying());
     player.setFrameNum(99);
@@ -167,11 +161,9 @@ TEST(AnimationPlayer, PlayRunsTheTimelineOnceAndStillFramesClamp) {
 }
 
 TEST(AnimationPlayer, AMovieDeclaringAHugeSizeIsDrawnNoLargerThanItsControl) {
-    QTemporaryDir folder;
-    const QString huge = writePlainMovie(
-        folder, QByteArray(plainMovie).replace(R"("w":40,"h":40)", R"("w":100000,"h":100000)"));
-
     Stage stage;
+    const QString huge = stage.writeMovie(
+        QByteArray(plainMovie).replace(R"("w":40,"h":40)", R"("w":100000,"h":100000)"));
     for (const auto scale : {AnimationPlayer::Scale::NoScale, AnimationPlayer::Scale::ShowAll}) {
         AnimationPlayer player(stage.canvas, 0, 0, 50, 30, scale);
         player.setMovie(huge);
@@ -181,12 +173,9 @@ TEST(AnimationPlayer, AMovieDeclaringAHugeSizeIsDrawnNoLargerThanItsControl) {
 }
 
 TEST(AnimationPlayer, APlayedMovieReusesOneBufferWhileLoopsShareTheirFrames) {
-    QTemporaryDir folder;
-    const QString path = writePlainMovie(folder);
-
     Stage stage;
     AnimationPlayer player(stage.canvas, 0, 0, 40, 40, AnimationPlayer::Scale::NoScale);
-    player.setMovie(path);
+    player.setMovie(stage.writeMovie());
     player.play();
     const QImage first = player.render(1.0).copy();
     const uchar* buffer = player.render(1.0).constBits();

@@ -39,13 +39,12 @@ public:
 
 TEST(Form, ClientSizeAndLoadOnce) {
     TestWorld world;
-    auto* form = new ProbeForm(world.services);
-    EXPECT_EQ(form->scaleWidth(), 200.0f);
-    EXPECT_EQ(form->scaleHeight(), 100.0f);
-    form->load();
-    form->load();
-    EXPECT_EQ(form->loads, 1);
-    delete form;
+    ProbeForm form(world.services);
+    EXPECT_EQ(form.scaleWidth(), 200.0f);
+    EXPECT_EQ(form.scaleHeight(), 100.0f);
+    form.load();
+    form.load();
+    EXPECT_EQ(form.loads, 1);
 }
 
 TEST(Form, KeyEventsArriveAsVirtualKeyCodesWithARepeatedDownAndOneUp) {
@@ -87,14 +86,13 @@ TEST(Form, AReleaseAndAPressOfTheSameKeyAtOnceAreAutoRepeat) {
 
 TEST(Form, DisabledFormIgnoresKeysAndItsCloseButton) {
     TestWorld world;
-    QPointer<ProbeForm> form = new ProbeForm(world.services);
-    form->setEnabled(false);
-    QTest::keyPress(form, Qt::Key_Left);
-    EXPECT_TRUE(form->events.empty());
-    closeByFrame(*form);
-    EXPECT_EQ(form->unloads, 0);
-    EXPECT_FALSE(form->isUnloaded());
-    delete form;
+    ProbeForm form(world.services);
+    form.setEnabled(false);
+    QTest::keyPress(&form, Qt::Key_Left);
+    EXPECT_TRUE(form.events.empty());
+    closeByFrame(form);
+    EXPECT_EQ(form.unloads, 0);
+    EXPECT_FALSE(form.isUnloaded());
 }
 
 TEST(Form, CloseButtonUnloadsAndTheWindowGoesAfterTheHandler) {

@@ -21,12 +21,7 @@
 namespace {
 
 ScoreRecord someScore() {
-    ScoreRecord record;
-    record.firstName = scores::fixedName("Ann");
-    record.lastName = scores::fixedName("Lee");
-    record.level = 4;
-    record.targetsHit = 9;
-    return record;
+    return {scores::fixedName("Ann"), scores::fixedName("Lee"), 4, 9};
 }
 
 struct Saver {

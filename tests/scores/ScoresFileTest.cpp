@@ -13,12 +13,7 @@
 namespace {
 
 ScoreRecord scoreOf(const QString& first, qint16 level, qint16 targets, const QString& last = "X") {
-    ScoreRecord record;
-    record.firstName = scores::fixedName(first);
-    record.lastName = scores::fixedName(last);
-    record.level = level;
-    record.targetsHit = targets;
-    return record;
+    return {scores::fixedName(first), scores::fixedName(last), level, targets};
 }
 
 QByteArray fileOf(const std::vector<ScoreRecord>& records) {

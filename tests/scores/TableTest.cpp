@@ -7,7 +7,6 @@
 #include "frmRecord.h"
 
 #include <QDir>
-
 #include <QFileInfo>
 #include <QTest>
 
@@ -16,12 +15,7 @@
 namespace {
 
 QByteArray slot(const QString& first, const QString& last, qint16 level, qint16 targets) {
-    ScoreRecord record;
-    record.firstName = scores::fixedName(first);
-    record.lastName = scores::fixedName(last);
-    record.level = level;
-    record.targetsHit = targets;
-    return record.toSlot();
+    return ScoreRecord{scores::fixedName(first), scores::fixedName(last), level, targets}.toSlot();
 }
 
 class Table : public ::testing::Test, public TestProgram {

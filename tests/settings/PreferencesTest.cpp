@@ -7,11 +7,7 @@
 // sections stay where they were, however far into the file. A file too large to keep whole is
 // left as it is.
 TEST(Preferences, ARoundTripKeepsEveryChoiceAndEveryOtherLine) {
-    Preferences chosen;
-    chosen.sound = false;
-    chosen.size = 2.5;
-    chosen.fullScreen = true;
-    chosen.language = "fr_CA";
+    const Preferences chosen{false, 2.5, true, "fr_CA"};
     const QByteArray ours = "sound=off\r\nfullscreen=on\nsize=2.5\nlanguage=fr_CA\n";
     // The theme spans byte 4096; after it, the game's own section.
     const QByteArray large = "# mine\n[Other]\nsize=1\n; " + QByteArray(4065, 'x') +
@@ -39,14 +35,13 @@ TEST(Preferences, ARoundTripKeepsEveryChoiceAndEveryOtherLine) {
 // Each value that cannot be read gives its default alone; the good ones are kept.
 TEST(Preferences, AMissingOrBrokenValueGivesItsDefault) {
     const Preferences defaults;
+    Preferences sized, muted;
+    sized.size = 1.5;
+    muted.sound = false;
     struct Row {
         const char* bytes; // nullptr: no file
         Preferences expected;
     };
-    Preferences sized = defaults;
-    sized.size = 1.5;
-    Preferences muted = defaults;
-    muted.sound = false;
     const Row rows[] = {
         {nullptr, defaults},
         {"", defaults},

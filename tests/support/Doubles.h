@@ -3,6 +3,7 @@
 // The doubles of what a window is handed, with a world to run them in, for the tests, the
 // real-window scenarios' harness and the bench.
 #include "Clock.h"
+#include "Files.h"
 #include "MessageBox.h"
 #include "Random.h"
 #include "Services.h"
@@ -12,7 +13,6 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QWidget>
 
@@ -105,18 +105,6 @@ private:
     std::deque<float> draws_;
     std::size_t fallbackDrawn_ = 0;
 };
-
-// A file's bytes, none where it cannot be read; and a file written whole.
-inline QByteArray contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-inline QString writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(bytes);
-    return path;
-}
 
 // The settings file as the game delivers it.
 inline QByteArray deliveredSettings() {

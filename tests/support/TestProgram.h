@@ -2,6 +2,7 @@
 
 #include "Doubles.h"
 #include "Program.h"
+#include "SettingsFile.h"
 
 #include <QApplication>
 
@@ -12,6 +13,11 @@ struct TestProgram {
     // Unloaded windows go while what they were handed is still there.
     ~TestProgram() { processDeferredDeletes(); }
 };
+
+// The settings in the file's order.
+inline std::vector<qint16> values(const Settings& s) {
+    return {s.imageQuality, s.keyMoveLeft, s.keyMoveRight, s.keyMoveUp, s.keyMoveDown, s.keyFire};
+}
 
 // A window of the given kind that is loaded, found without creating one.
 template <class Window> Window* loaded() {
