@@ -46,9 +46,9 @@ sanitize: setup
 	@cmake --build --preset sanitize
 	@LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp ctest --preset sanitize
 
-# libFuzzer targets (clang): the settings reader, the scores read-and-save path and movie
-# loading. `make fuzz` runs each of FUZZ_TARGETS for FUZZ_SECONDS; what they find new is kept
-# in build-fuzz/corpus/, a crashing input in build-fuzz/fuzz_<name>-crash-*.
+# libFuzzer targets (clang): the settings reader, the scores read-and-save path, movie
+# loading and the replay reader. `make fuzz` runs each of FUZZ_TARGETS for FUZZ_SECONDS; what
+# they find new is kept in build-fuzz/corpus/, a crashing input in build-fuzz/fuzz_<name>-crash-*.
 fuzz-build: setup
 	@cmake --preset fuzz >/dev/null
 	@cmake --build --preset fuzz
