@@ -26,8 +26,16 @@ struct Installed {
         ASSERT_TRUE(QFile::copy(VEXAROO_EXECUTABLE, d->executable));
         menu = d->menuAfterTheIntro({"--size", "1"});
         ASSERT_NE(menu, 0u) << "no menu; " << d->onScreen();
+        // A loaded machine's manager may still be settling the intro's going: the keys wait
+        // until the menu has them.
         QThread::msleep(300);
-        d->activate(menu);
+        ASSERT_TRUE(waitUntil(
+            [&] {
+                d->activate(menu);
+                return d->activeWindow() == menu;
+            },
+            15000))
+            << "the menu never took the keys; " << d->onScreen();
     }
     bool keptSize(const char* size) {
         return contents(d->folder.filePath("preferences")).contains(size);
@@ -65,8 +73,9 @@ TEST(Edges, AResizeThatCannotStartAgainKeepsTheGameAtItsSizeWithAMessage) {
     ASSERT_NO_FATAL_FAILURE(game.start());
     ASSERT_TRUE(QFile::setPermissions(game.d->executable, QFileDevice::ReadOwner));
     game.d->keys({"ctrl+plus"});
-    const unsigned long box = game.d->waitForWindow(titles::box, 10000);
-    EXPECT_NE(box, 0u) << game.d->onScreen();
+    const unsigned long box = game.d->waitForWindow(titles::box, 20000);
+    EXPECT_NE(box, 0u) << game.d->onScreen() << "; active: " << game.d->activeWindow()
+                       << ", menu: " << game.menu;
     EXPECT_EQ(game.d->geometry(game.menu).size(), QSize(522, 354));
     EXPECT_FALSE(game.keptSize("size=1.5"));
     game.d->answer(box);
