@@ -14,6 +14,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QThread>
+#include <QtEndian>
 
 #include <gtest/gtest.h>
 
@@ -64,7 +65,6 @@ public:
     std::set<QString> heldTried;
 
     QString xdo(const QStringList& arguments) { return x.run("xdotool", arguments); }
-    void pause(int ms) { QThread::msleep(static_cast<unsigned long>(ms)); }
 
     bool fail(const QString& invariant) {
         failure = invariant + QStringLiteral(" (after %1 actions; on screen: %2)")
@@ -145,12 +145,9 @@ public:
         if (bytes.size() % 44 != 0)
             return fail(
                 QStringLiteral("the scores file holds whole records: %1 bytes").arg(bytes.size()));
-        auto key = [&](qsizetype at) {
-            auto word = [&](int offset) {
-                return static_cast<qint16>(static_cast<quint8>(bytes[at + offset]) |
-                                           (static_cast<quint8>(bytes[at + offset + 1]) << 8));
-            };
-            return std::pair<int, int>(word(20), word(22));
+        auto key = [&](qsizetype at) { // level, then targets destroyed
+            return std::pair<int, int>(qFromLittleEndian<qint16>(bytes.constData() + at + 20),
+                                       qFromLittleEndian<qint16>(bytes.constData() + at + 22));
         };
         for (qsizetype at = 44; at < bytes.size(); at += 44)
             if (key(at - 44) < key(at))
@@ -173,9 +170,7 @@ public:
     }
 
     QPoint at(const Window& w, int left, int top) { return w.area.topLeft() + QPoint(left, top); }
-    void click(QPoint p) {
-        xdo({"mousemove", QString::number(p.x()), QString::number(p.y()), "click", "1"});
-    }
+    void click(QPoint p) { x.click(p); }
     void focus(const Window& w) { xdo({"windowfocus", QString::number(w.id)}); }
     int pick(int n) { return static_cast<int>(random.bounded(n)); }
 
@@ -236,13 +231,13 @@ public:
         } else if (choice == 1) {
             xdo({"key", QStringList{"Escape", "Tab", "Return", "x", "F1"}.at(pick(5))});
         } else if (forFame && age > 33000) {
-            pause(500);
+            QThread::msleep(500);
         } else if (keys.size() == 5) {
             const QString move = keys.at(pick(4));
             for (const QString& key : {keys[4], move})
                 if (!key.isEmpty())
                     xdo({"keydown", key});
-            pause(200 + pick(800));
+            QThread::msleep(200 + random.bounded(800));
             for (const QString& key : {move, keys[4]})
                 if (!key.isEmpty())
                     xdo({"keyup", key});
@@ -335,7 +330,7 @@ public:
             focus(*w);
             xdo({"key", pick(2) == 0 ? "Down" : "Escape", "Return"}); // a drop-down list
         }
-        pause(100);
+        QThread::msleep(100);
         return true;
     }
 };
