@@ -21,7 +21,7 @@ TEST_F(MenuWindow, TheSpeakerSwitchesTheSoundAndKeepsTheChoice) {
 
     for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down})
         QTest::keyClick(&menu, key); // from Play past Exit
-    EXPECT_EQ(lit(), (std::vector<bool>{false, false, false, false}));
+    EXPECT_EQ(lit(), noneLit);
     EXPECT_TRUE(menu.sqrFocus.geometry().contains(menu.picSound[0]->geometry()));
     QTest::keyClick(&menu, Qt::Key_Return);
     EXPECT_FALSE(world.sound.muted());
