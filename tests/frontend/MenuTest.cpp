@@ -150,16 +150,14 @@ TEST_F(MenuWindow, ReturnAndSpacePressTheLitButtonAndF1OpensHelp) {
     frmMain& menu = shownMenu();
     QTest::keyClick(&menu, Qt::Key_F1);
     EXPECT_EQ(world.launcher.launches.size(), 1u);
-    for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Return})
-        QTest::keyClick(&menu, key);
+    QTest::keySequence(&menu, QKeySequence("Down, Down, Return"));
     ASSERT_NE(loaded<frmHigh>(), nullptr);
     EXPECT_TRUE(loaded<frmHigh>()->isVisible());
     EXPECT_FALSE(menu.isEnabled());
     QTest::keyClick(&menu, Qt::Key_Up); // a disabled menu takes no keys
     program.frmHigh().unload();
     EXPECT_EQ(lit(), highLit);
-    for (Qt::Key key : {Qt::Key_Up, Qt::Key_Up, Qt::Key_Space})
-        QTest::keyClick(&menu, key);
+    QTest::keySequence(&menu, QKeySequence("Up, Up, Space"));
     EXPECT_NE(loaded<frmGame>(), nullptr);
     EXPECT_FALSE(menu.isVisible());
 }
