@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 TEST(CommandLine, HelpAndVersionAnswerAndAMistakeIsAnErrorWithTheUsage) {
-    struct Row {
+    const struct {
         QStringList arguments;
         std::optional<int> exitCode;
         const char* output;
@@ -11,8 +11,7 @@ TEST(CommandLine, HelpAndVersionAnswerAndAMistakeIsAnErrorWithTheUsage) {
         const char* language = "";
         std::optional<double> size = std::nullopt;
         bool mute = false; // this run only
-    };
-    const Row rows[] = {
+    } rows[] = {
         {{}, std::nullopt, "", ""},
         {{"--help"}, 0, "--version", ""},
         {{"--help"}, 0, "--mute", ""},
@@ -34,7 +33,7 @@ TEST(CommandLine, HelpAndVersionAnswerAndAMistakeIsAnErrorWithTheUsage) {
         {{"--lang", QString(100000, 'x')}, 2, "", "'xxxxxxxxxx"},
         {{"--" + QString(100000, 'x')}, 2, "", "xxxxxxxxxx"},
     };
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         SCOPED_TRACE(row.arguments.join(' ').left(60).toStdString());
         const CommandLine command = parseCommandLine(QStringList{"vexaroo"} + row.arguments);
         EXPECT_EQ(command.exitCode, row.exitCode);

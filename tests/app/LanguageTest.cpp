@@ -164,10 +164,9 @@ QStringList cutCaptions(QWidget& window, int englishTitleWidth) {
 } // namespace
 
 TEST(Language, FollowsTheDesktopAsGettextDoesUnlessLangOrThePreferencesSayOtherwise) {
-    struct Row {
+    const struct {
         const char *lang, *language, *lcMessages, *lcAll, *requested, *stored, *shown;
-    };
-    const Row rows[] = {
+    } rows[] = {
         {"C", "", "", "", "", "", "en"},
         {"POSIX", "de", "", "", "", "", "en"},
         {"de_DE.UTF-8", "fr", "", "C.UTF-8", "", "", "en"},
@@ -186,7 +185,7 @@ TEST(Language, FollowsTheDesktopAsGettextDoesUnlessLangOrThePreferencesSayOtherw
         {"en_GB.UTF-8", "", "", "", "de_CH", "fr", "de"},
         {"fr_FR.UTF-8", "", "", "", "nl", "", "en"},
     };
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         SCOPED_TRACE(std::string(row.lang) + " LANGUAGE=" + row.language +
                      " LC_MESSAGES=" + row.lcMessages + " LC_ALL=" + row.lcAll + " --lang " +
                      row.requested + " stored " + row.stored);
@@ -241,14 +240,13 @@ TEST(Language, EveryWindowShowsItsCaptionsInTheChosenLanguage) {
         {"Game Paused", "Spiel pausiert", "Jeu en pause"}, // the pause's box
         {"&Undo", "&Rückgängig", "&Annuler"},              // Qt's text boxes
     };
-    struct Case {
+    const struct {
         const char *lang, *requested;
         int column; // 0 English, 1 German, 2 French
-    };
-    const Case cases[] = {{"C", "", 0},           {"POSIX", "", 0},       {"en_GB.UTF-8", "", 0},
-                          {"de_DE.UTF-8", "", 1}, {"fr_FR.UTF-8", "", 2}, {"de_DE.UTF-8", "fr", 2}};
+    } cases[] = {{"C", "", 0},           {"POSIX", "", 0},       {"en_GB.UTF-8", "", 0},
+                 {"de_DE.UTF-8", "", 1}, {"fr_FR.UTF-8", "", 2}, {"de_DE.UTF-8", "fr", 2}};
     std::map<QString, std::pair<int, qsizetype>> where; // each English caption's window and place
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         Desktop desktop(c.lang);
         language::install(language::choose(QString::fromLatin1(c.requested), {}));
         TestProgram t;
@@ -327,10 +325,10 @@ TEST(Language, NoCaptionIsWiderThanItsControl) {
 
 // The files hold numbers and names, never words: a German game saves the same bytes.
 TEST(Language, FilesKeepTheirBytesInEveryLanguage) {
-    std::map<std::string, QByteArray> saved[2];
-    for (const char* name : {"en", "de"}) {
-        Desktop desktop(name == std::string("de") ? "de_DE.UTF-8" : "C");
-        language::install(QString::fromLatin1(name));
+    std::pair<QByteArray, QByteArray> saved[2]; // settings and scores, in English and in German
+    for (int german : {0, 1}) {
+        Desktop desktop(german ? "de_DE.UTF-8" : "C");
+        language::install(QString::fromLatin1(german ? "de" : "en"));
         TestWorld world;
         Settings settings = Settings::delivered();
         settings.keyFire = 65; // A
@@ -338,29 +336,26 @@ TEST(Language, FilesKeepTheirBytesInEveryLanguage) {
         ASSERT_TRUE(writeSettings(settings, &error)) << error.toStdString();
         const ScoreRecord record{scores::fixedName("Zoë"), scores::fixedName("Müller"), 12, 345};
         ASSERT_TRUE(scores::save(record, &error)) << error.toStdString();
-        const int which = name == std::string("de");
-        saved[which]["settings"] = world.readFile("settings");
-        saved[which]["scores"] = world.readFile("scores");
+        saved[german] = {world.readFile("settings"), world.readFile("scores")};
     }
-    EXPECT_EQ(saved[0]["settings"], QByteArray(" 1 \r\n 37 \r\n 39 \r\n 38 \r\n 40 \r\n 65 \r\n"));
-    EXPECT_EQ(saved[1]["settings"], saved[0]["settings"]);
-    EXPECT_EQ(saved[0]["scores"].size(), 44);
-    EXPECT_EQ(saved[1]["scores"], saved[0]["scores"]);
+    EXPECT_EQ(saved[0].first, QByteArray(" 1 \r\n 37 \r\n 39 \r\n 38 \r\n 40 \r\n 65 \r\n"));
+    EXPECT_EQ(saved[0].second.size(), 44);
+    EXPECT_EQ(saved[1].first, saved[0].first) << "settings";
+    EXPECT_EQ(saved[1].second, saved[0].second) << "scores";
 }
 
 // Help opens the text in the player's language where the folder holds it; the player's own
 // HelpFile.txt stays as it is, and is what opens without a translation beside it.
 TEST(Language, HelpOpensTheTextInThePlayersLanguageWhereTheFolderHoldsIt) {
-    struct Row {
+    const struct {
         const char* language;
         bool translationThere;
         const char* opened;
-    };
-    const Row rows[] = {{"en", true, "HelpFile.txt"},
-                        {"de", true, "HelpFile.de.txt"},
-                        {"fr", true, "HelpFile.fr.txt"},
-                        {"de", false, "HelpFile.txt"}};
-    for (const Row& row : rows) {
+    } rows[] = {{"en", true, "HelpFile.txt"},
+                {"de", true, "HelpFile.de.txt"},
+                {"fr", true, "HelpFile.fr.txt"},
+                {"de", false, "HelpFile.txt"}};
+    for (const auto& row : rows) {
         SCOPED_TRACE(std::string(row.language) + (row.translationThere ? "" : ", none beside"));
         Desktop desktop("C");
         language::install(QString::fromLatin1(row.language));

@@ -94,18 +94,17 @@ TEST(Program, AChoiceThatCannotBeSavedHoldsForThisRunAndIsToldOnceOverTheMenu) {
 }
 
 TEST(Program, FirstStartTakesTheLargestSizeAtWhichTheMenuTakesAtMostTwoFifthsOfTheScreen) {
-    struct Row {
+    const struct {
         int screenPixels;
         double desktopScale;
         double factor;
-    };
-    const Row rows[] = {
+    } rows[] = {
         {720, 1, 1},      {768, 1, 1},    {1080, 1, 1}, {1200, 1, 1},
         {1440, 1, 1.5},   {1600, 1, 1.5}, {2160, 1, 2}, {2160, 2, 1},
         {2160, 1.5, 1.5}, {2880, 1, 3},   {4320, 1, 3}, {2880, 2, 1.5},
         {1770, 1, 2},     {1769, 1, 1.5}, {0, 1, 1},    {1080, 0, 1},
     };
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         SCOPED_TRACE(testing::Message() << row.screenPixels << " at " << row.desktopScale);
         EXPECT_EQ(Program::firstStartSize(row.screenPixels, row.desktopScale), row.factor);
     }

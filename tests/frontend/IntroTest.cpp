@@ -5,19 +5,12 @@
 
 #include <QPointer>
 
-namespace {
 const QString introMovie = VEXAROO_SOURCE_DIR "/anim/intro";
-} // namespace
 
 // The intro as the program opens it: loaded, then shown.
 class IntroWindow : public MenuWindow {
 protected:
-    frmIntro& shownIntro() {
-        frmIntro& intro = program.frmIntro();
-        intro.show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&intro));
-        return intro;
-    }
+    frmIntro& shownIntro() { return shown(program.frmIntro()); }
 
     void playMovie(frmIntro& intro, const QString& path) {
         intro.swfIntro.setMovie(path);
@@ -69,17 +62,24 @@ TEST_F(IntroWindow, TheMovieIsDrawnAcrossTheWholeWindow) {
     EXPECT_GT(below, 500);
 }
 
-// "Skip Intro" is clicked, at once or while the movie plays, or the player presses one of the
-// keys that get past a movie, or closes the intro by its frame.
-TEST_F(IntroWindow, SkipOrTheCloseBoxShowsTheMenuAndTheIntroNeverComesBack) {
-    for (const std::string how : {"at once", "click", "Esc", "Return", "Space", "close"}) {
+// "Skip Intro" clicked at once or while the movie plays, one of the keys that get past a movie,
+// or the intro's close box unloads the intro, which goes once the events of the click are done.
+// The movie's end, or a movie that does not play, shows the menu at the intro's next tick
+// (every 100 ms), never before, and leaves the intro loaded. Either way the intro is hidden, its
+// timer off, and nothing shows the menu again.
+TEST_F(IntroWindow, SkipCloseOrTheMovieEndShowsTheMenuOnce) {
+    for (const std::string how :
+         {"at once", "click", "Esc", "Return", "Space", "close", "end", "no movie"}) {
         SCOPED_TRACE(how);
         frmIntro& intro = shownIntro();
         QPointer<frmIntro> watched = &intro;
+        frmMain* menu = loaded<frmMain>();
+        ASSERT_NE(menu, nullptr);
+        const bool skipped = how != "end" && how != "no movie";
         if (how == "at once") {
             intro.lblSkipIntro_Click();
             ASSERT_TRUE(watched); // destroyed only after the handler
-        } else {
+        } else if (skipped) {
             playMovie(intro, introMovie);
             world.clock.advance(1000);
             if (how == "click")
@@ -89,13 +89,23 @@ TEST_F(IntroWindow, SkipOrTheCloseBoxShowsTheMenuAndTheIntroNeverComesBack) {
                 closeByFrame(intro);
             else
                 QTest::keyClick(&intro, QKeySequence(QString::fromStdString(how))[0].key());
+        } else {
+            playMovie(intro, how == "end" ? introMovie : world.path("no-such-movie"));
+            const qint64 start = world.clock.nowMs();
+            qint64 stopped = -1;
+            while (world.clock.nowMs() < start + 60000 && !menu->isVisible()) {
+                world.clock.advance(10);
+                if (stopped < 0 && !intro.swfIntro.isPlaying())
+                    stopped = world.clock.nowMs();
+                if (stopped < 0 || world.clock.nowMs() < start + 100) {
+                    ASSERT_FALSE(menu->isVisible()) << "shown at " << world.clock.nowMs() - start;
+                }
+            }
+            ASSERT_GT(stopped, 0);
+            EXPECT_LE(world.clock.nowMs() - stopped, 100);
         }
-        frmMain* menu = loaded<frmMain>();
-        ASSERT_NE(menu, nullptr);
-        EXPECT_TRUE(menu->isVisible());
-        // Unloaded: hidden, its timer stopped, and destroyed once the events of the click are
-        // done.
-        EXPECT_TRUE(!watched || (watched->isUnloaded() && !watched->isVisible() &&
+        ASSERT_TRUE(menu->isVisible());
+        EXPECT_TRUE(!watched || (watched->isUnloaded() == skipped && !watched->isVisible() &&
                                  !watched->tmrIntro.enabled()));
         world.clock.advance(100);
         EXPECT_EQ(world.clock.runningTimers(), 0u) << "something runs on the idle menu";
@@ -104,45 +114,13 @@ TEST_F(IntroWindow, SkipOrTheCloseBoxShowsTheMenuAndTheIntroNeverComesBack) {
         world.clock.advance(10000);
         EXPECT_FALSE(menu->isVisible());
         processDeferredDeletes();
-        EXPECT_FALSE(watched);
-        EXPECT_EQ(loaded<frmIntro>(), nullptr);
+        EXPECT_EQ(!watched, skipped);
+        EXPECT_EQ(loaded<frmIntro>() == nullptr, skipped);
         world.clock.advance(10000);
         EXPECT_FALSE(menu->isVisible());
         EXPECT_FALSE(program.hasEnded());
-    }
-}
-
-// The movie's end, or a movie that does not play, shows the menu at the intro's next tick
-// (every 100 ms), never before; the intro stays loaded, hidden, its timer off.
-TEST_F(IntroWindow, TheMovieEndShowsTheMenuWithinOneTick) {
-    for (const QString& movie : {introMovie, world.path("no-such-movie")}) {
-        SCOPED_TRACE(movie.toStdString());
-        frmIntro& intro = shownIntro();
-        playMovie(intro, movie);
-        frmMain* menu = loaded<frmMain>();
-        ASSERT_NE(menu, nullptr);
-        const qint64 start = world.clock.nowMs();
-        qint64 stopped = -1;
-        while (world.clock.nowMs() < start + 60000 && !menu->isVisible()) {
-            world.clock.advance(10);
-            if (stopped < 0 && !intro.swfIntro.isPlaying())
-                stopped = world.clock.nowMs();
-            if (stopped < 0 || world.clock.nowMs() < start + 100) {
-                ASSERT_FALSE(menu->isVisible()) << "shown at " << world.clock.nowMs() - start;
-            }
-        }
-        ASSERT_GT(stopped, 0);
-        ASSERT_TRUE(menu->isVisible());
-        EXPECT_LE(world.clock.nowMs() - stopped, 100);
-        EXPECT_FALSE(intro.isVisible());
-        EXPECT_FALSE(intro.isUnloaded());
-        EXPECT_FALSE(intro.tmrIntro.enabled());
-        world.clock.advance(100);
-        EXPECT_EQ(world.clock.runningTimers(), 0u) << "something runs on the idle menu";
-        menu->hide();
-        world.clock.advance(1000);
-        EXPECT_FALSE(menu->isVisible());
-        intro.unload();
+        if (!skipped)
+            intro.unload(); // the next row shows it afresh
         menu->hide();
         processDeferredDeletes();
     }

@@ -17,10 +17,13 @@ inline const QPoint bareBackground(140, 250);
 // control under the pointer is found as for a real pointer.
 class MenuWindow : public ::testing::Test, public TestProgram {
 protected:
+    template <class Window> static Window& shown(Window& window) {
+        window.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
+        return window;
+    }
     frmMain& shownMenu() {
-        frmMain& menu = program.frmMain();
-        menu.show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&menu));
+        frmMain& menu = shown(program.frmMain());
         // The pointer comes in over the background. Qt drops a move to where the pointer
         // already is, and the last test may have left it over a button.
         moveTo(bareBackground);

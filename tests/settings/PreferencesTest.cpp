@@ -38,11 +38,10 @@ TEST(Preferences, AMissingOrBrokenValueGivesItsDefault) {
     Preferences sized, muted;
     sized.size = 1.5;
     muted.sound = false;
-    struct Row {
+    const struct {
         const char* bytes; // nullptr: no file
         Preferences expected;
-    };
-    const Row rows[] = {
+    } rows[] = {
         {nullptr, defaults},
         {"", defaults},
         {"\xff\xfe garbage \x01\n=\n==\n[", defaults},
@@ -52,7 +51,7 @@ TEST(Preferences, AMissingOrBrokenValueGivesItsDefault) {
         {"; a comment\r\nsound = off\r\nsize=9\r\n", muted},
         {"[Other]\nsound=off\n[Vexaroo]\nsize=1.5\n[More]\nsize=2\n", sized},
     };
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         SCOPED_TRACE(row.bytes ? row.bytes : "no file");
         TestWorld world;
         if (row.bytes)

@@ -13,11 +13,7 @@
 
 #include <sys/stat.h>
 
-namespace {
-
 const std::vector<qint16> delivered = {1, 37, 39, 38, 40, 32};
-
-} // namespace
 
 // Every form of the sequential format is read: as delivered and as the program writes it, with
 // no blanks, on one line with commas, mixed. The codes of P and Esc are used as read, and
@@ -82,13 +78,12 @@ TEST(SettingsFile, TheSameBytesGiveTheSameValuesInEveryLocale) {
 }
 
 TEST(SettingsFile, FilesOfOtherKindsAreRefusedAtOnceAndOnlyAnExcerptIsQuoted) {
-    struct Case {
+    const QByteArray passwd = "root:x:0:0:root:/root:/bin/bash\n";
+    const struct {
         const char* kind;
         std::function<void(TestWorld&, const QString& path)> make;
         const char* mentions;
-    };
-    const QByteArray passwd = "root:x:0:0:root:/root:/bin/bash\n";
-    const Case cases[] = {
+    } cases[] = {
         {"fifo", [](TestWorld&, const QString& path) { mkfifo(QFile::encodeName(path), 0600); },
          "not a regular file"},
         {"folder", [](TestWorld&, const QString& path) { QDir().mkdir(path); }, "directory"},
@@ -104,7 +99,7 @@ TEST(SettingsFile, FilesOfOtherKindsAreRefusedAtOnceAndOnlyAnExcerptIsQuoted) {
          [](TestWorld& world, const QString&) { world.writeFile("settings", "\x1b[2J\x07\x01"); },
          "\"?[2J??\""},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         TestWorld world;
         const QString path = world.path("settings");
         QFile::remove(path);
@@ -127,12 +122,11 @@ TEST(SettingsFile, FilesOfOtherKindsAreRefusedAtOnceAndOnlyAnExcerptIsQuoted) {
 TEST(SettingsFile, WritingGivesSixLinesOfSignOrBlankDigitsBlankCrLfThatReadBack) {
     TestWorld world;
     world.writeFile("settings", "-1,37,0,-32768,83,17");
-    const std::vector<qint16> read = {-1, 37, 0, -32768, 83, 17};
     QString error;
     ASSERT_TRUE(writeSettings(readSettings().settings, &error));
     EXPECT_EQ(world.readFile("settings"),
               QByteArray("-1 \r\n 37 \r\n 0 \r\n-32768 \r\n 83 \r\n 17 \r\n"));
-    EXPECT_EQ(values(readSettings().settings), read);
+    EXPECT_EQ(values(readSettings().settings), (std::vector<qint16>{-1, 37, 0, -32768, 83, 17}));
 }
 
 TEST(SettingsFile, WriteToAPlaceThatCannotHoldTheFileFailsWithAReason) {

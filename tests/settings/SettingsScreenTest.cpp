@@ -8,20 +8,20 @@
 
 #include <gtest/gtest.h>
 
-namespace {
 const QString settingsFile = "settings";
 const QByteArray delivered = deliveredSettings();
-} // namespace
 
 // The settings screen as the menu opens it, on the virtual clock, over the delivered file.
 class SettingsScreen : public ::testing::Test, public TestProgram {
 protected:
     Form& menu() { return static_cast<Screens&>(program).frmMain(); }
 
-    // What the menu does around the screen.
+    // What the menu does around the screen; the desktop makes it the active window, in which
+    // Tab moves the focus.
     frmSettings& open() {
         frmSettings& s = program.frmSettings();
         s.show();
+        QApplication::setActiveWindow(&s);
         menu().setEnabled(false);
         return s;
     }
@@ -80,18 +80,21 @@ protected:
     QByteArray file() const { return world.readFile(settingsFile); }
 };
 
-// Each row opens the screen afresh over its file, or goes on with the screen the row before
-// left; then the player's steps. After them: the quality shown (-1 none), each box's code
-// and name ("38*": still waiting, showing "..."), the file (as opened where not given), and
-// whether the screen stays open over the disabled menu or has closed and enabled it.
+// Each row opens the screen afresh over its file (or none), or goes on with the screen the row
+// before left; then the player's steps. After them: the quality shown (-1 none), each box's code
+// and name ("38*": still waiting, showing "..."), the file (as opened where not given), whether
+// the screen stays open over the disabled menu or has closed and enabled it, and the one
+// message the row showed, if any.
 TEST_F(SettingsScreen, KeysAndTheQualityAreChosenKeptOrDroppedAsThePlayerSays) {
     const char* d = delivered.constData();
+    static const char noFile[] = "";
     const struct {
         const char* file; // nullptr: the screen the row before left
         const char* steps;
         int quality;
         const char* boxes; // nullptr: the screen has closed
         const char* saved;
+        const char* message = "";
     } rows[] = {
         // As stored; codes without a character show their number, and are kept.
         {d, "", 1, "37 39 38 40 32", nullptr},
@@ -127,6 +130,14 @@ TEST_F(SettingsScreen, KeysAndTheQualityAreChosenKeptOrDroppedAsThePlayerSays) {
         // Space and Return for a waiting box are its keys, not Ok's.
         {d, "box0 Space", 1, "32 39 38 40 32", nullptr},
         {d, "box0 Return", 1, "13 39 38 40 32", nullptr},
+        // Tab goes from Ok through the list (Up there: Low) to each key box in turn, and back to
+        // Ok; Return or Space on a box starts its wait as a click does.
+        {d, "Tab Up Tab Return", 0, "37* 39 38 40 32", nullptr},
+        {nullptr, "A Tab Space", 0, "65 39* 38 40 32", nullptr},
+        {nullptr, "B Tab Return", 0, "65 66 38* 40 32", nullptr},
+        {nullptr, "C Tab Space", 0, "65 66 67 40* 32", nullptr},
+        {nullptr, "D Tab Return", 0, "65 66 67 68 32*", nullptr},
+        {nullptr, "E Tab Space", 0, nullptr, " 0 \r\n 65 \r\n 66 \r\n 67 \r\n 68 \r\n 69 \r\n"},
         // Ok while a box waits saves its old code.
         {d, "box1 D box3", 1, "37 68 38 40* 32", nullptr},
         {nullptr, "Ok", 1, nullptr, " 1 \r\n 37 \r\n 68 \r\n 38 \r\n 40 \r\n 32 \r\n"},
@@ -142,23 +153,34 @@ TEST_F(SettingsScreen, KeysAndTheQualityAreChosenKeptOrDroppedAsThePlayerSays) {
         {d, "low box2 Q", 0, "37 39 81 40 32", nullptr},
         {nullptr, "close", 0, nullptr, nullptr},
         {d, "", 1, "37 39 38 40 32", nullptr},
+        // A file that cannot be read is named once, and the defaults shown; Ok makes the file.
+        {noFile, "", 1, "37 39 38 40 32", nullptr, "\"settings\""},
+        {nullptr, "Ok", 1, nullptr, d},
+        {"0\r\n65\r\n", "", 0, "65 39 38 40 32", nullptr, "value 3"},
     };
     frmSettings* s = nullptr;
     QByteArray opened;
     for (const auto& row : rows) {
-        SCOPED_TRACE(std::string(row.file ? "opened, then " : "then ") + row.steps);
+        SCOPED_TRACE(testing::Message() << "row " << &row - rows
+                                        << (row.file ? ": opened, then " : ": then ") << row.steps);
+        world.messageBox.texts.clear();
         if (row.file) {
             if (s && !s->isUnloaded())
                 s->unload(); // each opening starts afresh
             opened = row.file;
-            world.writeFile(settingsFile, opened);
+            QFile::remove(world.path(settingsFile));
+            if (row.file != noFile)
+                world.writeFile(settingsFile, opened);
             s = &open();
         }
         play(*s, QString::fromLatin1(row.steps));
         EXPECT_EQ(file(), row.saved ? QByteArray(row.saved) : opened);
+        EXPECT_EQ(QFile::exists(world.path(settingsFile)), row.file != noFile);
         EXPECT_EQ(!s->isUnloaded(), row.boxes != nullptr);
         EXPECT_EQ(menu().isEnabled(), row.boxes == nullptr);
-        EXPECT_TRUE(world.messageBox.texts.empty());
+        EXPECT_EQ(world.messageBox.texts.size(), *row.message ? 1u : 0u);
+        EXPECT_TRUE(world.messageBox.texts.empty() ||
+                    world.messageBox.texts[0].contains(QLatin1String(row.message)));
         if (!row.boxes)
             continue;
         EXPECT_EQ(s->comQuality.currentIndex(), row.quality);
@@ -182,6 +204,7 @@ TEST_F(SettingsScreen, TheControlsStandAsDesigned) {
     EXPECT_EQ(s.windowTitle(), "Settings");
     EXPECT_EQ(s.size(), QSize(190, 300));
     EXPECT_EQ(s.comQuality.currentText(), "High");
+    EXPECT_EQ(s.comQuality.itemText(0).toStdString(), "Low");
     EXPECT_EQ(s.focusWidget(), &s.cmdOk); // the tab order starts at OK
     const QRect frame = s.fraControls.geometry();
     const QString captions[] = {"Move Left:", "Move Right:", "Move Up:", "Move Down:", "Fire:"};
@@ -206,49 +229,6 @@ TEST_F(SettingsScreen, TheControlsStandAsDesigned) {
     EXPECT_EQ(s.lblAssign[4]->x(), 17);
     EXPECT_EQ(s.cmdOk.text(), "Ok");
     EXPECT_GT(s.cmdOk.geometry().top(), frame.bottom());
-}
-
-TEST_F(SettingsScreen, AnUnreadableFileIsReportedOnceAndTheDefaultsShown) {
-    QFile::remove(world.path(settingsFile));
-    frmSettings& s = open();
-    ASSERT_EQ(world.messageBox.texts.size(), 1u);
-    EXPECT_TRUE(world.messageBox.texts[0].contains("\"settings\""));
-    EXPECT_EQ(s.comQuality.currentText(), "High");
-    EXPECT_EQ(names(s), (std::vector<QString>{"[left arrow]", "[right arrow]", "[up arrow]",
-                                              "[down arrow]", "[space]"}));
-    EXPECT_FALSE(QFile::exists(world.path(settingsFile))) << "opening must not create the file";
-    QTest::mouseClick(&s.cmdOk, Qt::LeftButton);
-    EXPECT_EQ(file(), delivered);
-    EXPECT_EQ(world.messageBox.texts.size(), 1u);
-
-    world.writeFile(settingsFile, "0\r\n65\r\n");
-    frmSettings& shortFile = open();
-    ASSERT_EQ(world.messageBox.texts.size(), 2u);
-    EXPECT_TRUE(world.messageBox.texts[1].contains("value 3"));
-    EXPECT_EQ(shortFile.comQuality.currentText(), "Low");
-    EXPECT_EQ(names(shortFile)[0], "A");
-    EXPECT_EQ(names(shortFile)[1], "[right arrow]");
-}
-
-// Tab goes from OK through the list to each key box in turn; Return or Space there starts the
-// wait as a click does, and the next key is the box's.
-TEST_F(SettingsScreen, TheKeyBoxesAreReachedAndSetFromTheKeyboard) {
-    frmSettings& s = open();
-    QApplication::setActiveWindow(&s); // Tab moves the focus in the active window
-    press(s, Qt::Key_Tab);
-    EXPECT_EQ(s.focusWidget(), &s.comQuality);
-    for (int box = 0; box < frmSettings::keyBoxes; ++box) {
-        press(s, Qt::Key_Tab);
-        ASSERT_EQ(s.focusWidget(), s.picAssign[box].get()) << box;
-        press(s, box % 2 ? Qt::Key_Space : Qt::Key_Return);
-        EXPECT_EQ(names(s)[box], "...") << box;
-        press(s, Qt::Key(Qt::Key_A + box));
-        EXPECT_EQ(names(s)[box], QString(QChar('A' + box)));
-    }
-    press(s, Qt::Key_Tab);
-    EXPECT_EQ(s.focusWidget(), &s.cmdOk);
-    EXPECT_EQ(codes(s), (std::vector<qint16>{65, 66, 67, 68, 69}));
-    EXPECT_FALSE(s.isUnloaded());
 }
 
 TEST_F(SettingsScreen, AFileThatCannotBeWrittenIsReportedAndTheScreenStays) {
