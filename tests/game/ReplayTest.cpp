@@ -3,10 +3,6 @@
 #include "GameFixture.h"
 #include "frmHigh.h"
 
-#include <QCloseEvent>
-#include <QDir>
-#include <QFile>
-
 namespace {
 
 const QString recorded = VEXAROO_SOURCE_DIR "/tests/game/replays/";
