@@ -88,6 +88,7 @@ TEST(Form, AReleaseAndAPressOfTheSameKeyAtOnceAreAutoRepeat) {
 // form ignores it and its keys.
 TEST(Form, TheCloseButtonUnloadsAnEnabledFormAndTheWindowGoesAfterTheHandler) {
     for (const bool enabled : {true, false}) {
+        SCOPED_TRACE(enabled ? "enabled" : "disabled");
         TestWorld world;
         QPointer<ProbeForm> form = new ProbeForm(world.services);
         form->setEnabled(enabled);
