@@ -106,12 +106,9 @@ TEST(ReplayKept, EveryGameIsKeptAndReplaysToTheEndItHad) {
         EXPECT_TRUE(ReplayRun::verify(kept, &result, &why)) << why.toStdString();
         EXPECT_EQ(result, replay::outcome(level, destroyed));
         EXPECT_EQ(kept.closed, closed);
-        EXPECT_GT(std::count_if(kept.events.begin(), kept.events.end(),
-                                [](auto& e) { return e.input == Replay::Input::BoxClosed; }),
+        EXPECT_GT(std::ranges::count(kept.events, Replay::Input::BoxClosed, &Replay::Event::input),
                   1);
-        EXPECT_EQ(std::count_if(kept.events.begin(), kept.events.end(),
-                                [](auto& e) { return e.input == Replay::Input::Stall; }),
-                  1);
+        EXPECT_EQ(std::ranges::count(kept.events, Replay::Input::Stall, &Replay::Event::input), 1);
     }
 }
 
