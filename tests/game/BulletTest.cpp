@@ -1,6 +1,8 @@
 #include "GameFixture.h"
 
-TEST_F(Rules, ALaunchPutsTheNextBulletBesideGorvanAndStartsTheFlight) {
+// A launch puts the next bullet beside Gorvan and starts the flight; the seventh shot recalls
+// bullet 0 from its flight.
+TEST_F(Rules, ALaunchPutsTheNextBulletBesideGorvanAndTheSeventhRecallsBulletZero) {
     startWithTargetsFarAway();
     g.swfGV.move(100, 50);
     g.tmrROF_Timer();
@@ -9,17 +11,11 @@ TEST_F(Rules, ALaunchPutsTheNextBulletBesideGorvanAndStartsTheFlight) {
     EXPECT_EQ(g.nextBullet, 1);
     EXPECT_TRUE(g.tmrShoot.enabled());
     clock.advance(10);
-    EXPECT_EQ(g.imgBullet[0].left(), 146.0f);
-    EXPECT_EQ(g.imgBullet[0].top(), 82.0f);
-}
-
-TEST_F(Rules, TheSeventhShotRecallsBulletZero) {
-    startWithTargetsFarAway();
-    g.swfGV.move(100, 50);
-    for (int shot = 0; shot < 6; ++shot)
+    EXPECT_EQ(g.imgBullet[0].rect().topLeft(), QPointF(146, 82));
+    for (int shot = 1; shot < 6; ++shot)
         g.tmrROF_Timer();
     EXPECT_EQ(g.nextBullet, 0);
-    clock.advance(30);
+    clock.advance(20);
     EXPECT_EQ(g.imgBullet[0].left(), 166.0f);
     g.swfGV.move(120, 60);
     g.tmrROF_Timer();

@@ -2,8 +2,6 @@
 #include "frmMain.h"
 #include "frmRecord.h"
 
-using Box = Game::Host::Box;
-
 // Gorvan at 100, 100 (34 x 68): his hit box runs from 105 to 124 across and 105 to 158 down.
 // A target touching it costs a life and opens a box; a hidden one never hits, and two at once
 // cost one life.

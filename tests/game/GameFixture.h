@@ -93,7 +93,6 @@ protected:
 class GameWindow : public ::testing::Test, public TestProgram {
 protected:
     frmGame& game() { return program.frmGame(); }
-    Game& rules() { return program.frmGame().rules(); }
 
     void writeSettings(const QByteArray& lines) { world.writeFile("settings", lines); }
 

@@ -4,10 +4,6 @@
 #include <QGuiApplication>
 #include <QTest>
 
-namespace {
-constexpr int Right = 39, P = 80;
-} // namespace
-
 TEST_F(Rules, PausingStopsPlayUntilTheBoxIsClosedThenTargetsAndLevelsGoOn) {
     startWithTargetsFarAway();
     g.Form_KeyDown(Action::Right);
@@ -118,7 +114,7 @@ TEST_F(GameWindow, LeavingTheProgramPausesAsPUnlessABoxIsAlreadyOpen) {
     frmGame& g = gameWithTargetsFarAway();
     Game& r = g.rules();
     g.show();
-    g.keyDown(Right, 0); // held as the player leaves, and never released here
+    g.keyDown(keys::Right, 0); // held as the player leaves, and never released here
     bool held = false;
     world.messageBox.whileOpen = [&](const QString&) {
         const float left = r.swfTarget[0].left();
@@ -131,7 +127,7 @@ TEST_F(GameWindow, LeavingTheProgramPausesAsPUnlessABoxIsAlreadyOpen) {
     emit qApp->applicationStateChanged(Qt::ApplicationInactive);
     world.clock.advance(100);
     ASSERT_EQ(world.messageBox.texts, std::vector<QString>{"Game Paused"});
-    EXPECT_EQ(world.messageBox.answerKeys, std::vector<int>{P}) << "P does not answer the pause";
+    EXPECT_EQ(world.messageBox.answerKeys, std::vector<int>{'P'}) << "P does not answer the pause";
     EXPECT_TRUE(held);
     EXPECT_TRUE(r.tmrTarget.enabled());
     const float left = r.swfGV.left();
@@ -169,16 +165,15 @@ TEST_F(GameWindow, NoPauseBoxForALeaveUndoneOrAGameClosedMeanwhile) {
 // F11 and Alt+Return switch full screen, kept for the next game, and the rules keep their field;
 // a key the player bound to an action keeps that action (here F11 fires).
 TEST_F(GameWindow, F11AndAltReturnSwitchFullScreenUnlessTheKeyIsBoundToAnAction) {
-    constexpr int F11 = 122, Return = 13, Alt = 4;
     frmGame& g = gameWithTargetsFarAway();
-    g.keyDown(Return, 0);
+    g.keyDown(keys::Return, 0);
     EXPECT_FALSE(g.fullScreen());
-    g.keyDown(F11, 0);
+    g.keyDown(keys::F11, 0);
     EXPECT_TRUE(g.fullScreen());
     EXPECT_TRUE(readPreferences().fullScreen);
     EXPECT_EQ(g.scaleWidth(), 471.0f);
     EXPECT_EQ(g.scaleHeight(), 353.0f);
-    g.keyDown(Return, Alt);
+    g.keyDown(keys::Return, keys::AltMask);
     EXPECT_FALSE(g.fullScreen());
     EXPECT_FALSE(readPreferences().fullScreen);
 
@@ -186,7 +181,7 @@ TEST_F(GameWindow, F11AndAltReturnSwitchFullScreenUnlessTheKeyIsBoundToAnAction)
     g.unload();
     processDeferredDeletes();
     frmGame& bound = game();
-    bound.keyDown(F11, 0);
+    bound.keyDown(keys::F11, 0);
     EXPECT_FALSE(bound.fullScreen());
     EXPECT_TRUE(bound.rules().imgBullet[0].visible());
 }

@@ -3,10 +3,6 @@
 #include "GameFixture.h"
 #include "frmHigh.h"
 
-#include <QCloseEvent>
-#include <QDir>
-#include <QFile>
-
 namespace {
 
 const QString recorded = VEXAROO_SOURCE_DIR "/tests/game/replays/";
@@ -110,12 +106,9 @@ TEST(ReplayKept, EveryGameIsKeptAndReplaysToTheEndItHad) {
         EXPECT_TRUE(ReplayRun::verify(kept, &result, &why)) << why.toStdString();
         EXPECT_EQ(result, replay::outcome(level, destroyed));
         EXPECT_EQ(kept.closed, closed);
-        EXPECT_GT(std::count_if(kept.events.begin(), kept.events.end(),
-                                [](auto& e) { return e.input == Replay::Input::BoxClosed; }),
+        EXPECT_GT(std::ranges::count(kept.events, Replay::Input::BoxClosed, &Replay::Event::input),
                   1);
-        EXPECT_EQ(std::count_if(kept.events.begin(), kept.events.end(),
-                                [](auto& e) { return e.input == Replay::Input::Stall; }),
-                  1);
+        EXPECT_EQ(std::ranges::count(kept.events, Replay::Input::Stall, &Replay::Event::input), 1);
     }
 }
 

@@ -2,11 +2,6 @@
 #include "Preferences.h"
 #include "Sounds.h"
 
-namespace {
-constexpr int Space = 32, M = 77;
-using Played = RecordingSound::Played;
-} // namespace
-
 // Each rule event asks for its effect in the tick where it happens; a lost life and the game
 // over sound before their boxes open.
 TEST_F(GameWindow, EachRuleEventPlaysItsEffectWhenItHappens) {
@@ -17,9 +12,9 @@ TEST_F(GameWindow, EachRuleEventPlaysItsEffectWhenItHappens) {
         heardWhenBoxOpened.push_back(world.sound.played.size());
     };
     r.swfGV.move(100, 100);
-    g.keyDown(Space, 0); // a shot at once, the next 200 ms later
+    g.keyDown(keys::Space, 0); // a shot at once, the next 200 ms later
     world.clock.advance(200);
-    g.keyUp(Space, 0);
+    g.keyUp(keys::Space, 0);
     world.clock.advance(100); // the key's release settles
     // A target just in front of bullet 0.
     r.swfTarget[2].move(r.imgBullet[0].left() + 2, r.imgBullet[0].top() - 10);
@@ -33,9 +28,9 @@ TEST_F(GameWindow, EachRuleEventPlaysItsEffectWhenItHappens) {
         r.tmrTarget_Timer();
     }
 
-    const std::vector<Played> expected = {{sounds::shot, 0},         {sounds::shot, 200},
-                                          {sounds::hit, hitAt},      {sounds::levelUp, 10000},
-                                          {sounds::lifeLost, 10000}, {sounds::gameOver, 10000}};
+    const std::vector<RecordingSound::Played> expected = {
+        {sounds::shot, 0},        {sounds::shot, 200},       {sounds::hit, hitAt},
+        {sounds::levelUp, 10000}, {sounds::lifeLost, 10000}, {sounds::gameOver, 10000}};
     EXPECT_EQ(world.sound.played, expected);
     EXPECT_EQ(heardWhenBoxOpened, (std::vector<std::size_t>{5, 6}));
 }
@@ -52,13 +47,13 @@ TEST_F(GameWindow, MSwitchesTheSoundUnlessItIsBound) {
         TestProgram t;
         t.world.writeFile("settings", c.settings);
         frmGame& g = t.program.frmGame();
-        g.keyDown(M, 0);
+        g.keyDown('M', 0);
         EXPECT_EQ(t.world.sound.muted(), c.switches) << c.settings.constData();
         EXPECT_EQ(readPreferences(t.world.path(preferencesFileName)).sound, !c.switches);
         // Muted, the gun is silent; bound to fire, M shoots with its sound.
         g.rules().tmrROF_Timer();
         EXPECT_EQ(t.world.sound.effects().size(), c.switches ? 0u : 2u);
-        g.keyDown(M, 0);
+        g.keyDown('M', 0);
         EXPECT_FALSE(t.world.sound.muted());
     }
 }

@@ -84,30 +84,27 @@ TEST(Form, AReleaseAndAPressOfTheSameKeyAtOnceAreAutoRepeat) {
     }
 }
 
-TEST(Form, DisabledFormIgnoresKeysAndItsCloseButton) {
-    TestWorld world;
-    ProbeForm form(world.services);
-    form.setEnabled(false);
-    QTest::keyPress(&form, Qt::Key_Left);
-    EXPECT_TRUE(form.events.empty());
-    closeByFrame(form);
-    EXPECT_EQ(form.unloads, 0);
-    EXPECT_FALSE(form.isUnloaded());
-}
-
-TEST(Form, CloseButtonUnloadsAndTheWindowGoesAfterTheHandler) {
-    TestWorld world;
-    QPointer<ProbeForm> form = new ProbeForm(world.services);
-    form->show();
-    closeByFrame(*form);
-    ASSERT_TRUE(form);
-    EXPECT_EQ(form->unloads, 1);
-    EXPECT_TRUE(form->isUnloaded());
-    EXPECT_FALSE(form->isVisible());
-    form->unload(); // a second unload does nothing
-    EXPECT_EQ(form->unloads, 1);
-    processDeferredDeletes();
-    EXPECT_FALSE(form);
+// A close from the frame unloads the form, and the window goes after the handler; a disabled
+// form ignores it and its keys.
+TEST(Form, TheCloseButtonUnloadsAnEnabledFormAndTheWindowGoesAfterTheHandler) {
+    for (const bool enabled : {true, false}) {
+        SCOPED_TRACE(enabled ? "enabled" : "disabled");
+        TestWorld world;
+        QPointer<ProbeForm> form = new ProbeForm(world.services);
+        form->setEnabled(enabled);
+        form->show();
+        QTest::keyPress(form, Qt::Key_Left);
+        EXPECT_EQ(form->events.empty(), !enabled);
+        closeByFrame(*form);
+        ASSERT_TRUE(form);
+        EXPECT_EQ(form->unloads, enabled ? 1 : 0);
+        EXPECT_EQ(form->isUnloaded(), enabled);
+        EXPECT_EQ(form->isVisible(), !enabled);
+        form->unload(); // after a close, a second unload does nothing
+        EXPECT_EQ(form->unloads, 1);
+        processDeferredDeletes();
+        EXPECT_FALSE(form);
+    }
 }
 
 // The box's own key answers it as OK does, but only pressed anew: a held key's repeats do not,

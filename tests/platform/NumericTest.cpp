@@ -34,12 +34,6 @@ TEST(Numeric, ValueOfATextIsTheNumberItStartsWith) {
         EXPECT_EQ(valueOf(QString::fromLatin1(text)), value) << text;
 }
 
-TEST(Numeric, WholeNumbersAreWrittenAsPlainDigits) {
-    EXPECT_EQ(decimalText(0), "0");
-    EXPECT_EQ(decimalText(10), "10");
-    EXPECT_EQ(decimalText(-7), "-7");
-}
-
 // A whole token is a number or is not; its value where it is.
 TEST(Numeric, ParsingAWholeToken) {
     const std::pair<const char*, std::optional<double>> rows[] = {

@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
 #include <unistd.h>
 
 // What a start says about sound on standard error: one line, naming the effect at fault.

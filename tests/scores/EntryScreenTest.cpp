@@ -16,11 +16,6 @@ class EntryScreen : public ::testing::Test, public TestProgram {
 protected:
     frmRecord& screen() { return program.frmRecord(); }
 
-    static void type(TextBox& box, const QString& text) {
-        for (const QChar c : text)
-            QTest::keyClick(&box, c.toLatin1());
-    }
-
     // A player's steps, '|' between them: "1:text" typed into the first name's box, "2:text"
     // into the last; "paste2:text" pasted there; Backspace ("bs1"), select all ("all2") or the
     // cursor to the end ("end1") in a box; "Return", "Esc"; the result of the game
@@ -37,7 +32,8 @@ protected:
                 QApplication::clipboard()->setText(text);
                 QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
             } else if (step.contains(QLatin1Char(':'))) {
-                type(*box, text);
+                for (const QChar c : text)
+                    QTest::keyClick(box, c.toLatin1());
             } else if (step.startsWith(QLatin1String("bs"))) {
                 QTest::keyClick(box, Qt::Key_Backspace);
             } else if (step.startsWith(QLatin1String("all"))) {

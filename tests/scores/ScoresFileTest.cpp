@@ -175,18 +175,6 @@ TEST_F(ScoresFile, HostileFilesOfAnySizeAreReadNoFurtherThanTheirFirst100Records
     }
 }
 
-TEST_F(ScoresFile, AFileThatCannotBeOpenedGivesAReasonInsteadOfRecords) {
-    QDir(world.folder.path()).mkdir("scores");
-    QString error;
-    EXPECT_FALSE(scores::save(scoreOf("B", 9, 9), &error));
-    EXPECT_TRUE(error.contains("\"scores\"")) << error.toStdString();
-    std::vector<ScoreRecord> best;
-    error.clear();
-    EXPECT_FALSE(scores::readBestTen(&best, &error));
-    EXPECT_FALSE(error.isEmpty());
-    EXPECT_TRUE(best.empty());
-}
-
 TEST_F(ScoresFile, AFolderThatCannotBeWrittenGivesAReasonAndKeepsTheOldFile) {
     if (geteuid() == 0)
         GTEST_SKIP() << "root writes into read-only folders";
