@@ -85,6 +85,7 @@ int main(int argc, char* argv[]) {
     const double keptSize = readPreferences().size;
     windowsize::applyBeforeStart(startingWindowSize(command, keptSize, argc, argv));
     auto app = Program::makeApplication(argc, argv);
+    display::release();
     const QByteArray programFile = QFile::encodeName(QCoreApplication::applicationFilePath());
 
     RealServices real;

@@ -11,16 +11,29 @@
 #include <unistd.h>
 
 #include <cstring>
+#include <utility>
 
 namespace display {
 
 namespace {
 
+// The connection that found the X display, kept until the application has its own: a server
+// that resets when its last client leaves (xinit, xvfb-run) refuses clients while it resets.
+struct Held {
+    xcb_connection_t* connection = nullptr;
+    ~Held() { release(); }
+};
+Held held;
+
 bool xReachable(const QString& name) {
     xcb_connection_t* connection = xcb_connect(name.toLocal8Bit().constData(), nullptr);
-    const bool ok = xcb_connection_has_error(connection) == 0;
-    xcb_disconnect(connection);
-    return ok;
+    if (xcb_connection_has_error(connection) != 0) {
+        xcb_disconnect(connection);
+        return false;
+    }
+    release();
+    held.connection = connection;
+    return true;
 }
 
 // The compositor's socket: WAYLAND_DISPLAY is a path or a name in XDG_RUNTIME_DIR.
@@ -74,6 +87,11 @@ bool reachable(QString* problem) {
                             .arg(waylandName));
     *problem = tried.join(QStringLiteral(" and "));
     return false;
+}
+
+void release() {
+    if (held.connection)
+        xcb_disconnect(std::exchange(held.connection, nullptr));
 }
 
 bool onWayland() {
