@@ -5,7 +5,6 @@
 #include "SwaySession.h"
 #include "XSession.h"
 
-#include <QFile>
 #include <QThread>
 
 #include <gtest/gtest.h>

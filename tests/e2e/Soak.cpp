@@ -7,12 +7,10 @@
 #include "XSession.h"
 
 #include <QDateTime>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QRandomGenerator>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QThread>
 #include <QtEndian>
 

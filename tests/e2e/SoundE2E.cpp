@@ -1,6 +1,5 @@
 #include "Desktop.h"
 
-#include <QFile>
 #include <QSettings>
 #include <QThread>
 

@@ -1,7 +1,6 @@
 #include "SwaySession.h"
 
 #include <QDir>
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QThread>

@@ -1,7 +1,5 @@
 #include "XSession.h"
 
-#include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QRegularExpression>
 #include <QThread>
