@@ -112,18 +112,31 @@ qint64 Desktop::gameCpuMs() const {
     return ticks * 1000 / sysconf(_SC_CLK_TCK);
 }
 
+// The program's first window is placed before the manager has told the frame's size, and
+// moves once framed: a first click waits for its last place, as a player's eyes would.
+static unsigned long settled(Desktop& d, unsigned long window) {
+    waitUntil(
+        [&] {
+            const QRect was = d.geometry(window);
+            QThread::msleep(250);
+            return d.geometry(window) == was;
+        },
+        3000);
+    return window;
+}
+
 unsigned long Desktop::start(const QStringList& arguments) {
     const qsizetype sizeAt = arguments.indexOf("--size");
     size = sizeAt >= 0 ? arguments.value(sizeAt + 1).toDouble() : 1;
     if (!ok() || !startGame(folder.path(), executable, arguments))
         return 0;
-    return waitForWindow(titles::intro);
+    return settled(*this, waitForWindow(titles::intro));
 }
 
 unsigned long Desktop::startScenario(const QString& scenario, const QStringList& more) {
     if (!ok() || !startGame(folder.path(), VEXAROO_HARNESS, QStringList{scenario} + more))
         return 0;
-    return waitForWindow(titles::game);
+    return settled(*this, waitForWindow(titles::game));
 }
 
 unsigned long Desktop::menuAfterTheIntro(const QStringList& arguments, const QString& skipKey) {
