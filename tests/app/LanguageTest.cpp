@@ -4,7 +4,6 @@
 #include "Language.h"
 #include "HelpCommand.h"
 #include "KeyName.h"
-#include "Keys.h"
 #include "Program.h"
 #include "Resources.h"
 #include "ScoresFile.h"

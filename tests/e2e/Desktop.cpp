@@ -112,8 +112,7 @@ qint64 Desktop::gameCpuMs() const {
     return ticks * 1000 / sysconf(_SC_CLK_TCK);
 }
 
-// The program's first window is placed before the manager has told the frame's size, and
-// moves once framed: a first click waits for its last place, as a player's eyes would.
+// The first window moves once the manager has framed it: a first click waits for its place.
 static unsigned long settled(Desktop& d, unsigned long window) {
     waitUntil(
         [&] {

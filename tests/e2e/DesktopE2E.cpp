@@ -2,7 +2,6 @@
 // does: under the window managers jwm and xfwm4, and natively under the Wayland compositor sway.
 // sway's seat has no pointer here: where a scenario clicks on X11 it uses the keys there.
 #include "Pixels.h"
-#include "SwaySession.h"
 #include "XSession.h"
 
 #include <QThread>
@@ -84,14 +83,9 @@ TEST_P(OnDesktop, NoCloseTakesTheGameFromUnderItsBox) {
         ASSERT_NE(box, 0u) << "no box; " << d->onScreen();
         EXPECT_EQ(d->tellsOwners() ? d->ownerOf(box) : game, game);
         // A manager may frame and place a new window in steps: the box must end up centred.
-        QPoint off;
-        EXPECT_TRUE(waitUntil(
-            [&] {
-                return (off = d->geometry(box).center() - d->geometry(game).center())
-                           .manhattanLength() <= 4;
-            },
-            2000))
-            << off.x() << "," << off.y();
+        const auto off = [&] { return d->geometry(box).center() - d->geometry(game).center(); };
+        waitUntil([&] { return off().manhattanLength() <= 4; }, 2000);
+        EXPECT_LE(off().manhattanLength(), 4) << off().x() << "," << off().y();
 
         // From a taskbar through the manager, and from another program straight to the window.
         ASSERT_TRUE(d->closeFromTaskbar(game));

@@ -1,6 +1,5 @@
 #include "MenuFixture.h"
 
-#include "System.h"
 #include "frmIntro.h"
 
 #include <QPointer>

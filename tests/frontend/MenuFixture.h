@@ -1,10 +1,8 @@
 #pragma once
 
 #include "TestProgram.h"
-#include "frmGame.h"
 #include "frmMain.h"
 
-#include <QApplication>
 #include <QTest>
 #include <QWindow>
 
