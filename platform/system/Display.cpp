@@ -11,7 +11,7 @@
 #include <unistd.h>
 
 #include <cstring>
-#include <utility>
+#include <memory>
 
 namespace display {
 
@@ -19,11 +19,7 @@ namespace {
 
 // The connection that found the X display, kept until the application has its own: a server
 // that resets when its last client leaves (xinit, xvfb-run) refuses clients while it resets.
-struct Held {
-    xcb_connection_t* connection = nullptr;
-    ~Held() { release(); }
-};
-Held held;
+std::unique_ptr<xcb_connection_t, decltype(&xcb_disconnect)> held(nullptr, xcb_disconnect);
 
 bool xReachable(const QString& name) {
     xcb_connection_t* connection = xcb_connect(name.toLocal8Bit().constData(), nullptr);
@@ -31,8 +27,7 @@ bool xReachable(const QString& name) {
         xcb_disconnect(connection);
         return false;
     }
-    release();
-    held.connection = connection;
+    held.reset(connection);
     return true;
 }
 
@@ -90,8 +85,7 @@ bool reachable(QString* problem) {
 }
 
 void release() {
-    if (held.connection)
-        xcb_disconnect(std::exchange(held.connection, nullptr));
+    held.reset();
 }
 
 bool onWayland() {
